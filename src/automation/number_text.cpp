@@ -1,0 +1,124 @@
+#include "automation/number_text.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <string_view>
+
+#include "automation/automation_error.h"
+
+namespace glyphwright {
+namespace {
+
+constexpr bool IsBlank(char16_t c) {
+  return c == u' ' || (c >= u'\t' && c <= u'\r');
+}
+constexpr bool IsDigit(char16_t c) {
+  return c >= u'0' && c <= u'9';
+}
+
+// Longest number text worth parsing; longer inputs are rejected before any copying.
+constexpr std::size_t kMaxNumberLength = 400;
+
+// The decimal exponent of the first significant digit of a validated number text.
+long LeadingDigitExponent(std::string_view number) {
+  const std::size_t mark = number.find('e');
+  long exponent = 0;
+  if (mark != std::string_view::npos) {
+    std::string_view digits = number.substr(mark + 1);
+    const bool negative = !digits.empty() && digits.front() == '-';
+    if (!digits.empty() && (digits.front() == '-' || digits.front() == '+'))
+      digits.remove_prefix(1);
+    for (char c : digits) exponent = std::min(exponent * 10 + (c - '0'), 100000L);
+    if (negative) exponent = -exponent;
+    number = number.substr(0, mark);
+  }
+  const std::size_t point = std::min(number.find('.'), number.size());
+  const std::size_t first = number.find_first_of("123456789");
+  if (first == std::string_view::npos) return -1;  // zero never overflows
+  const long lead =
+      first < point ? static_cast<long>(point - first) - 1 : -static_cast<long>(first - point);
+  return lead + exponent;
+}
+
+}  // namespace
+
+double TextToDouble(std::u16string_view text) {
+  std::size_t begin = 0, end = text.size();
+  while (begin < end && IsBlank(text[begin])) ++begin;
+  while (end > begin && IsBlank(text[end - 1])) --end;
+  if (end - begin > kMaxNumberLength) throw errors::TypeMismatch();
+
+  // Validate the shape first: from_chars alone would also take "inf", "nan" and hex forms.
+  std::array<char, kMaxNumberLength> ascii;
+  std::size_t n = 0, i = begin;
+  const auto copyWhile = [&](auto accept) {
+    std::size_t count = 0;
+    for (; i < end && accept(text[i]); ++i, ++count) ascii[n++] = static_cast<char>(text[i]);
+    return count;
+  };
+  bool negative = false;
+  if (i < end && (text[i] == u'+' || text[i] == u'-')) negative = text[i++] == u'-';
+  std::size_t digits = copyWhile(IsDigit);
+  if (i < end && text[i] == u'.') {
+    ascii[n++] = '.';
+    ++i;
+    digits += copyWhile(IsDigit);
+  }
+  if (digits == 0) throw errors::TypeMismatch();
+  if (i < end && (text[i] == u'e' || text[i] == u'E')) {
+    ascii[n++] = 'e';
+    ++i;
+    if (i < end && (text[i] == u'+' || text[i] == u'-')) ascii[n++] = static_cast<char>(text[i++]);
+    if (copyWhile(IsDigit) == 0) throw errors::TypeMismatch();
+  }
+  if (i != end) throw errors::TypeMismatch();
+
+  double value = 0;
+  const auto [ptr, ec] = std::from_chars(ascii.data(), ascii.data() + n, value);
+  if (ec == std::errc::result_out_of_range) {
+    // Underflow rounds to zero; overflow is the run time's overflow error.
+    if (LeadingDigitExponent(std::string_view(ascii.data(), n)) > 0) throw errors::Overflow();
+    value = 0;
+  } else if (ec != std::errc() || ptr != ascii.data() + n) {
+    throw errors::TypeMismatch();
+  }
+  return negative ? -value : value;
+}
+
+std::u16string DoubleToText(double value) {
+  if (value == 0) return u"0";
+  if (std::fabs(value) < 1e15 && value == std::trunc(value)) {
+    return IntegerToText(static_cast<int64_t>(value));
+  }
+  std::array<char, 64> buffer;
+  const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                       std::chars_format::general, 15);
+  std::u16string text;
+  for (const char* p = buffer.data(); p != end; ++p)
+    text.push_back(*p == 'e' ? u'E' : char16_t(*p));
+  (void)ec;
+  return text;
+}
+
+void AppendInteger(std::u16string& out, int64_t value) {
+  std::array<char, 24> buffer;
+  const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+  (void)ec;
+  out.append(buffer.data(), end);
+}
+
+std::u16string IntegerToText(int64_t value) {
+  std::u16string text;
+  AppendInteger(text, value);
+  return text;
+}
+
+int32_t DoubleToLong(double value) {
+  const double rounded = std::nearbyint(value);  // the default rounding mode: halves to even
+  if (!(rounded >= -2147483648.0 && rounded <= 2147483647.0)) throw errors::Overflow();
+  return static_cast<int32_t>(rounded);
+}
+
+}  // namespace glyphwright

@@ -1,0 +1,27 @@
+// Text-number conversions of the automation run time, always in the C locale: a script means the
+// same on a German or a Japanese machine.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace glyphwright {
+
+// Blanks (space, tab, CR, LF, VT, FF) around an optional sign, digits with an optional fraction
+// (".5" and "5." count) and an optional exponent. Raises 13 for anything else, 6 when the value
+// is beyond a double.
+double TextToDouble(std::u16string_view text);
+
+// An integral value within 15 digits prints without a decimal point ("7", "-1"), others with up
+// to 15 significant digits ("0.1", "1E+20", "1.5E-07"). Negative zero prints as "0".
+std::u16string DoubleToText(double value);
+
+// Decimal digits with a leading "-" for negative values, nothing else.
+std::u16string IntegerToText(int64_t value);
+void AppendInteger(std::u16string& out, int64_t value);
+
+// Banker's rounding (halves to even) into a 32-bit integer; raises 6 when out of range.
+int32_t DoubleToLong(double value);
+
+}  // namespace glyphwright

@@ -1,0 +1,45 @@
+// Module GlyphwrightLib, script builders. A script is LF-terminated lines: "=" and a value pushes
+// the value, any other line is a command word that pops its operands in push order.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace glyphwright {
+
+// Name, LF.
+std::u16string MakeCommand(std::u16string_view Name);
+// "=", Value, LF.
+std::u16string MakeValue(std::u16string_view Value);
+// The value line of Value, then the command line of Name.
+std::u16string MakeCommand1(std::u16string_view Name, std::u16string_view Value);
+// The value lines of First and Second, then the command line of Name.
+std::u16string MakeCommand2(std::u16string_view Name, std::u16string_view First,
+                            std::u16string_view Second);
+
+// Appends builder results to one script without intermediate strings: the queries write whole
+// scripts through it, so a long text costs one growing buffer. Numbers are written in decimal,
+// "-" for negatives, no blanks and no leading zeros.
+class ScriptWriter {
+ public:
+  ScriptWriter& Command(std::u16string_view name);
+  ScriptWriter& Value(std::u16string_view value);
+  ScriptWriter& Value(int64_t value);
+  ScriptWriter& Command1(std::u16string_view name, std::u16string_view value);
+  ScriptWriter& Command1(std::u16string_view name, int64_t value);
+  ScriptWriter& Command2(std::u16string_view name, std::u16string_view first,
+                         std::u16string_view second);
+  ScriptWriter& Command2(std::u16string_view name, int64_t first, int64_t second);
+  ScriptWriter& Append(std::u16string_view fragment);
+
+  const std::u16string& Script() const& { return script_; }
+  std::u16string Script() && { return std::move(script_); }
+  bool Empty() const { return script_.empty(); }
+  void Clear() { script_.clear(); }
+
+ private:
+  std::u16string script_;
+};
+
+}  // namespace glyphwright

@@ -1,0 +1,205 @@
+#include "script/command_runner.h"
+
+#include <cmath>
+
+#include "automation/automation_error.h"
+#include "automation/number_text.h"
+
+namespace glyphwright {
+
+void CommandRunner::SetExecuter(DispatchRef Executer) {
+  executer_ = std::move(Executer);
+  hostIdKnown_.reset();
+}
+
+void CommandRunner::Run(std::u16string_view Commands) {
+  // A private copy: a host call may change the text the caller passed.
+  const std::u16string commands(Commands);
+  stackCount_ = 0;
+  hostIdKnown_.reset();
+  // Every LF ends a line; the empty line after the last LF does nothing.
+  std::size_t start = 0;
+  while (true) {
+    const std::size_t end = commands.find(u'\n', start);
+    ExecuteLine(std::u16string_view(commands).substr(start, end - start));
+    if (end == std::u16string::npos) break;
+    start = end + 1;
+  }
+}
+
+template <class Body>
+void CommandRunner::Step(Body&& body) {
+  try {
+    body();
+  } catch (const AutomationError&) {
+    if (!ignoreError_) throw;
+  }
+}
+
+void CommandRunner::ExecuteLine(std::u16string_view line) {
+  if (!line.empty() && line.front() == u'=') {
+    Step([&] { PushValue(line.substr(1)); });
+  } else {
+    ExecuteWord(FindWord(line));
+  }
+}
+
+void CommandRunner::ExecuteWord(Word word) {
+  const auto numbers = [this] { Step([this] { PopNumbers(); }); };
+  const auto strings = [this] { Step([this] { PopStrings(); }); };
+  const auto call = [this](HostOp op) { Step([this, op] { CallWithRegisters(op); }); };
+  // Words whose only operand is popped and passed on in the same step.
+  const auto popAndCall = [this](HostOp op, bool withEmptyStyle) {
+    Step([this, op, withEmptyStyle] {
+      Variant text(PopValue());
+      Variant style(u"");
+      if (withEmptyStyle) {
+        CallHost(op, {&text, &style});
+      } else {
+        CallHost(op, {&text});
+      }
+    });
+  };
+  const auto arithmetic = [&](double (*combine)(double, double)) {
+    numbers();
+    Step([&] {
+      const double result = combine(firstOperand_.ToDouble(), secondOperand_.ToDouble());
+      if (!std::isfinite(result)) throw errors::Overflow();
+      PushValue(DoubleToText(result));
+    });
+  };
+
+  switch (word) {
+    case Word::None:
+      return;
+    case Word::Pop:
+      return Step([this] { PopValue(); });
+    case Word::Plus:
+      return arithmetic([](double a, double b) { return a + b; });
+    case Word::Minus:
+      return arithmetic([](double a, double b) { return a - b; });
+    case Word::Inv:
+      return Step([this] {
+        const double negated = -TextToDouble(PopValue());
+        PushValue(DoubleToText(negated));
+      });
+    case Word::NormalScript:
+      numbers();
+      return ClearScripts();
+    case Word::Subscript:
+      numbers();
+      ClearScripts();
+      return SetScript(HostOp::SetSubscript, true);
+    case Word::Superscript:
+      numbers();
+      ClearScripts();
+      return SetScript(HostOp::SetSuperscript, true);
+    case Word::Small:
+      numbers();
+      return call(HostOp::SetSmall);
+    case Word::Italic:
+    case Word::Bold:
+    case Word::ChemicalItalic:
+    case Word::ChemicalSmall:
+      numbers();
+      return Step([this, word] {
+        Variant style(WordText(word));
+        CallHost(HostOp::SetStyle, {&firstOperand_, &secondOperand_, &style});
+      });
+    case Word::ApplyStyle:
+      return popAndCall(HostOp::ApplyStyle, false);
+    case Word::TypeText:
+      return popAndCall(HostOp::TypeText, true);
+    case Word::GoTo:
+      return popAndCall(HostOp::MoveCursor, false);
+    case Word::ReplaceChar:
+      strings();
+      return call(HostOp::ReplaceChar);
+    case Word::TypeStyledText:
+      strings();
+      return call(HostOp::TypeText);
+    case Word::Copy:
+      numbers();
+      return call(HostOp::CopyText);
+    case Word::Cut:
+      numbers();
+      return call(HostOp::CutText);
+    case Word::Delete:
+      numbers();
+      return call(HostOp::DeleteText);
+    case Word::Select:
+      numbers();
+      return call(HostOp::SelectRange);
+    case Word::TypeBackspace:
+      return Step([this] { CallHost(HostOp::TypeBackspace, {}); });
+    case Word::TypeParagraph:
+      return Step([this] { CallHost(HostOp::TypeParagraph, {}); });
+    case Word::Paste:
+      return Step([this] { CallHost(HostOp::PasteText, {}); });
+  }
+}
+
+// One step: SetSubscript or SetSuperscript on the registers with a Boolean flag by value.
+void CommandRunner::SetScript(HostOp op, bool on) {
+  Step([this, op, on] {
+    Variant flag(on);
+    CallHost(op, {&firstOperand_, &secondOperand_, &flag});
+  });
+}
+
+// Subscript and Superscript clear both script states before setting one.
+void CommandRunner::ClearScripts() {
+  SetScript(HostOp::SetSubscript, false);
+  SetScript(HostOp::SetSuperscript, false);
+}
+
+void CommandRunner::CallWithRegisters(HostOp op) {
+  CallHost(op, {&firstOperand_, &secondOperand_});
+}
+
+void CommandRunner::PushValue(std::u16string_view Value) {
+  Variant query(Value);  // the host may write to it: it is the runner's own copy
+  std::optional<Variant> answer = CallHost(HostOp::QueryValue, {&query});
+  if (!answer) return;
+  std::u16string text = answer->ToText();
+  if (stackCount_ >= kStackSize) throw errors::SubscriptOutOfRange();
+  valueStack_[stackCount_++] = std::move(text);
+}
+
+const std::u16string& CommandRunner::PopValue() {
+  if (stackCount_ <= 0) throw errors::SubscriptOutOfRange();
+  return valueStack_[--stackCount_];
+}
+
+// Each register is set only once its text has converted; a failure leaves it as it was.
+void CommandRunner::PopNumbers() {
+  secondOperand_ = TextToDouble(PopValue());
+  firstOperand_ = TextToDouble(PopValue());
+}
+
+void CommandRunner::PopStrings() {
+  secondOperand_ = PopValue();
+  firstOperand_ = PopValue();
+}
+
+std::optional<Variant> CommandRunner::CallHost(HostOp op, std::initializer_list<Variant*> args) {
+  // Keep the object alive through the call, even if the host replaces Executer meanwhile.
+  const DispatchRef executer = executer_;
+  if (!executer) {
+    if (ignoreError_) return std::nullopt;
+    throw errors::ObjectNotSet();
+  }
+  const auto index = static_cast<std::size_t>(op);
+  if (!hostIdKnown_[index]) {
+    hostIds_[index] = executer->GetIDsOfNames(HostOpName(op));
+    hostIdKnown_[index] = true;
+  }
+  if (hostIds_[index] == kUnknownDispId) {
+    if (ignoreError_) return std::nullopt;
+    throw errors::NotSupported();
+  }
+  return executer->Invoke(hostIds_[index], InvokeKind::Method,
+                          Arguments(args.begin(), args.size()));
+}
+
+}  // namespace glyphwright

@@ -1,0 +1,70 @@
+// CommandRunner executes a command script against the host's Executer, calling its editing
+// operations by name, one at a time, on the caller's thread.
+#pragma once
+
+#include <array>
+#include <bitset>
+#include <cstdint>
+#include <initializer_list>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "automation/member_table.h"
+#include "automation/variant.h"
+#include "script/vocabulary.h"
+
+namespace glyphwright {
+
+class CommandRunner : public TableDispatch<CommandRunner> {
+ public:
+  static constexpr int32_t kStackSize = 101;
+
+  static std::span<const MemberInfo<CommandRunner>> Members();
+
+  // The host's editing object, held by reference until replaced or the runner is destroyed.
+  const DispatchRef& Executer() const { return executer_; }
+  void SetExecuter(DispatchRef Executer);
+
+  // True: a failing step is skipped and the run goes on. False (the default): the run stops and
+  // raises the step's error unchanged.
+  bool IgnoreError() const { return ignoreError_; }
+  void SetIgnoreError(bool IgnoreError) { ignoreError_ = IgnoreError; }
+
+  void Run(std::u16string_view Commands);
+
+ private:
+  void ExecuteLine(std::u16string_view line);
+  void ExecuteWord(Word word);
+
+  // The unit of error recovery: an error raised inside is raised on, or dropped when
+  // IgnoreError is True.
+  template <class Body>
+  void Step(Body&& body);
+
+  void PushValue(std::u16string_view Value);
+  const std::u16string& PopValue();
+  void PopNumbers();
+  void PopStrings();
+
+  // Calls a host operation by name. Without an Executer, or for an operation it lacks, raises 91
+  // or 438; with IgnoreError True it answers nullopt instead, without raising.
+  std::optional<Variant> CallHost(HostOp op, std::initializer_list<Variant*> args);
+  void CallWithRegisters(HostOp op);
+  void SetScript(HostOp op, bool on);
+  void ClearScripts();
+
+  DispatchRef executer_;
+  bool ignoreError_ = false;
+  std::array<std::u16string, kStackSize> valueStack_;
+  int32_t stackCount_ = 0;
+  Variant firstOperand_;
+  Variant secondOperand_;
+
+  // Names are looked up once per run and Executer, not once per call.
+  std::array<DispId, kHostOpCount> hostIds_{};
+  std::bitset<kHostOpCount> hostIdKnown_;
+};
+
+}  // namespace glyphwright

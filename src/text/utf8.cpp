@@ -1,0 +1,115 @@
+#include "text/utf8.h"
+
+namespace glyphwright {
+namespace {
+
+// Length of the well-formed sequence at bytes[at], and its code point; 0 when ill-formed.
+std::size_t DecodeOne(std::string_view bytes, std::size_t at, char32_t& out) {
+  const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(bytes[at + k]); };
+  const unsigned char lead = byte(0);
+  if (lead < 0x80) {
+    out = lead;
+    return 1;
+  }
+  std::size_t length;
+  char32_t min;
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2, min = 0x80, out = lead & 0x1F;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3, min = 0x800, out = lead & 0x0F;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4, min = 0x10000, out = lead & 0x07;
+  } else {
+    return 0;
+  }
+  if (at + length > bytes.size()) return 0;
+  for (std::size_t k = 1; k < length; ++k) {
+    if ((byte(k) & 0xC0) != 0x80) return 0;
+    out = (out << 6) | (byte(k) & 0x3F);
+  }
+  if (out < min || out > 0x10FFFF || (out >= 0xD800 && out <= 0xDFFF)) return 0;
+  return length;
+}
+
+void AppendUtf16(std::u16string& text, char32_t code) {
+  if (code < 0x10000) {
+    text.push_back(static_cast<char16_t>(code));
+  } else {
+    code -= 0x10000;
+    text.push_back(static_cast<char16_t>(0xD800 + (code >> 10)));
+    text.push_back(static_cast<char16_t>(0xDC00 + (code & 0x3FF)));
+  }
+}
+
+}  // namespace
+
+std::optional<std::size_t> FindInvalidUtf8(std::string_view bytes) {
+  char32_t code;
+  for (std::size_t at = 0; at < bytes.size();) {
+    const std::size_t length = DecodeOne(bytes, at, code);
+    if (length == 0) return at;
+    at += length;
+  }
+  return std::nullopt;
+}
+
+std::optional<std::u16string> Utf8ToUtf16(std::string_view bytes) {
+  std::u16string text;
+  text.reserve(bytes.size());
+  char32_t code;
+  for (std::size_t at = 0; at < bytes.size();) {
+    const std::size_t length = DecodeOne(bytes, at, code);
+    if (length == 0) return std::nullopt;
+    AppendUtf16(text, code);
+    at += length;
+  }
+  return text;
+}
+
+std::u16string Utf8OrLatin1ToUtf16(std::string_view bytes) {
+  std::u16string text;
+  text.reserve(bytes.size());
+  char32_t code;
+  for (std::size_t at = 0; at < bytes.size();) {
+    std::size_t length = DecodeOne(bytes, at, code);
+    if (length == 0) {
+      code = static_cast<unsigned char>(bytes[at]);
+      length = 1;
+    }
+    AppendUtf16(text, code);
+    at += length;
+  }
+  return text;
+}
+
+std::string Utf16ToUtf8(std::u16string_view text) {
+  std::string bytes;
+  bytes.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    char32_t code = text[i];
+    if (code >= 0xD800 && code <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+        text[i + 1] <= 0xDFFF) {
+      code = 0x10000 + ((code - 0xD800) << 10) + (text[++i] - 0xDC00);
+    } else if (code >= 0xD800 && code <= 0xDFFF) {
+      code = 0xFFFD;
+    }
+    if (code < 0x80) {
+      bytes.push_back(static_cast<char>(code));
+    } else if (code < 0x800) {
+      bytes.push_back(static_cast<char>(0xC0 | (code >> 6)));
+      bytes.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+    } else if (code < 0x10000) {
+      bytes.push_back(static_cast<char>(0xE0 | (code >> 12)));
+      bytes.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
+      bytes.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+    } else {
+      bytes.push_back(static_cast<char>(0xF0 | (code >> 18)));
+      bytes.push_back(static_cast<char>(0x80 | ((code >> 12) & 0x3F)));
+      bytes.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
+      bytes.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+    }
+  }
+  return bytes;
+}
+
+}  // namespace glyphwright

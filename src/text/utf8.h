@@ -1,0 +1,25 @@
+// Conversion between UTF-8 at the edges (command line, files) and the library's UTF-16 text.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace glyphwright {
+
+// Byte offset of the first byte that is not well-formed UTF-8 (overlong forms, surrogates and
+// code points above U+10FFFF included), or nullopt when the whole input is well formed.
+std::optional<std::size_t> FindInvalidUtf8(std::string_view bytes);
+
+// Strict conversion: nullopt when the input is not well-formed UTF-8.
+std::optional<std::u16string> Utf8ToUtf16(std::string_view bytes);
+
+// Conversion that reads every byte that is not part of a well-formed sequence as a Latin-1
+// character, the way text files of unknown origin are read.
+std::u16string Utf8OrLatin1ToUtf16(std::string_view bytes);
+
+// A lone surrogate, which has no UTF-8 form, is written as U+FFFD.
+std::string Utf16ToUtf8(std::u16string_view text);
+
+}  // namespace glyphwright
