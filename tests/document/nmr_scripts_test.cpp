@@ -25,48 +25,36 @@ std::vector<std::u16string> Lines(std::u16string_view script) {
 
 // Lines 1 to 46: the rows typed after the list, between a paragraph break and a marker.
 std::u16string ListToTableRows() {
-  return W()
-      .Command1(u"GoTo", 61)           // 1-2
-      .Command(u"TypeParagraph")       // 3
-      .Command1(u"TypeText", u"!")     // 4-5
-      .Command1(u"GoTo", u"PrevChar")  // 6-7
-      .Command1(u"TypeText", u"7.26")  // 8-9
-      .Command1(u"TypeText", kTab)     // 10-11
-      .Command1(u"TypeText", u"1H")
-      .Command1(u"TypeText", kTab)  // 12-15
-      .Command1(u"TypeText", u"d")
-      .Command1(u"TypeText", kTab)  // 16-19
-      .Command1(u"TypeText", u"8.0")
-      .Command1(u"TypeText", kTab)  // 20-23
-      .Command2(u"Copy", 42, 3)
-      .Command(u"Paste")          // 24-27
-      .Command(u"TypeParagraph")  // 28
-      .Command1(u"TypeText", u"1.25")
-      .Command1(u"TypeText", kTab)  // 29-32
-      .Command1(u"TypeText", u"3H")
-      .Command1(u"TypeText", kTab)  // 33-36
-      .Command1(u"TypeText", u"s")
-      .Command1(u"TypeText", kTab)  // 37-40
-      .Command1(u"TypeText", kTab)  // 41-42
-      .Command(u"TypeParagraph")    // 43
-      .Command1(u"GoTo", u"NextChar")
-      .Command(u"TypeBackspace")  // 44-46
-      .Script();
+  W w;
+  w.Command1(u"GoTo", 61);                                       // 1-2
+  w.Command(u"TypeParagraph");                                   // 3
+  w.Command1(u"TypeText", u"!");                                 // 4-5
+  w.Command1(u"GoTo", u"PrevChar");                              // 6-7
+  w.Command1(u"TypeText", u"7.26");                              // 8-9
+  w.Command1(u"TypeText", kTab);                                 // 10-11
+  w.Command1(u"TypeText", u"1H").Command1(u"TypeText", kTab);    // 12-15
+  w.Command1(u"TypeText", u"d").Command1(u"TypeText", kTab);     // 16-19
+  w.Command1(u"TypeText", u"8.0").Command1(u"TypeText", kTab);   // 20-23
+  w.Command2(u"Copy", 42, 3).Command(u"Paste");                  // 24-27
+  w.Command(u"TypeParagraph");                                   // 28
+  w.Command1(u"TypeText", u"1.25").Command1(u"TypeText", kTab);  // 29-32
+  w.Command1(u"TypeText", u"3H").Command1(u"TypeText", kTab);    // 33-36
+  w.Command1(u"TypeText", u"s").Command1(u"TypeText", kTab);     // 37-40
+  w.Command1(u"TypeText", kTab);                                 // 41-42
+  w.Command(u"TypeParagraph");                                   // 43
+  w.Command1(u"GoTo", u"NextChar").Command(u"TypeBackspace");    // 44-46
+  return std::move(w).Script();
 }
 
 // Lines 47 to 58: the old list cut, the new rows selected and styled.
 std::u16string ListToTableTail() {
-  return W()
-      .Value(18)
-      .Value(u"$CursorPosition")
-      .Value(1)
-      .Command(u"Minus")  // 47-50
-      .Value(61)
-      .Command(u"Minus")                           // 51-52
-      .Command2(u"Cut", 17, 44)                    // 53-55
-      .Command(u"Select")                          // 56
-      .Command1(u"ApplyStyle", u"NMR Spec Table")  // 57-58
-      .Script();
+  W w;
+  w.Value(18).Value(u"$CursorPosition").Value(1).Command(u"Minus");  // 47-50
+  w.Value(61).Command(u"Minus");                                     // 51-52
+  w.Command2(u"Cut", 17, 44);                                        // 53-55
+  w.Command(u"Select");                                              // 56
+  w.Command1(u"ApplyStyle", u"NMR Spec Table");                      // 57-58
+  return std::move(w).Script();
 }
 
 std::shared_ptr<Document> PeakListWithItalicH3() {
