@@ -13,9 +13,9 @@ namespace glyphwright::cli {
 void FormatCommand(std::span<const std::string> args, const QueryRegistry& queries,
                    Streams& streams) {
   const std::string command = "format";
-  constexpr OptionSpec kSpecs[] = {
+  constexpr OptionRule kOptions[] = {
       {"--set", true, true}, {"--to", true}, {"--from", true}, {"--ignore-error"}};
-  const ParsedOptions parsed = ParseOptions(args, kSpecs, command);
+  const ParsedOptions parsed = ParseOptions(args, kOptions, command);
   if (parsed.help) {
     streams.out << CommandHelp(command, queries);
     return;

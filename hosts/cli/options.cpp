@@ -27,7 +27,7 @@ std::vector<std::string> ParsedOptions::Values(std::string_view name) const {
   return values;
 }
 
-ParsedOptions ParseOptions(std::span<const std::string> args, std::span<const OptionSpec> specs,
+ParsedOptions ParseOptions(std::span<const std::string> args, std::span<const OptionRule> rules,
                            const std::string& command) {
   ParsedOptions parsed;
   bool optionsEnded = false;
@@ -47,13 +47,13 @@ ParsedOptions ParseOptions(std::span<const std::string> args, std::span<const Op
     }
     const std::size_t equals = arg.find('=');
     const std::string name = arg.substr(0, equals);
-    const auto spec = std::find_if(specs.begin(), specs.end(),
-                                   [&](const OptionSpec& s) { return s.name == name; });
-    if (spec == specs.end()) {
+    const auto rule = std::find_if(rules.begin(), rules.end(),
+                                   [&](const OptionRule& s) { return s.name == name; });
+    if (rule == rules.end()) {
       throw UsageError("unknown option '" + name + "' for '" + command + "'", command);
     }
     std::string value;
-    if (spec->takesValue) {
+    if (rule->takesValue) {
       if (equals != std::string::npos) {
         value = arg.substr(equals + 1);
       } else if (i + 1 < args.size()) {
@@ -64,7 +64,7 @@ ParsedOptions ParseOptions(std::span<const std::string> args, std::span<const Op
     } else if (equals != std::string::npos) {
       throw UsageError("option '" + name + "' takes no value", command);
     }
-    if (!spec->repeatable && parsed.Has(name)) {
+    if (!rule->repeatable && parsed.Has(name)) {
       throw UsageError("option '" + name + "' is given twice", command);
     }
     parsed.options.emplace_back(name, std::move(value));

@@ -12,7 +12,7 @@
 
 namespace glyphwright::cli {
 
-struct OptionSpec {
+struct OptionRule {
   std::string_view name;  // with its dashes: "--to"
   bool takesValue = false;
   bool repeatable = false;
@@ -31,7 +31,7 @@ struct ParsedOptions {
 
 // Raises UsageError (naming the command) for an unknown option, a missing value, a value given
 // to a flag, or an option given twice that may be given once.
-ParsedOptions ParseOptions(std::span<const std::string> args, std::span<const OptionSpec> specs,
+ParsedOptions ParseOptions(std::span<const std::string> args, std::span<const OptionRule> rules,
                            const std::string& command);
 
 // One of the allowed words, or UsageError naming the option and the choices.

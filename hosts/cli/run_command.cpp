@@ -10,8 +10,8 @@ namespace glyphwright::cli {
 
 void RunCommand(std::span<const std::string> args, Streams& streams) {
   const std::string command = "run";
-  constexpr OptionSpec kSpecs[] = {{"--ignore-error"}, {"--to", true}, {"--from", true}};
-  const ParsedOptions parsed = ParseOptions(args, kSpecs, command);
+  constexpr OptionRule kOptions[] = {{"--ignore-error"}, {"--to", true}, {"--from", true}};
+  const ParsedOptions parsed = ParseOptions(args, kOptions, command);
   if (parsed.help) {
     streams.out << CommandHelp(command, {});
     return;

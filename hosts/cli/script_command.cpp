@@ -12,8 +12,8 @@ namespace glyphwright::cli {
 void ScriptCommand(std::span<const std::string> args, const QueryRegistry& queries,
                    Streams& streams) {
   const std::string command = "script";
-  constexpr OptionSpec kSpecs[] = {{"--set", true, true}, {"--from", true}};
-  const ParsedOptions parsed = ParseOptions(args, kSpecs, command);
+  constexpr OptionRule kOptions[] = {{"--set", true, true}, {"--from", true}};
+  const ParsedOptions parsed = ParseOptions(args, kOptions, command);
   if (parsed.help) {
     streams.out << CommandHelp(command, queries);
     return;

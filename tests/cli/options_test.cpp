@@ -6,10 +6,10 @@
 namespace glyphwright::cli {
 namespace {
 
-constexpr OptionSpec kSpecs[] = {{"--to", true}, {"--set", true, true}, {"--ignore-error"}};
+constexpr OptionRule kOptions[] = {{"--to", true}, {"--set", true, true}, {"--ignore-error"}};
 
 ParsedOptions Parse(std::vector<std::string> args) {
-  return ParseOptions(args, kSpecs, "format");
+  return ParseOptions(args, kOptions, "format");
 }
 
 TEST(OptionsTest, ReadsValuesFlagsAndPositionals) {

@@ -1,4 +1,4 @@
-// The NMR worked examples, written out as scripts and run on the reference document: a running
+// The NMR scripts written out and run on the reference document: a running
 // peak list rebuilt as a styled table, a table turned into a running list, and the round trip.
 #include <gtest/gtest.h>
 
