@@ -74,20 +74,9 @@ std::u16string NMRSpecFormQuery::GetCommands(std::u16string_view Text) const {
   if (paragraphAppended) working.push_back(u'\r');
   const auto length = static_cast<int64_t>(working.size());
 
-  // The rows first: a bad shift in any row rejects the whole table before anything is written.
-  ScriptWriter rows;
-  int64_t offset = 0;
-  for (std::u16string_view rest = working; !rest.empty();) {
-    const std::size_t end = rest.find(u'\r');  // the working text always ends with one
-    const std::u16string_view row = rest.substr(0, end);
-    if (!TrimView(row).empty()) WriteRow(rows, row, offset);
-    // Blank rows are skipped but still counted in the offsets of the rows behind them.
-    offset += static_cast<int64_t>(row.size()) + 1;
-    rest.remove_prefix(end + 1);
-  }
-  if (rows.Empty()) return {};  // no row at all: nothing to convert
-
   ScriptWriter script;
+  // About ten script characters for every character of a table row.
+  script.Reserve(working.size() * 12 + 512);
   // Behind the selection, after a paragraph break if it does not end with one, the marker
   // '!! '; the list is typed between the two "!".
   script.Command1(u"GoTo", u"EndOfSelection");
@@ -95,7 +84,23 @@ std::u16string NMRSpecFormQuery::GetCommands(std::u16string_view Text) const {
   script.Command1(u"TypeText", u"!! ");
   script.Command1(u"GoTo", u"PrevChar");
   script.Command1(u"GoTo", u"PrevChar");
-  script.Append(rows.Script());
+
+  // A bad shift in any row raises, and the script written so far goes with it.
+  bool anyRow = false;
+  int64_t offset = 0;
+  for (std::u16string_view rest = working; !rest.empty();) {
+    const std::size_t end = rest.find(u'\r');  // the working text always ends with one
+    const std::u16string_view row = rest.substr(0, end);
+    if (!TrimView(row).empty()) {
+      WriteRow(script, row, offset);
+      anyRow = true;
+    }
+    // Blank rows are skipped but still counted in the offsets of the rows behind them.
+    offset += static_cast<int64_t>(row.size()) + 1;
+    rest.remove_prefix(end + 1);
+  }
+  if (!anyRow) return {};  // no row at all: nothing to convert
+
   // The last ", " becomes the full stop; the second "!" goes; the table, the paragraph break
   // and the first "!" are cut; the two values left on the stack select the list.
   script.Command(u"TypeBackspace");

@@ -50,6 +50,9 @@ std::u16string NMRSpecFormRQuery::GetCommands(std::u16string_view Text) const {
 // after the cut.
 std::u16string NMRSpecFormRQuery::TableScript(const PeakList& list) const {
   ScriptWriter script;
+  // A row is about ten script characters for every character of its peak, plus the tabs.
+  script.Reserve(static_cast<std::size_t>(list.ListEnd - list.ListStart) * 10 +
+                 list.peaks.size() * 64 + 512);
   script.Command1(u"GoTo", list.ListEnd);
   script.Command(u"TypeParagraph");
   // A marker behind the new paragraph break; the rows are typed in front of it.
