@@ -23,6 +23,8 @@ std::u16string ChemFormulaQuery::GetCommands(std::u16string_view Text) {
   PrepareChars(Text, chars);
   if (!prefixes_) FetchSharedQueries();
   ScriptWriter out;
+  out.Reserve(prefixes_->CommandsLength(chars) + subscript_->CommandsLength(chars) +
+              tripleBond_->CommandsLength(chars));
   prefixes_->AppendCommands(chars, out);
   subscript_->AppendCommands(chars, out);
   tripleBond_->AppendCommands(chars, out);

@@ -1,5 +1,7 @@
 #include "chem/chem_keywords_query.h"
 
+#include "chem/script_length.h"
+
 namespace glyphwright {
 
 void ChemKeywordsQuery::SetKeywords(std::u16string_view Words) {
@@ -7,13 +9,8 @@ void ChemKeywordsQuery::SetKeywords(std::u16string_view Words) {
   lookup_ = KeywordSet(keywords_);
 }
 
-std::u16string ChemKeywordsQuery::GetCommands(const CodeArray& chars) const {
-  ScriptWriter out;
-  AppendCommands(chars, out);
-  return std::move(out).Script();
-}
-
-void ChemKeywordsQuery::AppendCommands(const CodeArray& chars, ScriptWriter& out) const {
+template <class Emit>
+void ChemKeywordsQuery::Scan(const CodeArray& chars, Emit&& emit) const {
   if (lookup_.Empty()) return;
   const char16_t* c = chars.c_str();
   const std::size_t n = chars.size();
@@ -30,10 +27,30 @@ void ChemKeywordsQuery::AppendCommands(const CodeArray& chars, ScriptWriter& out
       if (primeMode_ == kKeywordWithPrimes) {
         while (c[j] == u'\'') ++j;
       }
-      out.Command2(command_, i, j - i);
+      emit(i, j - i);
     }
     i = j;
   }
+}
+
+std::u16string ChemKeywordsQuery::GetCommands(const CodeArray& chars) const {
+  ScriptWriter out;
+  out.Reserve(CommandsLength(chars));
+  AppendCommands(chars, out);
+  return std::move(out).Script();
+}
+
+void ChemKeywordsQuery::AppendCommands(const CodeArray& chars, ScriptWriter& out) const {
+  Scan(chars,
+       [&](std::size_t first, std::size_t length) { out.Command2(command_, first, length); });
+}
+
+std::size_t ChemKeywordsQuery::CommandsLength(const CodeArray& chars) const {
+  std::size_t total = 0;
+  Scan(chars, [&](std::size_t first, std::size_t length) {
+    total += UnitLength(command_, first, length);
+  });
+  return total;
 }
 
 }  // namespace glyphwright

@@ -31,8 +31,14 @@ class ChemKeywordsQuery {
   // One unit (first index, length) per keyword word, in text order.
   std::u16string GetCommands(const CodeArray& chars) const;
   void AppendCommands(const CodeArray& chars, ScriptWriter& out) const;
+  // The number of code units AppendCommands appends for chars.
+  std::size_t CommandsLength(const CodeArray& chars) const;
 
  private:
+  // Calls emit(first, length) for every keyword word, in text order.
+  template <class Emit>
+  void Scan(const CodeArray& chars, Emit&& emit) const;
+
   std::u16string command_ = u"Italic";
   int32_t primeMode_ = kKeywordAlone;
   std::vector<std::u16string> keywords_;

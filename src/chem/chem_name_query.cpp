@@ -28,6 +28,8 @@ std::u16string ChemNameQuery::GetCommands(std::u16string_view Text) {
   PrepareChars(Text, chars);
   if (!prefixes_) FetchSharedQueries();
   ScriptWriter out;
+  out.Reserve(prefixes_->CommandsLength(chars) + stereodescriptors_->CommandsLength(chars) +
+              elements_->CommandsLength(chars) + configurations_->CommandsLength(chars));
   prefixes_->AppendCommands(chars, out);
   stereodescriptors_->AppendCommands(chars, out);
   elements_->AppendCommands(chars, out);

@@ -22,6 +22,8 @@ class ChemSubscriptQuery {
   // One unit (first index, length) per run, in text order.
   std::u16string GetCommands(const CodeArray& chars) const;
   void AppendCommands(const CodeArray& chars, ScriptWriter& out) const;
+  // The number of code units AppendCommands appends for chars.
+  std::size_t CommandsLength(const CodeArray& chars) const;
 
  private:
   std::u16string command_ = u"Subscript";

@@ -1,16 +1,15 @@
 #include "chem/chem_superscript_query.h"
 
 #include "chem/formula_chars.h"
+#include "chem/script_length.h"
 
 namespace glyphwright {
 
-std::u16string ChemSuperscriptQuery::GetCommands(const CodeArray& chars) const {
-  ScriptWriter out;
-  AppendCommands(chars, out);
-  return std::move(out).Script();
-}
+namespace {
 
-void ChemSuperscriptQuery::AppendCommands(const CodeArray& chars, ScriptWriter& out) const {
+// Calls emit(first, length) for every charge, in text order.
+template <class Emit>
+void ScanCharges(const CodeArray& chars, Emit&& emit) {
   const char16_t* c = chars.c_str();
   const std::size_t n = chars.size();
   for (std::size_t i = 1; i <= n; ++i) {
@@ -21,8 +20,30 @@ void ChemSuperscriptQuery::AppendCommands(const CodeArray& chars, ScriptWriter& 
     std::size_t k = start;
     while (k > 0 && IsDigitChar(c[k - 1])) --k;
     // Only digits before the sign (a text that starts 2+): no base, no charge.
-    if (k > 0 && IsFormulaBase(c[k - 1])) out.Command2(command_, start, i - start + 1);
+    if (k > 0 && IsFormulaBase(c[k - 1])) emit(start, i - start + 1);
   }
+}
+
+}  // namespace
+
+std::u16string ChemSuperscriptQuery::GetCommands(const CodeArray& chars) const {
+  ScriptWriter out;
+  out.Reserve(CommandsLength(chars));
+  AppendCommands(chars, out);
+  return std::move(out).Script();
+}
+
+void ChemSuperscriptQuery::AppendCommands(const CodeArray& chars, ScriptWriter& out) const {
+  ScanCharges(
+      chars, [&](std::size_t first, std::size_t length) { out.Command2(command_, first, length); });
+}
+
+std::size_t ChemSuperscriptQuery::CommandsLength(const CodeArray& chars) const {
+  std::size_t total = 0;
+  ScanCharges(chars, [&](std::size_t first, std::size_t length) {
+    total += UnitLength(command_, first, length);
+  });
+  return total;
 }
 
 }  // namespace glyphwright

@@ -14,6 +14,8 @@ std::u16string IonFormulaQuery::GetCommands(std::u16string_view Text) {
     tripleBond_ = SharedTripleBondTransQuery();
   }
   ScriptWriter out;
+  out.Reserve(tripleBond_->CommandsLength(chars) + subscript_->CommandsLength(chars) +
+              superscript_->CommandsLength(chars));
   tripleBond_->AppendCommands(chars, out);
   subscript_->AppendCommands(chars, out);
   superscript_->AppendCommands(chars, out);

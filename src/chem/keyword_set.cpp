@@ -12,10 +12,6 @@ bool IsLetterWord(std::u16string_view word) {
   return !word.empty() && std::all_of(word.begin(), word.end(), IsAlphaChar);
 }
 
-uint64_t LengthBit(std::size_t length) {
-  return uint64_t{1} << std::min<std::size_t>(length, 63);
-}
-
 }  // namespace
 
 uint64_t KeywordSet::Hash(std::u16string_view word) {
@@ -36,19 +32,19 @@ KeywordSet::KeywordSet(std::span<const std::u16string> keywords) {
   slots_.resize(std::bit_ceil(letterWords * 2));
   const std::size_t mask = slots_.size() - 1;
   for (const std::u16string& keyword : keywords) {
-    if (!IsLetterWord(keyword) || Contains(keyword)) continue;
+    if (!IsLetterWord(keyword) || Find(keyword)) continue;
     std::size_t index = Hash(keyword) & mask;
     while (slots_[index].length != 0) index = (index + 1) & mask;
     slots_[index] =
         Slot{static_cast<uint32_t>(storage_.size()), static_cast<uint32_t>(keyword.size())};
     storage_ += keyword;
     lengths_ |= LengthBit(keyword.size());
+    firstLetters_ |= LetterBit(keyword.front());
     ++count_;
   }
 }
 
-bool KeywordSet::Contains(std::u16string_view word) const {
-  if (word.empty() || (lengths_ & LengthBit(word.size())) == 0) return false;
+bool KeywordSet::Find(std::u16string_view word) const {
   const std::size_t mask = slots_.size() - 1;
   for (std::size_t index = Hash(word) & mask; slots_[index].length != 0;
        index = (index + 1) & mask) {

@@ -13,6 +13,8 @@ class TripleBondTransQuery {
   // One ReplaceChar unit (index, signed code of the new character) per sign, in text order.
   std::u16string GetCommands(const CodeArray& chars) const;
   void AppendCommands(const CodeArray& chars, ScriptWriter& out) const;
+  // The number of code units AppendCommands appends for chars.
+  std::size_t CommandsLength(const CodeArray& chars) const;
 };
 
 }  // namespace glyphwright

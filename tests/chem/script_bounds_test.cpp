@@ -14,6 +14,8 @@
 #include "chem/chem_test_support.h"
 #include "chem/fake_font_listener.h"
 #include "chem/ion_formula_query.h"
+#include "chem/prepared_text.h"
+#include "chem/shared_queries.h"
 #include "text/lib.h"
 
 namespace glyphwright {
@@ -112,6 +114,32 @@ TEST(ScriptBounds, EveryUnitLiesInsideTheText) {
     CheckScript(text, name.GetCommands(text));
     CheckScript(text, digits.GetCommands(text));
     if (HasFailure()) break;
+  }
+}
+
+TEST(ScriptBounds, EachScanKnowsTheLengthOfItsFragment) {
+  std::mt19937 random(27182);
+  ChemSubscriptQuery subscript;
+  ChemSubscriptQuery ranges;
+  ranges.SetAllowRange(true);
+  ranges.SetCommand(u"NormalScript");
+  const ChemSuperscriptQuery superscript;
+  const TripleBondTransQuery tripleBond;
+  ChemKeywordsQuery elements;
+  elements.SetKeywords(kElementKeywords);
+  elements.SetPrimeMode(ChemKeywordsQuery::kKeywordWithPrimes);
+  elements.SetCommand(u"Chemical Italic");
+  for (int i = 0; i < 3000; ++i) {
+    // Long texts too, so positions run to several digits.
+    std::u16string text = RandomFormula(random);
+    if (i % 100 == 0) text = std::u16string(std::size_t{123456}, u'x') + text;
+    CodeArray chars;
+    PrepareChars(text, chars);
+    ASSERT_EQ(subscript.CommandsLength(chars), subscript.GetCommands(chars).size());
+    ASSERT_EQ(ranges.CommandsLength(chars), ranges.GetCommands(chars).size());
+    ASSERT_EQ(superscript.CommandsLength(chars), superscript.GetCommands(chars).size());
+    ASSERT_EQ(tripleBond.CommandsLength(chars), tripleBond.GetCommands(chars).size());
+    ASSERT_EQ(elements.CommandsLength(chars), elements.GetCommands(chars).size());
   }
 }
 
