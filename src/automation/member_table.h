@@ -25,9 +25,9 @@ struct ParamInfo {
 };
 
 // One accessor of a member: a property with a get and a put has two rows with the same name and
-// identifier, in interface order, exactly as a type library lists them.
-template <class T>
-struct MemberInfo {
+// identifier, in interface order, exactly as a type library lists them. The signature alone is
+// what the type library, the Python binding and the documentation read.
+struct MemberSignature {
   std::u16string_view name;
   InvokeKind kind;
   DispId id;
@@ -35,6 +35,10 @@ struct MemberInfo {
   // Every parameter in call order; a property put or put by reference lists the assigned value
   // as its last (often only) parameter.
   std::span<const ParamInfo> params;
+};
+
+template <class T>
+struct MemberInfo : MemberSignature {
   // Called with the arguments converted to the declared types (by-reference ones untouched).
   Variant (*call)(T& self, Arguments args);
 };

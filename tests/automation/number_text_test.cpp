@@ -1,0 +1,93 @@
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cmath>
+
+#include "automation/automation_error.h"
+#include "automation/number_text.h"
+
+namespace glyphwright {
+namespace {
+
+int ErrorNumberOf(auto&& call) {
+  try {
+    call();
+  } catch (const AutomationError& error) {
+    return error.Number();
+  }
+  return 0;
+}
+
+TEST(TextToDoubleTest, ReadsTheRunTimesNumberForms) {
+  const std::pair<std::u16string, double> cases[] = {
+      {u"5", 5},      {u"  5 ", 5},  {u"\t-1.5e3\r", -1500}, {u".5", 0.5}, {u"5.", 5},
+      {u"+5", 5},     {u"-0", 0},    {u"1E+2", 100},         {u"92", 92},  {u"007", 7},
+      {u"1e-999", 0}, {u"0.1", 0.1},
+  };
+  for (const auto& [text, value] : cases) EXPECT_EQ(TextToDouble(text), value);
+}
+
+TEST(TextToDoubleTest, RejectsAnythingElseWithTypeMismatch) {
+  for (const char16_t* text :
+       {u"", u" ", u"abc", u"x", u"1e", u"1e+", u"e5", u".", u"-", u"inf", u"nan", u"0x10", u"1,5",
+        u"1 5", u"--1", u"1e+-2", u"\uFF15", u"5\u00A0", u"$CursorPosition"}) {
+    EXPECT_EQ(ErrorNumberOf([&] { TextToDouble(text); }), 13) << std::u16string_view(text).size();
+  }
+  EXPECT_EQ(ErrorNumberOf([] { TextToDouble(std::u16string(1000, u'1')); }), 13);
+}
+
+TEST(TextToDoubleTest, OverflowIsTheRunTimesOverflow) {
+  EXPECT_EQ(ErrorNumberOf([] { TextToDouble(u"1e999"); }), 6);
+  EXPECT_EQ(ErrorNumberOf([] { TextToDouble(u"-1e400"); }), 6);
+  EXPECT_EQ(ErrorNumberOf([] { TextToDouble(u"0.0000001e-400"); }), 0);
+}
+
+TEST(TextToDoubleTest, IgnoresTheProcessLocale) {
+  // A comma-decimal locale must not change what a script means.
+  for (const char* name : {"de_DE.UTF-8", "de_DE", "fr_FR.UTF-8"}) {
+    if (std::setlocale(LC_ALL, name) == nullptr) continue;
+    EXPECT_EQ(TextToDouble(u"1.5"), 1.5);
+    EXPECT_EQ(DoubleToText(1.5), u"1.5");
+    std::setlocale(LC_ALL, "C");
+  }
+}
+
+TEST(DoubleToTextTest, PrintsLikeTheRunTime) {
+  const std::pair<double, std::u16string> cases[] = {
+      {7, u"7"},
+      {-1, u"-1"},
+      {0, u"0"},
+      {-0.0, u"0"},
+      {0.1 + 0.2, u"0.3"},
+      {1e20, u"1E+20"},
+      {1.5e-7, u"1.5E-07"},
+      {92.5, u"92.5"},
+      {123456789012345.0, u"123456789012345"},
+      {-2.25, u"-2.25"},
+  };
+  for (const auto& [value, text] : cases) EXPECT_EQ(DoubleToText(value), text) << value;
+}
+
+TEST(DoubleToLongTest, RoundsHalvesToEven) {
+  const std::pair<double, int32_t> cases[] = {
+      {2.5, 2},
+      {3.5, 4},
+      {-2.5, -2},
+      {-3.5, -4},
+      {2.4999, 2},
+      {2147483647.4, 2147483647},
+      {-2147483648.0, -2147483647 - 1},
+  };
+  for (const auto& [value, rounded] : cases) EXPECT_EQ(DoubleToLong(value), rounded) << value;
+  EXPECT_EQ(ErrorNumberOf([] { DoubleToLong(2147483648.0); }), 6);
+  EXPECT_EQ(ErrorNumberOf([] { DoubleToLong(std::nan("")); }), 6);
+}
+
+TEST(IntegerToTextTest, WritesPlainDecimal) {
+  EXPECT_EQ(IntegerToText(0), u"0");
+  EXPECT_EQ(IntegerToText(-155), u"-155");
+  EXPECT_EQ(IntegerToText(8801), u"8801");
+}
+
+}  // namespace
+}  // namespace glyphwright
