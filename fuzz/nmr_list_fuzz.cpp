@@ -1,0 +1,143 @@
+// NMRSpecFormRQuery: a running peak list rebuilt as a table.
+// Invariants: never raises; an accepted list gives a script whose offsets lie inside the text,
+// which runs on the reference document without error and leaves one "NMR Spec Table"
+// paragraph per peak; list -> table -> list, done again, changes nothing more (the round trip
+// is stable); the command agrees.
+#include "document/renderers.h"
+#include "nmr/nmr_spec_form_query.h"
+#include "nmr/nmr_spec_form_r_query.h"
+#include "nmr_descriptors.h"
+#include "query_checks.h"
+#include "text/lib.h"
+
+using namespace glyphwright;
+using namespace glyphwright::fuzz;
+
+namespace {
+
+struct Formats {
+  bool strict;
+  std::u16string_view spec;
+  std::u16string_view table;
+};
+
+std::vector<std::u16string_view> Lines(std::u16string_view script) {
+  std::vector<std::u16string_view> lines;
+  while (!script.empty()) {
+    const std::size_t end = script.find(u'\n');
+    lines.push_back(script.substr(0, end));
+    if (end == std::u16string_view::npos) break;
+    script.remove_prefix(end + 1);
+  }
+  return lines;
+}
+
+void CheckOffsets(std::u16string_view text, std::u16string_view script) {
+  const std::vector<std::u16string_view> lines = Lines(script);
+  Check(lines.size() >= 2 && lines[1] == u"GoTo", "the script starts at the list's end",
+        U8(script));
+  const std::optional<int64_t> listEnd = UnitNumber(lines[0].substr(1));
+  Check(listEnd && *listEnd >= 0 && *listEnd <= static_cast<int64_t>(text.size()),
+        "the list ends inside the text", U8(script));
+  for (std::size_t i = 2; i < lines.size(); ++i) {
+    if (lines[i] != u"Copy" && lines[i] != u"Cut") continue;
+    const Unit unit{std::u16string(lines[i - 2].substr(1)), std::u16string(lines[i - 1].substr(1)),
+                    std::u16string(lines[i])};
+    CheckRangeInside(unit, static_cast<std::size_t>(*listEnd), u"nmr list");
+  }
+}
+
+// Whether an order names each middle field once, so that nothing is lost on the way.
+bool Lossless(std::u16string_view descriptor) {
+  const FieldOrder order = ParseFieldOrder(descriptor);
+  for (int32_t field = 1; field <= 3; ++field) {
+    if (order.PositionOfField[field] < 0) return false;
+  }
+  return true;
+}
+
+// One list -> table -> list pass over a whole document; nullopt when the list is not accepted or
+// its table has no row the other direction converts.
+std::optional<std::u16string> RoundTrip(std::u16string_view text, const Formats& formats,
+                                        std::string* tableHtml = nullptr) {
+  NMRSpecFormRQuery toTable;
+  toTable.SetStrict(formats.strict);
+  toTable.SetSpecFormat(formats.spec);
+  toTable.SetTableFormat(formats.table);
+  NMRSpecFormQuery toList;
+  toList.SetSpecFormat(formats.spec);
+  toList.SetTableFormat(formats.table);
+
+  const auto document = MakeDocument(text);
+  const std::u16string tableScript = toTable.GetCommands(document->BeginQuery());
+  if (tableScript.empty()) return std::nullopt;
+  RunScript(document, tableScript);
+  if (tableHtml) *tableHtml = U8(RenderHtml(*document));
+  std::u16string listScript;
+  try {
+    listScript = toList.GetCommands(document->BeginQuery());
+  } catch (const AutomationError& error) {
+    Check(error.Description() == u"Chemical shift is missing.", "only a shift is refused",
+          error.what());
+    return std::nullopt;
+  }
+  if (listScript.empty()) return std::nullopt;  // a table of blank rows: nothing to convert
+  RunScript(document, listScript);
+  return document->Text();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  FuzzInput input(data, size);
+  Formats formats;
+  formats.strict = input.Flag();
+  formats.spec = input.Pick(kDescriptors);
+  formats.table = input.Pick(kDescriptors);
+  const std::u16string text = input.RestText();
+
+  NMRSpecFormRQuery query;
+  query.SetStrict(formats.strict);
+  query.SetSpecFormat(formats.spec);
+  query.SetTableFormat(formats.table);
+  std::u16string script;
+  try {
+    script = query.GetCommands(text);
+  } catch (...) {
+    Fail("NMRSpecFormRQuery never raises");
+  }
+  const std::vector<Setting> settings{{u"Strict", formats.strict ? u"True" : u"False"},
+                                      {u"SpecFormat", std::u16string(formats.spec)},
+                                      {u"TableFormat", std::u16string(formats.table)}};
+  CheckCliScript("nmr-table", settings, text, script);
+  if (script.empty()) return 0;
+  CheckOffsets(text, script);
+
+  const auto document = MakeDocument(text);
+  RunScript(document, script);
+  std::size_t rows = 0;
+  for (const std::u16string_view line : Lines(script)) rows += line == u"TypeParagraph";
+  std::size_t tableRows = 0;
+  for (const Paragraph& paragraph : document->Paragraphs()) {
+    tableRows += paragraph.style == kNmrSpecTable;
+  }
+  Check(tableRows == rows - 1, "one table row per peak",
+        std::to_string(rows - 1) + " peaks, " + std::to_string(tableRows) + " rows");
+  CheckCliFormat("nmr-table", settings, text, CliHtml(*document));
+
+  // Once through, the list is written the way the queries write it; from then on the round
+  // trip gives it back unchanged.
+  const std::optional<std::u16string> first = RoundTrip(text, formats);
+  if (!first) return 0;
+  std::string firstTable, secondTable;
+  const std::optional<std::u16string> second = RoundTrip(*first, formats, &firstTable);
+  // An order that names a field twice drops another one from the table, and under Strict the
+  // list written from it may lack what Strict requires.
+  if (!second && !(Lossless(formats.spec) && Lossless(formats.table))) return 0;
+  Check(second.has_value(), "a list the queries wrote is read back", U8(*first));
+  const std::optional<std::u16string> third = RoundTrip(*second, formats, &secondTable);
+  Check(third.has_value() && *third == *second && secondTable == firstTable,
+        "the round trip is stable",
+        U8(*first) + "\n" + U8(*second) + "\n" + U8(third.value_or(u"")));
+  return 0;
+}
