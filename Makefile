@@ -1,9 +1,12 @@
 # The user's entry points. `make run` and `make test` each work on a fresh Debian 12 machine.
-.PHONY: run test bench build packages test-packages bench-packages clean format
+.PHONY: run test bench build packages test-packages bench-packages clean format fuzz fuzz-packages \
+        bench-peers
 
 BUILD_PACKAGES := cmake ninja-build g++ make
 TEST_PACKAGES  := $(BUILD_PACKAGES) libgtest-dev libgmock-dev
 BENCH_PACKAGES := $(BUILD_PACKAGES) libbenchmark-dev
+FUZZ_PACKAGES  := $(BUILD_PACKAGES) clang libclang-rt-14-dev
+PEER_PACKAGES  := $(BENCH_PACKAGES) nodejs npm
 
 JOBS ?= $(shell nproc)
 CMAKE_CONFIGURE = cmake -S . -G Ninja -Wno-dev
@@ -11,6 +14,9 @@ CMAKE_CONFIGURE = cmake -S . -G Ninja -Wno-dev
 RELEASE_DIR := build/release
 TEST_DIR    := build/test
 BENCH_DIR   := build/bench
+TSAN_DIR    := build/tsan
+FUZZ_DIR    := build/fuzz
+FUZZ_SECONDS ?= 60
 GLYPHWRIGHT := $(RELEASE_DIR)/hosts/cli/glyphwright
 
 # Build, then run the main job on the bundled sample texts.
@@ -32,6 +38,20 @@ test: test-packages
 	@$(CMAKE_CONFIGURE) -B $(TEST_DIR) -DCMAKE_BUILD_TYPE=Debug -DGLYPHWRIGHT_SANITIZE=ON >/dev/null
 	@cmake --build $(TEST_DIR) -j $(JOBS)
 	@cd $(TEST_DIR) && ctest --output-on-failure -j $(JOBS)
+	@# The thread test alone, once more under ThreadSanitizer.
+	@$(CMAKE_CONFIGURE) -B $(TSAN_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGLYPHWRIGHT_THREAD_SANITIZE=ON >/dev/null
+	@cmake --build $(TSAN_DIR) -j $(JOBS) --target threads_tests
+	@TSAN_OPTIONS=halt_on_error=1 $(TSAN_DIR)/tests/threads/threads_tests --gtest_brief=1
+
+fuzz-packages:
+	@tools/install-packages $(FUZZ_PACKAGES)
+
+# Every fuzz target for FUZZ_SECONDS each (clang, libFuzzer, AddressSanitizer and UBSan). An input
+# that breaks one is kept in fuzz/regressions/, which `make test` replays.
+fuzz: fuzz-packages
+	@CC=clang CXX=clang++ $(CMAKE_CONFIGURE) -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGLYPHWRIGHT_FUZZ=ON -DGLYPHWRIGHT_TESTS=OFF >/dev/null
+	@cmake --build $(FUZZ_DIR) -j $(JOBS)
+	@tools/run-fuzz $(FUZZ_DIR) $(FUZZ_SECONDS)
 
 bench-packages:
 	@tools/install-packages $(BENCH_PACKAGES)

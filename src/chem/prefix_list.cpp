@@ -18,7 +18,14 @@ std::optional<std::filesystem::path> FileIn(const std::filesystem::path& folder,
   return path;
 }
 
+// Set by SetThreadFolderLookup; null means the platform's folders.
+thread_local std::shared_ptr<const FolderLookup> threadFolders;
+
 }  // namespace
+
+void SetThreadFolderLookup(std::shared_ptr<const FolderLookup> folders) {
+  threadFolders = std::move(folders);
+}
 
 std::u16string LoadKeywordList(std::u16string_view FileName, std::u16string_view DefaultList,
                                const FolderLookup& folders) {
@@ -43,7 +50,11 @@ std::shared_ptr<ChemKeywordsQuery> SharedPrefixQuery() {
   // the shared query failed after all.
   thread_local std::u16string prefixList;
   if (instance) return instance;
-  if (prefixList.empty()) prefixList = LoadKeywordList(kPrefixFileName, kDefaultPrefixList);
+  if (prefixList.empty()) {
+    prefixList = threadFolders
+                     ? LoadKeywordList(kPrefixFileName, kDefaultPrefixList, *threadFolders)
+                     : LoadKeywordList(kPrefixFileName, kDefaultPrefixList);
+  }
   auto query = std::make_shared<ChemKeywordsQuery>();
   query->SetKeywords(prefixList);
   instance = query;

@@ -31,6 +31,13 @@ std::u16string LoadKeywordList(std::u16string_view FileName, std::u16string_view
 // The same with the platform's folders.
 std::u16string LoadKeywordList(std::u16string_view FileName, std::u16string_view DefaultList);
 
+// The folders the calling thread looks for the prefix file in, from its next load of the list on;
+// null gives the platform's folders back. The list is read once per thread, so this counts only
+// before the thread's first formula or name query: a host that runs queries on several threads
+// can give each its own file, where the environment the platform's folders come from is one for
+// the whole process.
+void SetThreadFolderLookup(std::shared_ptr<const FolderLookup> folders);
+
 // The thread's shared keyword query holding the prefix list, made on the thread's first
 // successful call. Its Command stays "Italic" and its PrimeMode 0 until a user changes them.
 // When loading the list fails the error is raised, nothing is kept, and the next call tries again.
