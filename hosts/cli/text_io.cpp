@@ -14,11 +14,26 @@
 
 namespace glyphwright::cli {
 
-std::string ReadAll(std::istream& in) {
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+namespace {
+
+[[noreturn]] void TooLong(std::string_view what, std::size_t maxBytes) {
+  throw InputError(std::string(what) + " is longer than " + std::to_string(maxBytes) + " bytes");
 }
 
-std::string ReadFile(const std::string& path) {
+}  // namespace
+
+std::string ReadAll(std::istream& in, std::string_view what, std::size_t maxBytes) {
+  std::string bytes;
+  std::array<char, 65536> buffer;
+  while (in) {
+    in.read(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+    bytes.append(buffer.data(), static_cast<std::size_t>(in.gcount()));
+    if (bytes.size() > maxBytes) TooLong(what, maxBytes);
+  }
+  return bytes;
+}
+
+std::string ReadFile(const std::string& path, std::size_t maxBytes) {
   const auto fail = [&](int error) {
     throw InputError("cannot read '" + path + "': " + std::strerror(error));
   };
@@ -29,6 +44,10 @@ std::string ReadFile(const std::string& path) {
   std::size_t count;
   while ((count = std::fread(buffer.data(), 1, buffer.size(), file)) > 0) {
     bytes.append(buffer.data(), count);
+    if (bytes.size() > maxBytes) {
+      std::fclose(file);
+      TooLong("'" + path + "'", maxBytes);
+    }
   }
   // A directory opens but cannot be read.
   const int error = std::ferror(file) ? errno : 0;
@@ -46,6 +65,7 @@ std::u16string DecodeUtf8(std::string_view bytes, std::string_view what) {
 
 std::u16string ReadText(const std::string* word, std::istream& in) {
   if (word == nullptr || *word == "-") return DecodeUtf8(ReadAll(in), "standard input");
+  if (word->size() > kMaxInputBytes) TooLong("the TEXT argument", kMaxInputBytes);
   return DecodeUtf8(*word, "the TEXT argument");
 }
 

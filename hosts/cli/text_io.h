@@ -11,10 +11,16 @@
 
 namespace glyphwright::cli {
 
-// All bytes of a stream, verbatim.
-std::string ReadAll(std::istream& in);
-// All bytes of a file; InputError when it cannot be read.
-std::string ReadFile(const std::string& path);
+// The most bytes the command reads from one input (TEXT or SCRIPT): 128 MiB, as many characters
+// as the reference document holds. Reading stops there, so a larger input costs no more memory
+// than that before it is refused.
+inline constexpr std::size_t kMaxInputBytes = std::size_t{1} << 27;
+
+// All bytes of a stream, verbatim; InputError naming `what` when there are more than maxBytes.
+std::string ReadAll(std::istream& in, std::string_view what = "standard input",
+                    std::size_t maxBytes = kMaxInputBytes);
+// All bytes of a file; InputError when it cannot be read or is longer than maxBytes.
+std::string ReadFile(const std::string& path, std::size_t maxBytes = kMaxInputBytes);
 
 // The TEXT argument: the word itself, or all of `in` when it is absent (nullptr) or "-".
 std::u16string ReadText(const std::string* word, std::istream& in);

@@ -111,7 +111,19 @@ void Document::SetParagraphStyleAt(int32_t position, StyleId style) {
 
 // ---- editing primitives ----
 
+void Document::CheckRoom(std::size_t added) const {
+  if (added <= static_cast<std::size_t>(maxLength_) &&
+      cells_.size() <= static_cast<std::size_t>(maxLength_) - added) {
+    return;
+  }
+  std::u16string description = u"The document is full: it holds at most ";
+  AppendInteger(description, maxLength_);
+  description += u" characters.";
+  throw AutomationError(1, std::move(description));
+}
+
 void Document::Insert(int32_t position, std::span<const Cell> cells) {
+  CheckRoom(cells.size());
   cells_.insert(cells_.begin() + position, cells.begin(), cells.end());
 }
 
@@ -368,6 +380,7 @@ std::vector<Paragraph> Document::Paragraphs() const {
 }
 
 void Document::Append(std::u16string_view text, const CharFormat& format) {
+  CheckRoom(text.size());
   cells_.reserve(cells_.size() + text.size());
   for (const char16_t code : text) {
     cells_.push_back(code == kParagraphMark ? Cell{code, 0, 0, lastParagraphStyle_}

@@ -29,6 +29,10 @@ class Document : public TableDispatch<Document> {
   static constexpr int32_t kWholeRangeSet = -1;
   static constexpr int32_t kNoneSet = 0;
   static constexpr int32_t kMixed = 9999999;
+  // The most characters a document holds unless told otherwise: 128 Mi, 1 GiB of cells. An edit
+  // that would make it longer raises error 1 and changes nothing, so a script that pastes the
+  // document into itself again and again stops with an error instead of taking all memory.
+  static constexpr int32_t kDefaultMaxLength = 1 << 27;
 
   static std::span<const MemberInfo<Document>> Members();
 
@@ -75,6 +79,9 @@ class Document : public TableDispatch<Document> {
   void Select(int32_t absoluteStart, int32_t length);
 
   int32_t Size() const { return static_cast<int32_t>(cells_.size()); }
+  int32_t MaxLength() const { return maxLength_; }
+  // Limits later growth; what the document holds already stays.
+  void SetMaxLength(int32_t maxLength) { maxLength_ = maxLength; }
   int32_t Origin() const { return origin_; }
   int32_t Cursor() const { return cursor_; }
   int32_t SelectionStart() const { return selectionStart_; }
@@ -118,6 +125,8 @@ class Document : public TableDispatch<Document> {
   StyleId ParagraphStyleIdAt(int32_t position) const;
   void SetParagraphStyleAt(int32_t position, StyleId style);
 
+  // Raises error 1 when the document cannot take `added` more characters.
+  void CheckRoom(std::size_t added) const;
   void Insert(int32_t position, std::span<const Cell> cells);
   void InsertTyped(std::u16string_view text, const CharFormat& format);
   void Erase(Range range);
@@ -130,6 +139,7 @@ class Document : public TableDispatch<Document> {
   std::vector<std::u16string> styles_{std::u16string()};  // StyleId 0 is "no style"
   StyleId lastParagraphStyle_ = 0;                        // for a last paragraph without mark
   std::vector<Cell> clipboard_;
+  int32_t maxLength_ = kDefaultMaxLength;
   int32_t origin_ = 0;
   int32_t cursor_ = 0;
   int32_t selectionStart_ = 0;

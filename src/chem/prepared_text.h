@@ -9,6 +9,7 @@
 
 namespace glyphwright {
 
+// Raises error 1 for a text longer than kMaxTextLength (script/text_length.h).
 void PrepareChars(std::u16string_view Text, CodeArray& chars);
 
 }  // namespace glyphwright

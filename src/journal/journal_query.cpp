@@ -1,6 +1,7 @@
 #include "journal/journal_query.h"
 
 #include "script/builders.h"
+#include "script/text_length.h"
 
 namespace glyphwright {
 namespace {
@@ -177,6 +178,7 @@ bool JournalQuery::MatchNameComma(const CodeArray& chars, int32_t i, int32_t j, 
 }
 
 std::u16string JournalQuery::GetCommands(std::u16string_view Text) const {
+  CheckTextLength(Text);
   CodeArray chars;
   std::u16string prepared = ToHalfWidth(Text);
   prepared.push_back(u' ');

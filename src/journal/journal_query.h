@@ -22,7 +22,8 @@ class JournalQuery : public TableDispatch<JournalQuery> {
  public:
   static std::span<const MemberInfo<JournalQuery>> Members();
 
-  // The style script of the first recognised reference; empty when there is none. Never raises.
+  // The style script of the first recognised reference; empty when there is none. Raises only
+  // for a text longer than kMaxTextLength (script/text_length.h), whose offsets a Long cannot hold.
   std::u16string GetCommands(std::u16string_view Text) const;
 
  private:

@@ -4,6 +4,7 @@
 
 #include "automation/automation_error.h"
 #include "script/builders.h"
+#include "script/text_length.h"
 #include "text/lib.h"
 
 namespace glyphwright {
@@ -69,6 +70,7 @@ void NMRSpecFormQuery::SetTableFormat(std::u16string_view fmt) {
 }
 
 std::u16string NMRSpecFormQuery::GetCommands(std::u16string_view Text) const {
+  CheckTextLength(Text);
   std::u16string working = ToHalfWidth(Text);
   const bool paragraphAppended = working.empty() || working.back() != u'\r';
   if (paragraphAppended) working.push_back(u'\r');

@@ -1,6 +1,7 @@
 #include "nmr/nmr_spec_form_r_query.h"
 
 #include "script/builders.h"
+#include "script/text_length.h"
 
 namespace glyphwright {
 namespace {
@@ -36,6 +37,7 @@ void NMRSpecFormRQuery::SetTableFormat(std::u16string_view fmt) {
 std::u16string NMRSpecFormRQuery::GetCommands(std::u16string_view Text) const {
   // All or nothing: a rejected list, or any other failure, leaves the document as it was.
   try {
+    CheckTextLength(Text);  // a text too long for Long offsets is refused like any other
     const PeakListReading reading = ParsePeakList(Text, specOrder_, strict_);
     if (!reading.list || reading.list->peaks.empty()) return {};
     return TableScript(*reading.list);
