@@ -6,9 +6,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 
+#include "cli/cli_errors.h"
+#include "cli/text_io.h"
 #include "script/builders.h"
 #include "text/utf8.h"
 
@@ -151,6 +154,38 @@ TEST(ProgramTest, InvalidUtf8IsBadInputWithItsOffset) {
     EXPECT_EQ(outcome.err, message);
     EXPECT_EQ(outcome.out, "");
   }
+}
+
+// The command reads at most kMaxInputBytes an input and stops there: a longer one is bad input,
+// refused without holding more than the limit. A small limit shows the reader at work.
+TEST(ProgramTest, InputsLongerThanTheLimitAreBadInput) {
+  static_assert(cli::kMaxInputBytes == 128 * 1024 * 1024);
+  std::istringstream input("H2SO4 H2O");
+  try {
+    cli::ReadAll(input, "standard input", 8);
+    ADD_FAILURE() << "no error";
+  } catch (const cli::InputError& error) {
+    EXPECT_EQ(std::string(error.what()), "standard input is longer than 8 bytes");
+  }
+  std::istringstream exact("H2SO4 H2");
+  EXPECT_EQ(cli::ReadAll(exact, "standard input", 8), "H2SO4 H2");
+  const std::string script = WriteTemp("long.script", "=0\n=1\nBold\n");
+  try {
+    cli::ReadFile(script, 10);
+    ADD_FAILURE() << "no error";
+  } catch (const cli::InputError& error) {
+    EXPECT_EQ(std::string(error.what()), "'" + script + "' is longer than 10 bytes");
+  }
+}
+
+// NUL is a character like any other; a surrogate, which UTF-8 cannot carry, is bad input.
+TEST(ProgramTest, NulIsACharacterAndAnEncodedSurrogateIsBadInput) {
+  const Outcome nul = Glyphwright({"format", "formula", "--to", "text"}, std::string("H2\0O", 4));
+  EXPECT_EQ(nul.status, 0);
+  EXPECT_EQ(nul.out, std::string("H2\0O\n", 5));
+  const Outcome surrogate = Glyphwright({"format", "ion"}, "SO\xED\xB0\x80");
+  EXPECT_EQ(surrogate.status, 2);
+  EXPECT_EQ(surrogate.err, "glyphwright: standard input is not valid UTF-8 (byte 2)\n");
 }
 
 TEST(ProgramTest, BadUsageExitsWithTwo) {
