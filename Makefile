@@ -1,12 +1,11 @@
 # The user's entry points. `make run` and `make test` each work on a fresh Debian 12 machine.
 .PHONY: run test bench build packages test-packages bench-packages clean format fuzz fuzz-packages \
-        bench-peers
+        bench-peers bench-peers-packages
 
 BUILD_PACKAGES := cmake ninja-build g++ make
 TEST_PACKAGES  := $(BUILD_PACKAGES) libgtest-dev libgmock-dev
 BENCH_PACKAGES := $(BUILD_PACKAGES) libbenchmark-dev
 FUZZ_PACKAGES  := $(BUILD_PACKAGES) clang libclang-rt-14-dev
-PEER_PACKAGES  := $(BENCH_PACKAGES) nodejs npm
 
 JOBS ?= $(shell nproc)
 CMAKE_CONFIGURE = cmake -S . -G Ninja -Wno-dev
@@ -60,6 +59,17 @@ bench: bench-packages
 	@$(CMAKE_CONFIGURE) -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DGLYPHWRIGHT_TESTS=OFF -DGLYPHWRIGHT_BENCH=ON >/dev/null
 	@cmake --build $(BENCH_DIR) -j $(JOBS)
 	@tools/run-benchmarks $(BENCH_DIR)
+
+# The same jobs side by side with the tools chemists use today (npm packages, pinned in
+# bench/peers/package.json, installed into ~/.cache/glyphwright/peers).
+bench-peers: bench-peers-packages
+	@$(CMAKE_CONFIGURE) -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DGLYPHWRIGHT_TESTS=OFF -DGLYPHWRIGHT_BENCH=ON >/dev/null
+	@cmake --build $(BENCH_DIR) -j $(JOBS) --target peer_jobs
+	@tools/run-bench-peers $(BENCH_DIR)
+
+# Node.js and npm from Debian, unless the machine has them already (from elsewhere).
+bench-peers-packages: bench-packages
+	@command -v node >/dev/null && command -v npm >/dev/null || tools/install-packages nodejs npm
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

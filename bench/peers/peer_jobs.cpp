@@ -1,0 +1,129 @@
+// peer_jobs CORPUS_DIR OUTPUT_DIR: Glyphwright's side of the side-by-side benchmark.
+// Each job reads CORPUS_DIR/<job>.txt (one item a line; \t, \r, \n and \\ escaped) and, per item,
+// does what a host does: GetCommands, the script run on a fresh reference document, the document
+// rendered. It writes the renderings to OUTPUT_DIR/<job>.txt (escaped the same way) and then
+// times the whole job, repeated for at least a second, printing "<job> <items per second>".
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "chem/chem_formula_query.h"
+#include "chem/ion_formula_query.h"
+#include "document/document.h"
+#include "document/renderers.h"
+#include "nmr/nmr_spec_form_query.h"
+#include "nmr/nmr_spec_form_r_query.h"
+#include "script/command_runner.h"
+#include "text/utf8.h"
+
+namespace glyphwright {
+namespace {
+
+std::string Unescape(std::string_view line) {
+  std::string text;
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    if (line[i] != '\\' || i + 1 == line.size()) {
+      text += line[i];
+      continue;
+    }
+    const char next = line[++i];
+    text += next == 't' ? '\t' : next == 'r' ? '\r' : next == 'n' ? '\n' : next;
+  }
+  return text;
+}
+
+std::string Escape(std::string_view text) {
+  std::string line;
+  for (const char c : text) {
+    if (c == '\\')
+      line += "\\\\";
+    else if (c == '\t')
+      line += "\\t";
+    else if (c == '\r')
+      line += "\\r";
+    else if (c == '\n')
+      line += "\\n";
+    else
+      line += c;
+  }
+  return line;
+}
+
+std::vector<std::u16string> ReadItems(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::vector<std::u16string> items;
+  for (std::string line; std::getline(in, line);) {
+    items.push_back(*Utf8ToUtf16(Unescape(line)));
+  }
+  return items;
+}
+
+// One item: the query's script run on a fresh document of the item, then rendered.
+using Job = std::function<std::u16string(const std::u16string&)>;
+
+template <class Query>
+std::u16string Format(Query& query, const std::u16string& text,
+                      std::u16string (*render)(const Document&)) {
+  const auto document = std::make_shared<Document>(text);
+  CommandRunner runner;
+  runner.SetExecuter(document);
+  runner.Run(query.GetCommands(document->BeginQuery()));
+  return render(*document);
+}
+
+}  // namespace
+}  // namespace glyphwright
+
+int main(int argc, char** argv) {
+  using namespace glyphwright;
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: peer_jobs CORPUS_DIR OUTPUT_DIR\n");
+    return 2;
+  }
+  const std::filesystem::path corpus = argv[1], output = argv[2];
+  std::filesystem::create_directories(output);
+
+  ChemFormulaQuery formula;
+  IonFormulaQuery ion;
+  NMRSpecFormQuery tableToList;
+  tableToList.SetJValueStyle(2);  // "J = 8.0, 2.0 Hz", as the peer writes it
+  NMRSpecFormRQuery listToTable;
+  listToTable.SetSpecFormat(u"d, J, 1H");  // the peer's order inside the parentheses
+  const std::pair<const char*, Job> jobs[] = {
+      {"formula", [&](const std::u16string& t) { return Format(formula, t, RenderHtml); }},
+      {"ion", [&](const std::u16string& t) { return Format(ion, t, RenderHtml); }},
+      {"nmr-table-to-list",
+       [&](const std::u16string& t) { return Format(tableToList, t, RenderHtml); }},
+      {"nmr-list-to-table",
+       [&](const std::u16string& t) { return Format(listToTable, t, RenderText); }},
+  };
+  for (const auto& [name, job] : jobs) {
+    const std::vector<std::u16string> items = ReadItems(corpus / (std::string(name) + ".txt"));
+    if (items.empty()) {
+      std::fprintf(stderr, "peer_jobs: no items for %s\n", name);
+      return 1;
+    }
+    {
+      std::ofstream out(output / (std::string(name) + ".txt"), std::ios::binary);
+      for (const std::u16string& item : items) out << Escape(Utf16ToUtf8(job(item))) << '\n';
+    }
+    using Clock = std::chrono::steady_clock;
+    std::size_t done = 0;
+    const Clock::time_point start = Clock::now();
+    Clock::duration elapsed{};
+    std::size_t sink = 0;
+    while (elapsed < std::chrono::seconds(1)) {
+      for (const std::u16string& item : items) sink += job(item).size();
+      done += items.size();
+      elapsed = Clock::now() - start;
+    }
+    const double seconds = std::chrono::duration<double>(elapsed).count();
+    std::printf("%s %.1f %zu\n", name, static_cast<double>(done) / seconds, sink % 10);
+  }
+  return 0;
+}
