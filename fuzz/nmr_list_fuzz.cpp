@@ -141,7 +141,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (const Paragraph& paragraph : document->Paragraphs()) {
     tableRows += paragraph.style == kNmrSpecTable;
   }
-  Check(tableRows == rows - 1, "one table row per peak",
+  // A paragraph mark inside a peak (a multiplicity or trailing item that runs across a line
+  // break) is typed or copied as one, and splits that row.
+  const bool marksInside = text.find(u'\r') != std::u16string::npos;
+  Check(marksInside ? tableRows >= rows - 1 : tableRows == rows - 1, "one table row per peak",
         std::to_string(rows - 1) + " peaks, " + std::to_string(tableRows) + " rows");
   CheckCliFormat("nmr-table", settings, text, CliHtml(*document));
 
