@@ -17,8 +17,8 @@ namespace {
 
 struct Formats {
   bool strict;
-  std::u16string_view spec;
-  std::u16string_view table;
+  std::u16string_view specFormat;
+  std::u16string_view tableFormat;
 };
 
 std::vector<std::u16string_view> Lines(std::u16string_view script) {
@@ -81,11 +81,11 @@ std::optional<std::u16string> RoundTrip(std::u16string_view text, const Formats&
                                         bool* bareIntegerLast = nullptr) {
   NMRSpecFormRQuery toTable;
   toTable.SetStrict(formats.strict);
-  toTable.SetSpecFormat(formats.spec);
-  toTable.SetTableFormat(formats.table);
+  toTable.SetSpecFormat(formats.specFormat);
+  toTable.SetTableFormat(formats.tableFormat);
   NMRSpecFormQuery toList;
-  toList.SetSpecFormat(formats.spec);
-  toList.SetTableFormat(formats.table);
+  toList.SetSpecFormat(formats.specFormat);
+  toList.SetTableFormat(formats.tableFormat);
 
   const auto document = MakeDocument(text);
   const std::u16string tableScript = toTable.GetCommands(document->BeginQuery());
@@ -112,14 +112,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzInput input(data, size);
   Formats formats;
   formats.strict = input.Flag();
-  formats.spec = input.Pick(kDescriptors);
-  formats.table = input.Pick(kDescriptors);
+  formats.specFormat = input.Pick(kDescriptors);
+  formats.tableFormat = input.Pick(kDescriptors);
   const std::u16string text = input.RestText();
 
   NMRSpecFormRQuery query;
   query.SetStrict(formats.strict);
-  query.SetSpecFormat(formats.spec);
-  query.SetTableFormat(formats.table);
+  query.SetSpecFormat(formats.specFormat);
+  query.SetTableFormat(formats.tableFormat);
   std::u16string script;
   try {
     script = query.GetCommands(text);
@@ -127,8 +127,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Fail("NMRSpecFormRQuery never raises");
   }
   const std::vector<Setting> settings{{u"Strict", formats.strict ? u"True" : u"False"},
-                                      {u"SpecFormat", std::u16string(formats.spec)},
-                                      {u"TableFormat", std::u16string(formats.table)}};
+                                      {u"SpecFormat", std::u16string(formats.specFormat)},
+                                      {u"TableFormat", std::u16string(formats.tableFormat)}};
   CheckCliScript("nmr-table", settings, text, script);
   if (script.empty()) return 0;
   CheckOffsets(text, script);
@@ -157,7 +157,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::optional<std::u16string> second = RoundTrip(*first, formats, &firstTable);
   // An order that names a field twice drops another one from the table, and under Strict the
   // list written from it may lack what Strict requires.
-  if (!second && !(Lossless(formats.spec) && Lossless(formats.table))) return 0;
+  if (!second && !(Lossless(formats.specFormat) && Lossless(formats.tableFormat))) return 0;
   Check(second.has_value(), "a list the queries wrote is read back", U8(*first));
   const std::optional<std::u16string> third = RoundTrip(*second, formats, &secondTable);
   Check(third.has_value() && *third == *second && secondTable == firstTable,

@@ -20,17 +20,17 @@ constexpr std::array<int32_t, 5> kJValueStyles = {1, 2, 0, 3, -1};
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzInput input(data, size);
   const int32_t jValueStyle = input.Pick(kJValueStyles);
-  const std::u16string_view spec = input.Pick(kDescriptors);
-  const std::u16string_view table = input.Pick(kDescriptors);
+  const std::u16string_view specFormat = input.Pick(kDescriptors);
+  const std::u16string_view tableFormat = input.Pick(kDescriptors);
   const std::u16string text = input.RestText();
 
   NMRSpecFormQuery query;
   query.SetJValueStyle(jValueStyle);
-  query.SetSpecFormat(spec);
-  query.SetTableFormat(table);
+  query.SetSpecFormat(specFormat);
+  query.SetTableFormat(tableFormat);
   const std::vector<Setting> settings{{u"JValueStyle", U16Number(jValueStyle)},
-                                      {u"SpecFormat", std::u16string(spec)},
-                                      {u"TableFormat", std::u16string(table)}};
+                                      {u"SpecFormat", std::u16string(specFormat)},
+                                      {u"TableFormat", std::u16string(tableFormat)}};
   std::u16string script;
   try {
     script = query.GetCommands(text);
