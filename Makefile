@@ -2,7 +2,7 @@
 .PHONY: run test bench build packages test-packages bench-packages clean format
 
 BUILD_PACKAGES := cmake ninja-build g++ make
-TEST_PACKAGES  := $(BUILD_PACKAGES) libgtest-dev libgmock-dev
+TEST_PACKAGES  := $(BUILD_PACKAGES) libgtest-dev libgmock-dev pybind11-dev python3-dev python3-pytest
 BENCH_PACKAGES := $(BUILD_PACKAGES) libbenchmark-dev
 
 JOBS ?= $(shell nproc)

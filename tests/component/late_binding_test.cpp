@@ -1,0 +1,143 @@
+// Every member of every public class, called by name on a live object made by ProgID, through
+// Dispatch alone: nothing here knows a C++ class.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <tuple>
+#include <vector>
+
+#include "component/class_registry.h"
+#include "support/recording_executer.h"
+#include "text/utf8.h"
+
+namespace glyphwright {
+namespace {
+
+using testing::RecordingExecuter;
+
+Variant Call(Dispatch& object, std::u16string_view name, InvokeKind kind,
+             std::vector<Variant> args = {}) {
+  std::vector<Variant*> pointers;
+  for (Variant& arg : args) pointers.push_back(&arg);
+  return CallByName(object, name, kind, Arguments(pointers.data(), pointers.size()));
+}
+
+Variant Get(Dispatch& object, std::u16string_view name) {
+  return Call(object, name, InvokeKind::PropertyGet);
+}
+
+int32_t ErrorNumberOf(auto&& call) {
+  try {
+    call();
+  } catch (const AutomationError& error) {
+    return error.Number();
+  }
+  return 0;
+}
+
+// Calls members by name on one object and notes which rows it reached.
+class Tour {
+ public:
+  explicit Tour(Dispatch& object) : object_(object) {}
+
+  Variant operator()(std::u16string_view name, InvokeKind kind, std::vector<Variant> args = {}) {
+    reached_.insert({std::u16string(name), kind});
+    return Call(object_, name, kind, std::move(args));
+  }
+  bool Reached(const MemberSignature& row) const {
+    return reached_.count({std::u16string(row.name), row.kind}) > 0;
+  }
+
+ private:
+  Dispatch& object_;
+  std::set<std::pair<std::u16string, InvokeKind>> reached_;
+};
+
+void CommandRunnerTour(Dispatch& runner, Tour& call) {
+  const auto host = std::make_shared<RecordingExecuter>();
+  EXPECT_EQ(call(u"Executer", InvokeKind::PropertyGet), Variant(DispatchRef()));
+  call(u"Executer", InvokeKind::PropertyPutRef, {Variant(DispatchRef(host))});
+  EXPECT_EQ(Get(runner, u"executer"), Variant(DispatchRef(host)))
+      << "put by reference stores the object itself";
+
+  EXPECT_EQ(call(u"IgnoreError", InvokeKind::PropertyGet), Variant(false));
+  call(u"IgnoreError", InvokeKind::PropertyPut, {Variant(u"True")});
+  EXPECT_EQ(Get(runner, u"IgnoreError"), Variant(true));
+  call(u"IgnoreError", InvokeKind::PropertyPut, {Variant(int32_t{0})});
+
+  call(u"Run", InvokeKind::Method, {Variant(u"=3\n=2.5\nSmall\n")});
+  EXPECT_EQ(host->calls, testing::Lines({"QueryValue(3)", "QueryValue(2.5)", "SetSmall(3, 2.5)"}));
+}
+
+struct ClassTour {
+  std::u16string_view name;
+  void (*tour)(Dispatch& object, Tour& call);
+};
+
+constexpr ClassTour kTours[] = {
+    {u"CommandRunner", &CommandRunnerTour},
+};
+
+TEST(LateBinding, EveryMemberOfEveryClassByName) {
+  for (const ClassInfo& info : PublicClasses()) {
+    SCOPED_TRACE(Utf16ToUtf8(info.name));
+    const ClassTour* tour = nullptr;
+    for (const ClassTour& candidate : kTours) {
+      if (candidate.name == info.name) tour = &candidate;
+    }
+    ASSERT_NE(tour, nullptr) << "no tour of the class's members";
+    const DispatchRef object = CreateObject(info.progId);
+    Tour call(*object);
+    tour->tour(*object, call);
+    for (const MemberSignature& row : info.members()) {
+      EXPECT_TRUE(call.Reached(row)) << Utf16ToUtf8(row.name) << " (kind "
+                                     << static_cast<int>(row.kind) << ") was never called";
+    }
+  }
+}
+
+TEST(LateBinding, ArgumentsAreConvertedOrRejectedLikeAutomation) {
+  const DispatchRef runner = CreateObject(u"Glyphwright.CommandRunner");
+  // A String parameter takes any value with a text form; an object has none.
+  EXPECT_EQ(ErrorNumberOf([&] { Call(*runner, u"Run", InvokeKind::Method, {Variant(7.5)}); }), 0);
+  EXPECT_EQ(ErrorNumberOf([&] {
+              Call(*runner, u"Run", InvokeKind::Method,
+                   {Variant(DispatchRef(std::make_shared<RecordingExecuter>()))});
+            }),
+            13);
+  EXPECT_EQ(ErrorNumberOf([&] { Call(*runner, u"Run", InvokeKind::Method); }), 449);
+  EXPECT_EQ(ErrorNumberOf([&] {
+              Call(*runner, u"Run", InvokeKind::Method, {Variant(u""), Variant(u"")});
+            }),
+            450);
+  EXPECT_EQ(ErrorNumberOf([&] {
+              Call(*runner, u"IgnoreError", InvokeKind::PropertyPut, {Variant(u"maybe")});
+            }),
+            13);
+  // An object property is assigned by reference only, and only an object.
+  EXPECT_EQ(ErrorNumberOf([&] {
+              Call(*runner, u"Executer", InvokeKind::PropertyPut,
+                   {Variant(DispatchRef(std::make_shared<RecordingExecuter>()))});
+            }),
+            438);
+  EXPECT_EQ(ErrorNumberOf([&] {
+              Call(*runner, u"Executer", InvokeKind::PropertyPutRef, {Variant(u"editor")});
+            }),
+            424);
+  EXPECT_EQ(ErrorNumberOf([&] { Call(*runner, u"Walk", InvokeKind::Method); }), 438);
+  EXPECT_EQ(ErrorNumberOf([&] { Call(*runner, u"Run", InvokeKind::PropertyPut, {Variant(u"")}); }),
+            438);
+}
+
+TEST(LateBinding, ScriptStyleRunByNameOnly) {
+  // What a macro does: create by ProgID, set Executer by reference, run, read back.
+  const DispatchRef runner = CreateObject(u"glyphwright.commandrunner");
+  const auto host = std::make_shared<RecordingExecuter>();
+  Call(*runner, u"executer", InvokeKind::PropertyPutRef, {Variant(DispatchRef(host))});
+  Call(*runner, u"RUN", InvokeKind::Method, {Variant(u"=0\n=2\nItalic\n")});
+  EXPECT_EQ(host->calls,
+            testing::Lines({"QueryValue(0)", "QueryValue(2)", "SetStyle(0, 2, Italic)"}));
+}
+
+}  // namespace
+}  // namespace glyphwright
