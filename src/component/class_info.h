@@ -21,8 +21,9 @@ struct InterfaceInfo {
 };
 
 struct ClassInfo {
-  std::u16string_view name;    // "CommandRunner"
-  std::u16string_view progId;  // "Glyphwright.CommandRunner"
+  std::u16string_view name;        // "CommandRunner"
+  std::u16string_view progId;      // "Glyphwright.CommandRunner"
+  std::u16string_view helpString;  // one sentence: what the class is for
   Guid clsid;
   InterfaceInfo defaultInterface;  // "_CommandRunner"
   // Identifiers of earlier versions of the default interface that the class answers to as well.

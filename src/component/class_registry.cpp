@@ -11,6 +11,8 @@ namespace {
 const ClassInfo kClasses[] = {
     {.name = u"CommandRunner",
      .progId = u"Glyphwright.CommandRunner",
+     .helpString = u"Runs a command script against the host's Executer, calling its editing "
+                   u"operations by name.",
      .clsid = ids::kCommandRunner,
      .defaultInterface = {u"_CommandRunner", ids::kCommandRunnerInterface},
      .aliases = {},
