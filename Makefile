@@ -3,7 +3,7 @@
 
 BUILD_PACKAGES := cmake ninja-build g++ make
 TEST_PACKAGES  := $(BUILD_PACKAGES) libgtest-dev libgmock-dev pybind11-dev python3-dev python3-pytest
-BENCH_PACKAGES := $(BUILD_PACKAGES) libbenchmark-dev
+BENCH_PACKAGES := $(BUILD_PACKAGES) libbenchmark-dev pybind11-dev python3-dev
 
 JOBS ?= $(shell nproc)
 CMAKE_CONFIGURE = cmake -S . -G Ninja -Wno-dev
@@ -40,6 +40,9 @@ bench: bench-packages
 	@$(CMAKE_CONFIGURE) -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DGLYPHWRIGHT_TESTS=OFF -DGLYPHWRIGHT_BENCH=ON >/dev/null
 	@cmake --build $(BENCH_DIR) -j $(JOBS)
 	@tools/run-benchmarks $(BENCH_DIR)
+	@echo "== Python call overhead"
+	@PYTHONPATH=$(BENCH_DIR)/hosts/python /usr/bin/python3 bench/python/call_overhead.py \
+		$(BENCH_DIR)/bench/component/late_binding_bench
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -78,8 +78,8 @@ std::string Parameters(const MemberSignature& row) {
   for (const ParamInfo& param : row.params) {
     if (!text.empty()) text += ", ";
     if (param.optional) text += "optional ";
-    text += "`" + U8(param.name) + "` " + TypeName(param.type);
-    if (param.optional) text += " = " + std::to_string(param.defaultValue);
+    text.append("`").append(U8(param.name)).append("` ").append(TypeName(param.type));
+    if (param.optional) text.append(" = ").append(std::to_string(param.defaultValue));
   }
   if (row.kind == InvokeKind::Method) {
     if (!text.empty()) text += "; ";
@@ -101,7 +101,7 @@ std::string PythonUse(const ClassInfo& info) {
       for (const ParamInfo& param : member.method->params) {
         if (!args.empty()) args += ", ";
         args += U8(param.name);
-        if (param.optional) args += "=" + std::to_string(param.defaultValue);
+        if (param.optional) args.append("=").append(std::to_string(param.defaultValue));
       }
       const bool returns = member.method->type != ValueType::Void;
       text += (returns ? "result = obj." : "obj.") + member_name + "(" + args + ")";
