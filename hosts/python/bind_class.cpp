@@ -76,8 +76,16 @@ py::object CallMethod(Dispatch& self, const MemberSignature& member, const py::a
     pointers[i] = &values[i];
   }
   Variant result = self.Invoke(member.id, InvokeKind::Method, Arguments(pointers.data(), count));
-  if (member.type == ValueType::Void) return py::none();
-  return FromVariant(result);
+  if (member.type != ValueType::Void) return FromVariant(result);
+  // Python cannot see a by-reference argument change: a method without a result returns what
+  // was written back instead, one value as itself, several as a tuple.
+  py::list written;
+  for (std::size_t i = 0; i < count; ++i) {
+    if (params[i].byRef) written.append(FromVariant(values[i]));
+  }
+  if (written.empty()) return py::none();
+  if (written.size() == 1) return written[0];
+  return py::tuple(written);
 }
 
 std::string Signature(const MemberSignature& member) {
@@ -152,7 +160,8 @@ void AddMembers(py::handle cls, const ClassInfo& info) {
 }
 
 std::string ClassDoc(const ClassInfo& info) {
-  std::string doc = "The automation class " + Utf16ToUtf8(info.name) + " (ProgID " +
+  std::string doc = Utf16ToUtf8(info.helpString) + "\n\nThe automation class " +
+                    Utf16ToUtf8(info.name) + " (ProgID " +
                     Utf16ToUtf8(info.progId) + ", default interface " +
                     Utf16ToUtf8(info.defaultInterface.name) + ").\n\nMembers:\n";
   const SignatureList rows = info.members();
