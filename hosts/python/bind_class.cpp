@@ -148,8 +148,7 @@ void AddProperty(py::handle cls, const MemberView& member) {
 
 }  // namespace
 
-void AddMembers(py::handle cls, const ClassInfo& info) {
-  const SignatureList rows = info.members();
+void AddMembers(py::handle cls, const SignatureList& rows) {
   for (const MemberView& member : GroupMembers(rows)) {
     if (member.IsProperty()) {
       AddProperty(cls, member);

@@ -18,8 +18,8 @@ namespace py = pybind11;
 
 using DispatchClass = py::class_<Dispatch, DispatchRef>;
 
-// Adds the members of the table to a Python class.
-void AddMembers(py::handle cls, const ClassInfo& info);
+// Adds the members of a table to a Python class.
+void AddMembers(py::handle cls, const SignatureList& rows);
 
 // The docstring of a class: its identity and members.
 std::string ClassDoc(const ClassInfo& info);
@@ -29,7 +29,7 @@ void BindClass(py::module_& module, const ClassInfo& info) {
   const std::string name = Utf16ToUtf8(info.name);
   py::class_<T, Dispatch, std::shared_ptr<T>> cls(module, name.c_str(), ClassDoc(info).c_str());
   cls.def(py::init([] { return std::make_shared<T>(); }));
-  AddMembers(cls, info);
+  AddMembers(cls, info.members());
 }
 
 }  // namespace glyphwright::python
