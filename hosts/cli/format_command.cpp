@@ -1,0 +1,41 @@
+// glyphwright format QUERY [--set NAME=VALUE]... [--to FORM] [--from FORM] [--ignore-error]
+//                    [TEXT]
+#include "cli/cli_errors.h"
+#include "cli/commands.h"
+#include "cli/help.h"
+#include "cli/options.h"
+#include "cli/query_call.h"
+#include "cli/text_io.h"
+#include "script/command_runner.h"
+
+namespace glyphwright::cli {
+
+void FormatCommand(std::span<const std::string> args, const QueryRegistry& queries,
+                   Streams& streams) {
+  const std::string command = "format";
+  constexpr OptionRule kOptions[] = {
+      {"--set", true, true}, {"--to", true}, {"--from", true}, {"--ignore-error"}};
+  const ParsedOptions parsed = ParseOptions(args, kOptions, command);
+  if (parsed.help) {
+    streams.out << CommandHelp(command, queries);
+    return;
+  }
+  const std::vector<std::string>& words = parsed.positionals;
+  if (words.empty()) throw UsageError("format needs a QUERY", command);
+  if (words.size() > 2) throw UsageError("too many arguments", command);
+  const OutputForm to = ParseOutputForm(parsed.Value("--to").value_or("html"), command);
+  const InputForm from = ParseInputForm(parsed.Value("--from").value_or("text"), command);
+  const QueryEntry& query = FindQuery(queries, words[0], command);
+  const std::vector<Setting> settings = ParseSettings(parsed.Values("--set"), command);
+
+  const std::shared_ptr<Document> document =
+      MakeDocument(ReadText(words.size() > 1 ? &words[1] : nullptr, streams.in), from);
+  const std::u16string script = GetCommands(query, settings, document);
+  CommandRunner runner;
+  runner.SetExecuter(document);
+  runner.SetIgnoreError(parsed.Has("--ignore-error"));
+  runner.Run(script);
+  streams.out << Render(*document, to);
+}
+
+}  // namespace glyphwright::cli

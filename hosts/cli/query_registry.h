@@ -1,0 +1,39 @@
+// The queries the command knows, by alias and by class name. Everything after the lookup goes
+// through Dispatch by name, so a query needs no code of its own here: one entry is enough.
+#pragma once
+
+#include <memory>
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "automation/dispatch.h"
+
+namespace glyphwright::cli {
+
+struct QueryEntry {
+  std::u16string_view alias;      // "ion"
+  std::u16string_view className;  // "IonFormulaQuery"
+  DispatchRef (*make)();
+};
+
+template <class Query>
+DispatchRef MakeQuery() {
+  return std::make_shared<Query>();
+}
+
+class QueryRegistry {
+ public:
+  void Add(const QueryEntry& entry) { entries_.push_back(entry); }
+  // By alias or class name, ignoring letter case; nullptr when unknown.
+  const QueryEntry* Find(std::u16string_view name) const;
+  std::span<const QueryEntry> Entries() const { return entries_; }
+
+ private:
+  std::vector<QueryEntry> entries_;
+};
+
+// The queries built into this program, in the order help lists them.
+QueryRegistry BuiltInQueries();
+
+}  // namespace glyphwright::cli

@@ -1,0 +1,34 @@
+// glyphwright script QUERY [--set NAME=VALUE]... [--from FORM] [TEXT]
+#include "cli/cli_errors.h"
+#include "cli/commands.h"
+#include "cli/help.h"
+#include "cli/options.h"
+#include "cli/query_call.h"
+#include "cli/text_io.h"
+#include "text/utf8.h"
+
+namespace glyphwright::cli {
+
+void ScriptCommand(std::span<const std::string> args, const QueryRegistry& queries,
+                   Streams& streams) {
+  const std::string command = "script";
+  constexpr OptionRule kOptions[] = {{"--set", true, true}, {"--from", true}};
+  const ParsedOptions parsed = ParseOptions(args, kOptions, command);
+  if (parsed.help) {
+    streams.out << CommandHelp(command, queries);
+    return;
+  }
+  const std::vector<std::string>& words = parsed.positionals;
+  if (words.empty()) throw UsageError("script needs a QUERY", command);
+  if (words.size() > 2) throw UsageError("too many arguments", command);
+  const InputForm from = ParseInputForm(parsed.Value("--from").value_or("text"), command);
+  const QueryEntry& query = FindQuery(queries, words[0], command);
+  const std::vector<Setting> settings = ParseSettings(parsed.Values("--set"), command);
+
+  // The document answers the query's FontListener questions about the input's formatting.
+  const std::shared_ptr<Document> document =
+      MakeDocument(ReadText(words.size() > 1 ? &words[1] : nullptr, streams.in), from);
+  streams.out << Utf16ToUtf8(GetCommands(query, settings, document));
+}
+
+}  // namespace glyphwright::cli

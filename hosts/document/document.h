@@ -1,0 +1,139 @@
+// The reference document: an in-memory rich-text document that a CommandRunner edits by name.
+// It is the host of the command line, of the end-to-end tests and of the Python examples.
+//
+// The text is a flat sequence of characters, each with its CharFormat. A paragraph ends with a
+// paragraph mark (CR, one character) that carries the paragraph's style; the last paragraph may
+// lack a mark, and then the document keeps its style apart.
+//
+// Offsets in scripts count from the origin: the start of the selection as it was when the query
+// read it, so text may lie before the selection. Every range is clamped to the document.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "automation/member_table.h"
+#include "automation/variant.h"
+#include "document/char_format.h"
+#include "document/paragraph.h"
+
+namespace glyphwright {
+
+class Document : public TableDispatch<Document> {
+ public:
+  static constexpr char16_t kParagraphMark = u'\r';
+  // The answers of GetSubscript and GetSuperscript.
+  static constexpr int32_t kWholeRangeSet = -1;
+  static constexpr int32_t kNoneSet = 0;
+  static constexpr int32_t kMixed = 9999999;
+
+  static std::span<const MemberInfo<Document>> Members();
+
+  // The whole text selected, origin 0. A CR in the text is a paragraph mark.
+  explicit Document(std::u16string_view text = {});
+  // Text around the selection; the origin is the selection's start.
+  Document(std::u16string_view before, std::u16string_view selection, std::u16string_view after);
+  // Reads <sub>, <sup>, <i>, <b> and character entities (see html_reader.h).
+  static Document FromHtml(std::u16string_view html);
+
+  // Executer operations, called by name by the runner.
+  // The value unchanged, except "$CursorPosition": the cursor's offset from the origin.
+  Variant QueryValue(std::u16string_view value) const;
+  // True sets the script state (and clears the other one), False clears it.
+  void SetSubscript(int32_t Index, int32_t Length, bool flag);
+  void SetSuperscript(int32_t Index, int32_t Length, bool flag);
+  void SetSmall(int32_t Index, int32_t Length);
+  // "Italic" and "Bold" set those; any other name becomes the characters' named style.
+  void SetStyle(int32_t Index, int32_t Length, std::u16string_view StyleName);
+  // The paragraph style of every paragraph the selection touches; the character styles
+  // "Chemical Italic" and "Chemical Small" go to the selected characters instead.
+  void ApplyStyle(std::u16string_view StyleName);
+  // Code is a character code as signed 16-bit decimal text: "8801" or "-155".
+  void ReplaceChar(int32_t Index, std::u16string_view Code);
+  void TypeBackspace();
+  void TypeParagraph();
+  void TypeText(std::u16string_view Text, std::u16string_view StyleName);
+  // "EndOfSelection", "PrevChar", "NextChar" or an offset from the origin.
+  void MoveCursor(std::u16string_view Target);
+  void CopyText(int32_t Start, int32_t Length);
+  void CutText(int32_t Start, int32_t Length);
+  void PasteText();
+  void DeleteText(int32_t Start, int32_t Length);
+  void SelectRange(int32_t Start, int32_t Length);
+
+  // FontListener operations: kWholeRangeSet, kNoneSet or kMixed. An empty range is kNoneSet.
+  int32_t GetSubscript(int32_t Index, int32_t Length) const;
+  int32_t GetSuperscript(int32_t Index, int32_t Length) const;
+
+  // The host's side. Positions here are absolute offsets into the whole document.
+  // Makes the selection's start the origin for the next script; answers the selected text.
+  std::u16string BeginQuery();
+  // Selects a range of the document (clamped) and puts the cursor at its start.
+  void Select(int32_t absoluteStart, int32_t length);
+
+  int32_t Size() const { return static_cast<int32_t>(cells_.size()); }
+  int32_t Origin() const { return origin_; }
+  int32_t Cursor() const { return cursor_; }
+  int32_t SelectionStart() const { return selectionStart_; }
+  int32_t SelectionLength() const { return selectionEnd_ - selectionStart_; }
+
+  // The whole text, paragraph marks as CR.
+  std::u16string Text() const;
+  std::u16string SelectedText() const;
+  std::u16string ClipboardText() const;
+  CharFormat FormatAt(int32_t position) const;
+  // The style of the paragraph that holds the character at position (or ends at it).
+  std::u16string ParagraphStyleAt(int32_t position) const;
+  // Every paragraph; an empty last paragraph without a mark is left out unless it is the only
+  // one, as a word processor shows no line after a final paragraph mark.
+  std::vector<Paragraph> Paragraphs() const;
+
+  // Appends text at the end of the document, CR as a paragraph mark; for readers of other
+  // formats. The selection and the origin stay where they are.
+  void Append(std::u16string_view text, const CharFormat& format);
+
+ private:
+  using StyleId = uint16_t;
+  struct Cell {
+    char16_t code;
+    uint8_t flags;
+    StyleId style;           // the named character style
+    StyleId paragraphStyle;  // for a paragraph mark: the style of the paragraph it ends
+  };
+  struct Range {
+    int32_t start;
+    int32_t end;
+  };
+
+  Range Clamp(int64_t absoluteStart, int64_t length) const;
+  Range ScriptRange(int32_t Index, int32_t Length) const;
+  int32_t ClampPosition(int64_t absolute) const;
+
+  StyleId InternStyle(std::u16string_view name);
+  Cell MakeCell(char16_t code, const CharFormat& format);
+  CharFormat FormatOf(const Cell& cell) const;
+  StyleId ParagraphStyleIdAt(int32_t position) const;
+  void SetParagraphStyleAt(int32_t position, StyleId style);
+
+  void Insert(int32_t position, std::span<const Cell> cells);
+  void InsertTyped(std::u16string_view text, const CharFormat& format);
+  void Erase(Range range);
+  template <class Change>
+  void ChangeFormat(Range range, Change change);
+  int32_t ScriptState(Range range, uint8_t flag) const;
+  void CollapseSelection();
+
+  std::vector<Cell> cells_;
+  std::vector<std::u16string> styles_{std::u16string()};  // StyleId 0 is "no style"
+  StyleId lastParagraphStyle_ = 0;                        // for a last paragraph without mark
+  std::vector<Cell> clipboard_;
+  int32_t origin_ = 0;
+  int32_t cursor_ = 0;
+  int32_t selectionStart_ = 0;
+  int32_t selectionEnd_ = 0;
+};
+
+}  // namespace glyphwright

@@ -1,0 +1,259 @@
+// The built program itself: arguments, standard input, output, messages and exit status.
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "script/builders.h"
+#include "text/utf8.h"
+
+extern char** environ;
+
+namespace glyphwright {
+namespace {
+
+struct Usage {
+  std::vector<std::string> args;
+  std::string expected;  // a message, or the start of the output
+};
+
+struct Outcome {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+std::string Slurp(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << file.rdbuf();
+  return bytes.str();
+}
+
+std::string TempPath(const std::string& name) {
+  return testing::TempDir() + "glyphwright_program_test_" + std::to_string(getpid()) + "_" + name;
+}
+
+std::string WriteTemp(const std::string& name, const std::string& bytes) {
+  const std::string path = TempPath(name);
+  std::ofstream(path, std::ios::binary) << bytes;
+  return path;
+}
+
+// Runs the program with exactly these arguments (no shell) and this standard input.
+Outcome Glyphwright(const std::vector<std::string>& args, const std::string& input = {}) {
+  const std::string in = WriteTemp("in", input), out = TempPath("out"), err = TempPath("err");
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 0, in.c_str(), O_RDONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  std::vector<char*> argv = {const_cast<char*>(GLYPHWRIGHT_PROGRAM)};
+  for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
+  argv.push_back(nullptr);
+  pid_t pid;
+  const int spawned =
+      posix_spawn(&pid, GLYPHWRIGHT_PROGRAM, &actions, nullptr, argv.data(), environ);
+  posix_spawn_file_actions_destroy(&actions);
+  if (spawned != 0) {
+    ADD_FAILURE() << "cannot start " << GLYPHWRIGHT_PROGRAM;
+    return {-1, "", ""};
+  }
+  int wait = 0;
+  waitpid(pid, &wait, 0);
+  EXPECT_TRUE(WIFEXITED(wait)) << "the program did not exit normally";
+  return {WIFEXITED(wait) ? WEXITSTATUS(wait) : -1, Slurp(out), Slurp(err)};
+}
+
+constexpr std::u16string_view kTab = u"\t";
+
+// The script that rebuilds the sample peak list as a table.
+std::string PeakListToTableScript() {
+  ScriptWriter w;
+  const auto typeCell = [&](std::u16string_view text) {
+    w.Command1(u"TypeText", text).Command1(u"TypeText", kTab);
+  };
+  w.Command1(u"GoTo", 61).Command(u"TypeParagraph").Command1(u"TypeText", u"!");
+  w.Command1(u"GoTo", u"PrevChar");
+  typeCell(u"7.26"), typeCell(u"1H"), typeCell(u"d"), typeCell(u"8.0");
+  w.Command2(u"Copy", 42, 3).Command(u"Paste").Command(u"TypeParagraph");
+  typeCell(u"1.25"), typeCell(u"3H"), typeCell(u"s");
+  w.Command1(u"TypeText", kTab).Command(u"TypeParagraph");
+  w.Command1(u"GoTo", u"NextChar").Command(u"TypeBackspace");
+  w.Value(18).Value(u"$CursorPosition").Value(1).Command(u"Minus").Value(61).Command(u"Minus");
+  w.Command2(u"Cut", 17, 44).Command(u"Select").Command1(u"ApplyStyle", u"NMR Spec Table");
+  return Utf16ToUtf8(w.Script());
+}
+
+const std::string kPeakListHtml =
+    "1H NMR (CDCl3) \u03B4 7.26 (1H, d, J = 8.0 Hz, <i>H-3</i>), 1.25 (3H, s).";
+
+TEST(ProgramTest, RunsTheListToTableScript) {
+  const std::string script = WriteTemp("list.script", PeakListToTableScript());
+  const Outcome text =
+      Glyphwright({"run", "--from", "html", "--to", "text", script, kPeakListHtml});
+  EXPECT_EQ(text.status, 0);
+  EXPECT_EQ(text.err, "");
+  EXPECT_EQ(text.out, "1H NMR (CDCl3) \u03B4 \n7.26\t1H\td\t8.0\tH-3\n1.25\t3H\ts\t\t\n");
+
+  const Outcome html = Glyphwright({"run", script, "--from=html", kPeakListHtml});
+  EXPECT_EQ(html.status, 0);
+  EXPECT_EQ(html.out,
+            "<p>1H NMR (CDCl3) \u03B4 </p>\n"
+            "<table class=\"nmr-spec-table\">\n"
+            "<tr><td>7.26</td><td>1H</td><td>d</td><td>8.0</td><td><i>H-3</i></td></tr>\n"
+            "<tr><td>1.25</td><td>3H</td><td>s</td><td></td><td></td></tr>\n"
+            "</table>\n");
+}
+
+TEST(ProgramTest, ScriptFromStandardInputTextFromTheArgument) {
+  const Outcome outcome = Glyphwright({"run", "--to", "unicode", "-", "SO42-"},
+                                      "=2\n=1\nSubscript\n=3\n=2\nSuperscript\n");
+  EXPECT_EQ(outcome.status, 0);
+  EXPECT_EQ(outcome.out, "SO\u2084\u00B2\u207B\n");
+}
+
+TEST(ProgramTest, TextFromStandardInputIsTakenVerbatim) {
+  const std::string empty = WriteTemp("empty.script", "");
+  const Outcome outcome = Glyphwright({"run", "--to", "json", empty}, "  H2O\r\n");
+  EXPECT_EQ(outcome.status, 0);
+  EXPECT_EQ(
+      outcome.out,
+      R"({"paragraphs":[{"style":"","runs":[{"text":"  H2O"}]},{"style":"","runs":[{"text":"\n"}]}]})"
+      "\n");
+}
+
+TEST(ProgramTest, SampleScriptIsTheOneTheTestsCheck) {
+  EXPECT_EQ(Slurp(GLYPHWRIGHT_SAMPLES "/scripts/nmr-list-to-table.script"),
+            PeakListToTableScript());
+}
+
+TEST(ProgramTest, InvalidUtf8IsBadInputWithItsOffset) {
+  const std::string script = WriteTemp("ok.script", "=0\n=1\nItalic\n");
+  const std::string badScript = WriteTemp("bad.script", "=0\n\xFF");
+  const std::tuple<std::vector<std::string>, std::string, std::string> cases[] = {
+      {{"run", script}, "ab\xC3", "glyphwright: standard input is not valid UTF-8 (byte 2)\n"},
+      {{"run", script, "x\xED\xA0\x80"},
+       "",
+       "glyphwright: the TEXT argument is not valid UTF-8 (byte 1)\n"},
+      {{"run", badScript, "x"},
+       "",
+       "glyphwright: '" + badScript + "' is not valid UTF-8 (byte 3)\n"},
+  };
+  for (const auto& [args, input, message] : cases) {
+    const Outcome outcome = Glyphwright(args, input);
+    EXPECT_EQ(outcome.status, 2);
+    EXPECT_EQ(outcome.err, message);
+    EXPECT_EQ(outcome.out, "");
+  }
+}
+
+TEST(ProgramTest, BadUsageExitsWithTwo) {
+  const std::string script = WriteTemp("usage.script", "");
+  const Usage cases[] = {
+      {{}, "glyphwright: no command given\nTry 'glyphwright --help'.\n"},
+      {{"frobnicate"}, "glyphwright: no such command 'frobnicate'\nTry 'glyphwright --help'.\n"},
+      {{"--frobnicate"}, "glyphwright: unknown option '--frobnicate'\nTry 'glyphwright --help'.\n"},
+      {{"help", "frobnicate"},
+       "glyphwright: no such command 'frobnicate'\nTry 'glyphwright --help'.\n"},
+      {{"run", "--bogus", script, "x"},
+       "glyphwright: unknown option '--bogus' for 'run'\nTry 'glyphwright run --help'.\n"},
+      {{"run"}, "glyphwright: run needs a SCRIPT\nTry 'glyphwright run --help'.\n"},
+      {{"run", script, "x", "y"},
+       "glyphwright: too many arguments\nTry 'glyphwright run --help'.\n"},
+      {{"run", "-"},
+       "glyphwright: SCRIPT and TEXT cannot both come from standard input\n"
+       "Try 'glyphwright run --help'.\n"},
+      {{"run", "--to", "pdf", script, "x"},
+       "glyphwright: option '--to' takes one of html, text, unicode, json, not 'pdf'\n"
+       "Try 'glyphwright run --help'.\n"},
+      {{"format", "--from", "rtf", "q", "x"},
+       "glyphwright: option '--from' takes one of text, html, not 'rtf'\n"
+       "Try 'glyphwright format --help'.\n"},
+      {{"script"}, "glyphwright: script needs a QUERY\nTry 'glyphwright script --help'.\n"},
+      {{"queries", "x"}, "glyphwright: too many arguments\nTry 'glyphwright queries --help'.\n"},
+  };
+  for (const auto& [args, message] : cases) {
+    const Outcome outcome = Glyphwright(args);
+    EXPECT_EQ(outcome.status, 2) << message;
+    EXPECT_EQ(outcome.err, message);
+    EXPECT_EQ(outcome.out, "");
+  }
+}
+
+TEST(ProgramTest, UnknownQueryIsBadUsage) {
+  const Outcome outcome = Glyphwright({"format", "no-such-query", "x"});
+  EXPECT_EQ(outcome.status, 2);
+  EXPECT_EQ(outcome.err.rfind("glyphwright: no such query 'no-such-query'; ", 0), 0u)
+      << outcome.err;
+}
+
+TEST(ProgramTest, BadFilesAndHtmlAreBadInput) {
+  const std::string script = WriteTemp("html.script", "");
+  const Usage cases[] = {
+      {{"run", "/nonexistent/x.script", "x"},
+       "glyphwright: cannot read '/nonexistent/x.script': No such file or directory\n"},
+      {{"run", "/", "x"}, "glyphwright: cannot read '/': Is a directory\n"},
+      {{"run", "--from", "html", script, "H<sub>2"},
+       "glyphwright: cannot read the HTML input: Unclosed tag <sub> at offset 1.\n"},
+      {{"run", "--from", "html", script, "<p>x</p>"},
+       "glyphwright: cannot read the HTML input: Unsupported tag <p> at offset 0.\n"},
+  };
+  for (const auto& [args, message] : cases) {
+    const Outcome outcome = Glyphwright(args);
+    EXPECT_EQ(outcome.status, 2);
+    EXPECT_EQ(outcome.err, message);
+  }
+}
+
+TEST(ProgramTest, HostErrorsExitWithOneAndAFullStop) {
+  const std::tuple<std::string, std::string> cases[] = {
+      {"=Nowhere\nGoTo\n", "glyphwright: error 5: Invalid procedure call or argument.\n"},
+      {"=x\n=1\nSubscript\n", "glyphwright: error 13: Type mismatch.\n"},
+      {"Pop\n", "glyphwright: error 9: Subscript out of range.\n"},
+      {"=1\n=70000\nReplaceChar\n", "glyphwright: error 5: Invalid procedure call or argument.\n"},
+  };
+  for (const auto& [script, message] : cases) {
+    const Outcome outcome = Glyphwright({"run", WriteTemp("error.script", script), "abc"});
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.err, message);
+    EXPECT_EQ(outcome.out, "");
+  }
+}
+
+TEST(ProgramTest, IgnoreErrorRunsOn) {
+  const std::string script = WriteTemp("ignore.script", "=Nowhere\nGoTo\n=0\n=1\nBold\n");
+  const Outcome outcome = Glyphwright({"run", "--ignore-error", script, "abc"});
+  EXPECT_EQ(outcome.status, 0);
+  EXPECT_EQ(outcome.out, "<p><b>a</b>bc</p>\n");
+}
+
+TEST(ProgramTest, HelpAndVersion) {
+  const Usage cases[] = {
+      {{"--help"}, "Usage: glyphwright COMMAND"},
+      {{"-h"}, "Usage: glyphwright COMMAND"},
+      {{"help"}, "Usage: glyphwright COMMAND"},
+      {{"help", "run"}, "Usage: glyphwright run"},
+      {{"run", "--help"}, "Usage: glyphwright run"},
+      {{"script", "--help"}, "Usage: glyphwright script"},
+      {{"format", "x", "-h"}, "Usage: glyphwright format"},
+      {{"queries", "--help"}, "Usage: glyphwright queries"},
+  };
+  for (const auto& [args, start] : cases) {
+    const Outcome outcome = Glyphwright(args);
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_EQ(outcome.out.rfind(start, 0), 0u) << outcome.out;
+    EXPECT_EQ(outcome.err, "");
+  }
+  const Outcome version = Glyphwright({"--version"});
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.out, "glyphwright 1.4.0\n");
+}
+
+}  // namespace
+}  // namespace glyphwright
