@@ -160,9 +160,9 @@ void AddMembers(py::handle cls, const SignatureList& rows) {
 
 std::string ClassDoc(const ClassInfo& info) {
   std::string doc = Utf16ToUtf8(info.helpString) + "\n\nThe automation class " +
-                    Utf16ToUtf8(info.name) + " (ProgID " +
-                    Utf16ToUtf8(info.progId) + ", default interface " +
-                    Utf16ToUtf8(info.defaultInterface.name) + ").\n\nMembers:\n";
+                    Utf16ToUtf8(info.name) + " (ProgID " + Utf16ToUtf8(info.progId) +
+                    ", default interface " + Utf16ToUtf8(info.defaultInterface.name) +
+                    ").\n\nMembers:\n";
   const SignatureList rows = info.members();
   for (const MemberView& member : GroupMembers(rows)) {
     doc += "  " + (member.IsProperty() ? PropertyDoc(member) : Signature(*member.method)) + "\n";

@@ -4,6 +4,7 @@
 
 #include "bind_class.h"
 #include "component/class_registry.h"
+#include "document_binding.h"
 #include "lib_functions.h"
 #include "python_errors.h"
 #include "python_text.h"
@@ -54,6 +55,8 @@ PYBIND11_MODULE(glyphwright, module) {
       py::arg("ProgId"),
       "A new object of the class registered under ProgId (\"Glyphwright.CommandRunner\"), "
       "ignoring case. An unknown ProgID raises AutomationError 429.");
+
+  DefineDocument(module);
 
   py::module_ lib = module.def_submodule("Lib");
   DefineLib(lib);
