@@ -32,6 +32,8 @@ class ScriptWriter {
                          std::u16string_view second);
   ScriptWriter& Command2(std::u16string_view name, int64_t first, int64_t second);
   ScriptWriter& Append(std::u16string_view fragment);
+  // Room for a script of about this many code units, so that a long one is not copied as it grows.
+  void Reserve(std::size_t codeUnits) { script_.reserve(codeUnits); }
 
   const std::u16string& Script() const& { return script_; }
   std::u16string Script() && { return std::move(script_); }

@@ -1,0 +1,48 @@
+// NMRSpecFormQuery turns a table of NMR peaks (one row per paragraph, columns separated by
+// tabs) into a running peak list such as '7.26 (1H, d, J = 8.0 Hz), 1.25 (3H, t, J = 7.1 Hz).'
+// with the letter J in italic. The script types the list right behind the selected table and
+// then removes the table; the last column of each row is copied, formatting included.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "automation/member_table.h"
+#include "nmr/field_order.h"
+
+namespace glyphwright {
+
+class ScriptWriter;
+
+class NMRSpecFormQuery : public TableDispatch<NMRSpecFormQuery> {
+ public:
+  NMRSpecFormQuery();
+
+  static std::span<const MemberInfo<NMRSpecFormQuery>> Members();
+
+  // Where " Hz" follows the coupling constants: 1 after every value (the default), 2 after the
+  // last one only, any other value never.
+  int32_t JValueStyle() const { return jValueStyle_; }
+  void SetJValueStyle(int32_t JValueStyle) { jValueStyle_ = JValueStyle; }
+
+  // The order of the items inside the parentheses, "1H, d, J" by default.
+  std::u16string SpecFormat() const;
+  void SetSpecFormat(std::u16string_view fmt);
+  // The order of the middle columns of the table. There is no get.
+  void SetTableFormat(std::u16string_view fmt);
+
+  // Raises error 1 "Chemical shift is missing." for a row whose first column is not a shift.
+  // A text without any non-blank row has nothing to convert: the empty script.
+  std::u16string GetCommands(std::u16string_view Text) const;
+
+ private:
+  void WriteRow(ScriptWriter& script, std::u16string_view row, int64_t offset) const;
+
+  int32_t jValueStyle_ = 1;
+  FieldOrder specOrder_;
+  FieldOrder tableOrder_;
+};
+
+}  // namespace glyphwright

@@ -1,0 +1,306 @@
+#include "nmr/peak_list_parser.h"
+
+#include "automation/automation_error.h"
+#include "nmr/peak_scanner.h"
+#include "text/case_fold.h"
+#include "text/lib.h"
+
+namespace glyphwright {
+namespace {
+
+using namespace peak_failures;
+
+// Rejects the list: number 1 with the message, caught where the list is read.
+[[noreturn]] void Fail(std::u16string_view message) {
+  throw AutomationError(1, std::u16string(message));
+}
+
+// What an item parser answers: found or not, and the item's text.
+struct Item {
+  bool found = false;
+  std::u16string text;
+};
+
+Item NotFound() {
+  return {};
+}
+
+Item Found(std::u16string_view text) {
+  return {true, std::u16string(text)};
+}
+
+class PeakListParser {
+ public:
+  PeakListParser(std::u16string_view sourceText, const FieldOrder& specOrder, bool strict)
+      : source_(sourceText), scanner_(sourceText), specOrder_(specOrder), strict_(strict) {}
+
+  PeakList Read();
+
+ private:
+  PeakCells ReadPeak();
+  void CheckStrict(const PeakCells& peak) const;
+  Item ParseItem(int32_t field);
+
+  std::u16string_view ParseDecimal();
+  std::optional<std::u16string> ParseNumber();
+  std::u16string ParseChemicalShift();
+  Item ParseNumberAndAtom();
+  Item ParseCouplingPattern();
+  Item ParseCouplingConstants();
+  void SkipToCloseParenthesis();
+
+  std::u16string_view source_;
+  PeakScanner scanner_;
+  const FieldOrder& specOrder_;
+  bool strict_;
+};
+
+PeakList PeakListParser::Read() {
+  // The list begins behind the first Greek delta, small or capital, or at the start of the text.
+  const std::size_t delta = FindIgnoringCase(source_, u"\u03B4");
+  scanner_.StartAt(delta == std::u16string_view::npos ? -1 : static_cast<int32_t>(delta));
+  scanner_.Advance();
+  scanner_.SkipBlanks();
+
+  PeakList list;
+  list.ListStart = scanner_.CurrentIndex();
+  if (scanner_.AtEnd()) {
+    // Nothing after the delta (or an empty text): no list at all.
+    list.ListEnd = list.ListStart;
+    return list;
+  }
+  for (;;) {
+    list.peaks.push_back(ReadPeak());
+    scanner_.SkipBlanks();
+    if (scanner_.Is(u'.') || scanner_.Is(u'\r')) {
+      scanner_.Advance();
+      scanner_.SkipBlanks();
+      break;
+    }
+    // The end of the text ends the list as a terminator would; there is nothing to step over.
+    if (scanner_.AtEnd()) break;
+    if (!scanner_.Accept(u',')) Fail(kMissingComma);
+  }
+  list.ListEnd = scanner_.CurrentIndex();
+  return list;
+}
+
+PeakCells PeakListParser::ReadPeak() {
+  PeakCells peak;
+  scanner_.SkipBlanks();
+  peak.cells[FieldShift] = {true, ParseChemicalShift()};
+  scanner_.SkipBlanks();
+  if (scanner_.Accept(u'(')) {
+    scanner_.SkipBlanks();
+    bool closed = false;
+    for (int32_t position = 1; position <= 3 && !closed; ++position) {
+      const int32_t field = specOrder_.FieldAtPosition[position];
+      scanner_.SkipBlanks();
+      Item item = ParseItem(field);
+      peak.cells[field] = {true, std::move(item.text)};
+      // An item that was not found consumed nothing and needs no comma.
+      if (!item.found) continue;
+      scanner_.SkipBlanks();
+      if (scanner_.Is(u')')) {
+        closed = true;
+      } else if (!scanner_.Accept(u',')) {
+        Fail(kMissingCloseParenthesis);
+      }
+    }
+    if (!closed) {
+      // Whatever is left before the matching ")" is the trailing item, blanks included.
+      scanner_.SkipBlanks();
+      if (!scanner_.Is(u')')) {
+        const int32_t start = scanner_.CurrentIndex();
+        SkipToCloseParenthesis();
+        peak.trailing = TextSpan{start, scanner_.CurrentIndex() - start};
+      }
+    }
+    scanner_.Advance();  // past the ")"
+  }
+  if (strict_) CheckStrict(peak);
+  return peak;
+}
+
+void PeakListParser::CheckStrict(const PeakCells& peak) const {
+  if (peak.cells[FieldShift].text.empty()) Fail(kMissingChemicalShift);
+  if (!peak.cells[FieldCoupling].text.empty() && peak.cells[FieldMultiplicity].text.empty()) {
+    Fail(kMissingCouplingPattern);
+  }
+  if (peak.cells[FieldCount].text.empty()) Fail(kMissingNumberAndAtom);
+}
+
+Item PeakListParser::ParseItem(int32_t field) {
+  switch (field) {
+    case FieldCount:
+      return ParseNumberAndAtom();
+    case FieldMultiplicity:
+      return ParseCouplingPattern();
+    case FieldCoupling:
+      return ParseCouplingConstants();
+    default:
+      throw errors::InternalError();
+  }
+}
+
+// Digits, then optionally "." and more digits: '7', '7.', '7.26'; never '.5'.
+std::u16string_view PeakListParser::ParseDecimal() {
+  const int32_t start = scanner_.CurrentIndex();
+  if (scanner_.ReadDigits().empty()) return {};
+  if (scanner_.Accept(u'.')) scanner_.ReadDigits();
+  return scanner_.TextFrom(start);
+}
+
+// An optionally signed decimal, blanks allowed after the sign: '- 0.5' is '-0.5'. No digit where
+// the number must start answers nothing; both callers take that as "no number here", so it is
+// never a failure of the list.
+std::optional<std::u16string> PeakListParser::ParseNumber() {
+  const bool negative = scanner_.Accept(u'-');
+  scanner_.SkipBlanks();
+  const std::u16string_view decimal = ParseDecimal();
+  if (decimal.empty()) return std::nullopt;
+  std::u16string number;
+  number.reserve(decimal.size() + 1);
+  if (negative) number.push_back(u'-');
+  number.append(decimal);
+  return number;
+}
+
+// A shift or a range '7.26 - 7.30', written '7.26-7.30'; the empty text when there is no number.
+std::u16string PeakListParser::ParseChemicalShift() {
+  const PeakScanner::State saved = scanner_.Save();
+  std::optional<std::u16string> shift = ParseNumber();
+  if (!shift) {
+    scanner_.Restore(saved);
+    return {};
+  }
+  scanner_.SkipBlanks();
+  // A range separator: a hyphen, a tilde (full-width tildes arrive folded) or the wave dash of
+  // Japanese text.
+  if (scanner_.Accept(u'-') || scanner_.Accept(u'~') || scanner_.Accept(u'\u301C')) {
+    scanner_.SkipBlanks();
+    std::optional<std::u16string> upper = ParseNumber();
+    if (!upper) {
+      scanner_.Restore(saved);
+      return {};
+    }
+    scanner_.SkipBlanks();
+    shift->push_back(u'-');
+    shift->append(*upper);
+  }
+  return std::move(*shift);
+}
+
+// A decimal immediately followed by letters: '1H', '13C', '2.5H'.
+Item PeakListParser::ParseNumberAndAtom() {
+  const PeakScanner::State saved = scanner_.Save();
+  if (!ParseDecimal().empty() && !scanner_.ReadLetters().empty()) {
+    return Found(scanner_.TextFrom(saved));
+  }
+  scanner_.Restore(saved);
+  return NotFound();
+}
+
+// Everything up to the next "," or ")", with no digit in it and not beginning with "J"; it may
+// be empty ('(1H, , J = 7 Hz)'). The scanner stays on the "," or ")".
+Item PeakListParser::ParseCouplingPattern() {
+  const PeakScanner::State saved = scanner_.Save();
+  if (scanner_.Is(u'J')) return NotFound();
+  for (;;) {
+    if (scanner_.AtEnd()) Fail(kUnexpectedEnd);
+    if (scanner_.Is(u',') || scanner_.Is(u')')) break;
+    if (scanner_.IsDigit()) {
+      scanner_.Restore(saved);
+      return NotFound();
+    }
+    scanner_.Advance();
+  }
+  return Found(scanner_.TextFrom(saved));
+}
+
+// 'J = 8.0, 2.0 Hz' gives '8.0, 2.0'. A value counts only when "," or ")" follows it (after an
+// optional "Hz"); the values confirmed before one that does not are kept, and the scanner goes
+// back to the comma behind the last of them, or to the "J" when there is none.
+Item PeakListParser::ParseCouplingConstants() {
+  PeakScanner::State fallBack = scanner_.Save();
+  if (scanner_.ReadLetters() != u"J") {
+    scanner_.Restore(fallBack);
+    return NotFound();
+  }
+  scanner_.SkipBlanks();
+  if (!scanner_.Accept(u'=')) {
+    scanner_.Restore(fallBack);
+    return NotFound();
+  }
+
+  std::u16string values;
+  bool any = false;
+  // Takes the value; true when a comma follows and the loop goes on.
+  const auto confirm = [&](const std::u16string& value) {
+    if (any) values += u", ";
+    values += value;
+    any = true;
+    if (!scanner_.Is(u',')) return false;
+    fallBack = scanner_.Save();
+    scanner_.Advance();
+    return true;
+  };
+  for (;;) {
+    scanner_.SkipBlanks();
+    const std::optional<std::u16string> value = ParseNumber();
+    if (!value) {
+      scanner_.Restore(fallBack);
+      break;
+    }
+    scanner_.SkipBlanks();
+    if (scanner_.AtEnd()) Fail(kUnexpectedEnd);
+    if (scanner_.Is(u')') || scanner_.Is(u',')) {
+      if (confirm(*value)) continue;
+      break;
+    }
+    if (scanner_.ReadLetters() != u"Hz") {
+      scanner_.Restore(fallBack);
+      break;
+    }
+    scanner_.SkipBlanks();
+    if (scanner_.Is(u')') || scanner_.Is(u',')) {
+      if (confirm(*value)) continue;
+      break;
+    }
+    scanner_.Restore(fallBack);
+    break;
+  }
+  if (!any) {
+    scanner_.Restore(fallBack);
+    return NotFound();
+  }
+  return Found(TrimText(values));
+}
+
+// On to the ")" that closes the current parenthesis, over nested pairs; it is not consumed.
+void PeakListParser::SkipToCloseParenthesis() {
+  int32_t depth = 0;
+  for (;;) {
+    if (scanner_.AtEnd()) Fail(kUnexpectedEnd);
+    if (scanner_.Is(u')')) {
+      if (depth <= 0) return;
+      --depth;
+    } else if (scanner_.Is(u'(')) {
+      ++depth;
+    }
+    scanner_.Advance();
+  }
+}
+
+}  // namespace
+
+PeakListReading ParsePeakList(std::u16string_view Text, const FieldOrder& specOrder, bool strict) {
+  const std::u16string sourceText = ToHalfWidth(Text);
+  try {
+    return {PeakListParser(sourceText, specOrder, strict).Read(), {}};
+  } catch (const AutomationError& failure) {
+    return {std::nullopt, failure.Description()};
+  }
+}
+
+}  // namespace glyphwright
