@@ -5,7 +5,10 @@
 #include "bind_class.h"
 #include "component/class_registry.h"
 #include "document_binding.h"
+#include "journal/journal_query.h"
 #include "lib_functions.h"
+#include "nmr/nmr_spec_form_query.h"
+#include "nmr/nmr_spec_form_r_query.h"
 #include "python_errors.h"
 #include "python_text.h"
 #include "python_variant.h"
@@ -44,6 +47,9 @@ PYBIND11_MODULE(glyphwright, module) {
                 "Base of every glyphwright object: an automation object reached by name.");
 
   Bind<CommandRunner>(module, u"CommandRunner");
+  Bind<JournalQuery>(module, u"JournalQuery");
+  Bind<NMRSpecFormQuery>(module, u"NMRSpecFormQuery");
+  Bind<NMRSpecFormRQuery>(module, u"NMRSpecFormRQuery");
 
   module.def(
       "CreateObject",

@@ -7,6 +7,9 @@
 #include <vector>
 
 #include "component/class_registry.h"
+#include "journal/journal_query.h"
+#include "nmr/nmr_spec_form_query.h"
+#include "nmr/nmr_spec_form_r_query.h"
 #include "support/recording_executer.h"
 #include "text/utf8.h"
 
@@ -69,6 +72,69 @@ void CommandRunnerTour(Dispatch& runner, Tour& call) {
   EXPECT_EQ(host->calls, testing::Lines({"QueryValue(3)", "QueryValue(2.5)", "SetSmall(3, 2.5)"}));
 }
 
+// The same call made directly on the C++ class, to compare with the late-bound answer.
+template <class T, class Direct>
+auto Directly(Dispatch& object, Direct direct) {
+  T* typed = dynamic_cast<T*>(&object);
+  EXPECT_NE(typed, nullptr);
+  return direct(*typed);
+}
+
+void JournalQueryTour(Dispatch& query, Tour& call) {
+  const std::u16string text = u"J. Am. Chem. Soc. 1999, 121, 1234.";
+  const Variant script = call(u"GetCommands", InvokeKind::Method, {Variant(text)});
+  EXPECT_EQ(script, Variant(Directly<JournalQuery>(
+                        query, [&](JournalQuery& direct) { return direct.GetCommands(text); })));
+  EXPECT_EQ(script.ToText().substr(0, 14), u"=0\n=17\nItalic\n");
+}
+
+void NMRSpecFormQueryTour(Dispatch& query, Tour& call) {
+  EXPECT_EQ(call(u"JValueStyle", InvokeKind::PropertyGet), Variant(int32_t{1}));
+  call(u"JValueStyle", InvokeKind::PropertyPut, {Variant(u"2")});
+  EXPECT_EQ(Get(query, u"JValueStyle"), Variant(int32_t{2}));
+  // A Long parameter rounds fractions half to even.
+  call(u"JValueStyle", InvokeKind::PropertyPut, {Variant(3.5)});
+  EXPECT_EQ(Get(query, u"JValueStyle"), Variant(int32_t{4}));
+  call(u"JValueStyle", InvokeKind::PropertyPut, {Variant(2.5)});
+  EXPECT_EQ(Get(query, u"JValueStyle"), Variant(int32_t{2}));
+
+  call(u"SpecFormat", InvokeKind::PropertyPut, {Variant(u"J, 1H, d")});
+  EXPECT_EQ(call(u"SpecFormat", InvokeKind::PropertyGet), Variant(u"J, 1H, d"));
+  call(u"TableFormat", InvokeKind::PropertyPut, {Variant(u"d, 1H, J")});
+
+  const std::u16string table = u"7.26\t1H\td\t8.0\r1.25\t3H\tt\t7.1";
+  const Variant script = call(u"GetCommands", InvokeKind::Method, {Variant(table)});
+  EXPECT_EQ(script, Variant(Directly<NMRSpecFormQuery>(query, [&](NMRSpecFormQuery& direct) {
+              return direct.GetCommands(table);
+            })));
+  try {
+    Call(query, u"GetCommands", InvokeKind::Method, {Variant(u"no peaks here")});
+    ADD_FAILURE() << "a table without shifts raised nothing";
+  } catch (const AutomationError& error) {
+    EXPECT_EQ(error.Number(), 1);
+    EXPECT_EQ(error.Description(), u"Chemical shift is missing.");
+  }
+}
+
+void NMRSpecFormRQueryTour(Dispatch& query, Tour& call) {
+  EXPECT_EQ(call(u"Strict", InvokeKind::PropertyGet), Variant(false));
+  call(u"Strict", InvokeKind::PropertyPut, {Variant(u"True")});
+  EXPECT_EQ(Get(query, u"Strict"), Variant(true));
+  call(u"Strict", InvokeKind::PropertyPut, {Variant(int32_t{0})});
+
+  call(u"SpecFormat", InvokeKind::PropertyPut, {Variant(u"d, 1H, J")});
+  EXPECT_EQ(call(u"SpecFormat", InvokeKind::PropertyGet), Variant(u"d, 1H, J"));
+  call(u"TableFormat", InvokeKind::PropertyPut, {Variant(u"J, d, 1H")});
+  EXPECT_EQ(ErrorNumberOf([&] { Get(query, u"TableFormat"); }), 438) << "TableFormat has no get";
+
+  const std::u16string list = u"1H NMR (CDCl3) δ 7.26 (d, 1H, J = 8.0 Hz), 1.25 (s, 3H).";
+  const Variant script = call(u"GetCommands", InvokeKind::Method, {Variant(list)});
+  EXPECT_EQ(script, Variant(Directly<NMRSpecFormRQuery>(query, [&](NMRSpecFormRQuery& direct) {
+              return direct.GetCommands(list);
+            })));
+  EXPECT_NE(script.ToText(), u"");
+}
+
 struct ClassTour {
   std::u16string_view name;
   void (*tour)(Dispatch& object, Tour& call);
@@ -76,6 +142,9 @@ struct ClassTour {
 
 constexpr ClassTour kTours[] = {
     {u"CommandRunner", &CommandRunnerTour},
+    {u"JournalQuery", &JournalQueryTour},
+    {u"NMRSpecFormQuery", &NMRSpecFormQueryTour},
+    {u"NMRSpecFormRQuery", &NMRSpecFormRQueryTour},
 };
 
 TEST(LateBinding, EveryMemberOfEveryClassByName) {
