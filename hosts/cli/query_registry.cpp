@@ -1,5 +1,8 @@
 #include "cli/query_registry.h"
 
+#include "journal/journal_query.h"
+#include "nmr/nmr_spec_form_query.h"
+#include "nmr/nmr_spec_form_r_query.h"
 #include "text/case_fold.h"
 
 namespace glyphwright::cli {
@@ -20,6 +23,9 @@ const QueryEntry* QueryRegistry::Find(std::u16string_view name) const {
 // running list), nmr-table (NMRSpecFormRQuery: running list to peak table).
 QueryRegistry BuiltInQueries() {
   QueryRegistry registry;
+  registry.Add({u"journal", u"JournalQuery", &MakeQuery<JournalQuery>});
+  registry.Add({u"nmr-list", u"NMRSpecFormQuery", &MakeQuery<NMRSpecFormQuery>});
+  registry.Add({u"nmr-table", u"NMRSpecFormRQuery", &MakeQuery<NMRSpecFormRQuery>});
   return registry;
 }
 
