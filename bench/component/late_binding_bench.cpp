@@ -1,34 +1,36 @@
-// The cost of one call from C++: the member function itself, and the same call by dispatch
-// identifier as a late-bound client makes it. bench/python compares the Python call with these.
+// The cost of one GetCommands from C++: the member function itself, and the same call by
+// dispatch identifier as a late-bound client makes it. bench/python compares the Python call
+// with these.
 #include <benchmark/benchmark.h>
 
 #include "component/class_registry.h"
-#include "script/command_runner.h"
+#include "journal/journal_query.h"
 
 namespace glyphwright {
 namespace {
 
 // A 20-character selection, as a host hands it over.
-constexpr std::u16string_view kSelection = u"[Fe(CN)6]4- + SO42- ";
+constexpr std::u16string_view kSelection = u"J. Org. Chem. 1999, ";
+static_assert(kSelection.size() == 20);
 
-void BM_RunDirect(benchmark::State& state) {
-  CommandRunner runner;
+void BM_GetCommandsDirect(benchmark::State& state) {
+  JournalQuery query;
   for (auto _ : state) {
-    runner.Run(kSelection);
+    benchmark::DoNotOptimize(query.GetCommands(kSelection));
   }
 }
-BENCHMARK(BM_RunDirect);
+BENCHMARK(BM_GetCommandsDirect);
 
-void BM_RunByDispatchId(benchmark::State& state) {
-  const DispatchRef runner = CreateObject(u"Glyphwright.CommandRunner");
-  const DispId id = runner->GetIDsOfNames(u"Run");
+void BM_GetCommandsByDispatchId(benchmark::State& state) {
+  const DispatchRef query = CreateObject(u"Glyphwright.JournalQuery");
+  const DispId id = query->GetIDsOfNames(u"GetCommands");
   for (auto _ : state) {
     Variant text(kSelection);
     Variant* args[] = {&text};
-    benchmark::DoNotOptimize(runner->Invoke(id, InvokeKind::Method, args));
+    benchmark::DoNotOptimize(query->Invoke(id, InvokeKind::Method, args));
   }
 }
-BENCHMARK(BM_RunByDispatchId);
+BENCHMARK(BM_GetCommandsByDispatchId);
 
 }  // namespace
 }  // namespace glyphwright
