@@ -1,5 +1,9 @@
 #include "cli/query_registry.h"
 
+#include "chem/chem_formula_query.h"
+#include "chem/chem_name_query.h"
+#include "chem/chem_r_digit_query.h"
+#include "chem/ion_formula_query.h"
 #include "journal/journal_query.h"
 #include "nmr/nmr_spec_form_query.h"
 #include "nmr/nmr_spec_form_r_query.h"
@@ -23,6 +27,10 @@ const QueryEntry* QueryRegistry::Find(std::u16string_view name) const {
 // running list), nmr-table (NMRSpecFormRQuery: running list to peak table).
 QueryRegistry BuiltInQueries() {
   QueryRegistry registry;
+  registry.Add({u"formula", u"ChemFormulaQuery", &MakeQuery<ChemFormulaQuery>});
+  registry.Add({u"ion", u"IonFormulaQuery", &MakeQuery<IonFormulaQuery>});
+  registry.Add({u"digits", u"ChemRDigitQuery", &MakeQuery<ChemRDigitQuery>});
+  registry.Add({u"name", u"ChemNameQuery", &MakeQuery<ChemNameQuery>});
   registry.Add({u"journal", u"JournalQuery", &MakeQuery<JournalQuery>});
   registry.Add({u"nmr-list", u"NMRSpecFormQuery", &MakeQuery<NMRSpecFormQuery>});
   registry.Add({u"nmr-table", u"NMRSpecFormRQuery", &MakeQuery<NMRSpecFormRQuery>});

@@ -1,0 +1,25 @@
+#include "chem/ion_formula_query.h"
+
+#include "chem/prepared_text.h"
+#include "chem/shared_queries.h"
+
+namespace glyphwright {
+
+std::u16string IonFormulaQuery::GetCommands(std::u16string_view Text) {
+  CodeArray chars;
+  PrepareChars(Text, chars);
+  if (!subscript_) {
+    subscript_ = SharedSubscriptQuery();
+    superscript_ = SharedSuperscriptQuery();
+    tripleBond_ = SharedTripleBondTransQuery();
+  }
+  ScriptWriter out;
+  out.Reserve(tripleBond_->CommandsLength(chars) + subscript_->CommandsLength(chars) +
+              superscript_->CommandsLength(chars));
+  tripleBond_->AppendCommands(chars, out);
+  subscript_->AppendCommands(chars, out);
+  superscript_->AppendCommands(chars, out);
+  return std::move(out).Script();
+}
+
+}  // namespace glyphwright

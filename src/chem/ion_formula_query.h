@@ -1,0 +1,31 @@
+// IonFormulaQuery: an ion formula typed as plain text (SO42-, Fe3+, [Fe(CN)6]3-). Its script
+// replaces "#" and "*", subscripts the atom counts and superscripts the charges, in that order:
+// a charge number such as the 2 of SO42- is first part of a subscript run, and the later
+// Superscript unit, which clears both script states of its range first, wins.
+#pragma once
+
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "automation/member_table.h"
+#include "chem/chem_subscript_query.h"
+#include "chem/chem_superscript_query.h"
+#include "chem/triple_bond_trans_query.h"
+
+namespace glyphwright {
+
+class IonFormulaQuery : public TableDispatch<IonFormulaQuery> {
+ public:
+  static std::span<const MemberInfo<IonFormulaQuery>> Members();
+
+  std::u16string GetCommands(std::u16string_view Text);
+
+ private:
+  std::shared_ptr<ChemSubscriptQuery> subscript_;
+  std::shared_ptr<ChemSuperscriptQuery> superscript_;
+  std::shared_ptr<TripleBondTransQuery> tripleBond_;
+};
+
+}  // namespace glyphwright

@@ -1,0 +1,92 @@
+#include "chem/keyword_file.h"
+
+#include <array>
+#include <cerrno>
+#include <fstream>
+#include <system_error>
+
+#include "chem/file_errors.h"
+#include "text/utf8.h"
+
+namespace glyphwright {
+namespace {
+
+std::u16string Utf16ToText(std::string_view bytes, bool bigEndian) {
+  std::u16string text;
+  text.reserve(bytes.size() / 2);
+  for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+    const auto first = static_cast<unsigned char>(bytes[i]);
+    const auto second = static_cast<unsigned char>(bytes[i + 1]);
+    text.push_back(
+        static_cast<char16_t>(bigEndian ? (first << 8) | second : (second << 8) | first));
+  }
+  // A lone last byte is no character.
+  if (bytes.size() % 2 != 0) text.push_back(u'\uFFFD');
+  return text;
+}
+
+std::u16string DecodeKeywordFile(std::string_view bytes) {
+  if (bytes.starts_with("\xEF\xBB\xBF")) return Utf8OrLatin1ToUtf16(bytes.substr(3));
+  if (bytes.starts_with("\xFF\xFE")) return Utf16ToText(bytes.substr(2), false);
+  if (bytes.starts_with("\xFE\xFF")) return Utf16ToText(bytes.substr(2), true);
+  return Utf8OrLatin1ToUtf16(bytes);
+}
+
+constexpr bool IsLineBlank(char16_t code) {
+  return code == u' ' || code == u'\u3000';
+}
+
+std::u16string_view TrimBlanks(std::u16string_view line) {
+  while (!line.empty() && IsLineBlank(line.front())) line.remove_prefix(1);
+  while (!line.empty() && IsLineBlank(line.back())) line.remove_suffix(1);
+  return line;
+}
+
+}  // namespace
+
+std::u16string ParseKeywordFile(std::string_view bytes) {
+  const std::u16string text = DecodeKeywordFile(bytes);
+  const std::u16string_view rest(text);
+  std::u16string list;
+  std::size_t start = 0;
+  while (start < rest.size()) {
+    const std::size_t end = rest.find(u'\n', start);
+    std::u16string_view line = rest.substr(start, end - start);
+    if (line.ends_with(u'\r')) line.remove_suffix(1);
+    if (line.empty()) break;
+    const std::u16string_view keywords = TrimBlanks(line);
+    if (!keywords.empty()) {
+      if (!list.empty()) list += u'|';
+      list += keywords;
+    }
+    if (end == std::u16string_view::npos) break;
+    start = end + 1;
+  }
+  return list;
+}
+
+bool KeywordFileExists(const std::filesystem::path& path) {
+  std::error_code error;
+  return std::filesystem::is_regular_file(path, error);
+}
+
+std::u16string ReadKeywordFile(const std::filesystem::path& Path) {
+  errno = 0;
+  std::ifstream file(Path, std::ios::binary);
+  if (!file) throw FileAccessError(errno, Path);
+
+  // Read in pieces and stop once past the limit: a huge file, or one that grows while it is
+  // read, never ends up in memory whole.
+  std::string bytes;
+  std::array<char, 64 * 1024> piece;
+  while (file) {
+    errno = 0;
+    file.read(piece.data(), static_cast<std::streamsize>(piece.size()));
+    bytes.append(piece.data(), static_cast<std::size_t>(file.gcount()));
+    if (bytes.size() > kMaxKeywordFileBytes) throw FileTooLargeError(Path, kMaxKeywordFileBytes);
+  }
+  if (file.bad()) throw FileAccessError(errno, Path);
+  return ParseKeywordFile(bytes);
+}
+
+}  // namespace glyphwright

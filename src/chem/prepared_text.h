@@ -1,0 +1,14 @@
+// Every chemical query scans the host text folded to half width with one blank appended, as a
+// code array. Folding keeps one code unit per code unit, so an index in the array is the offset
+// in the host's text.
+#pragma once
+
+#include <string_view>
+
+#include "text/lib.h"
+
+namespace glyphwright {
+
+void PrepareChars(std::u16string_view Text, CodeArray& chars);
+
+}  // namespace glyphwright
