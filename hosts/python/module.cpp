@@ -3,6 +3,10 @@
 #include <pybind11/pybind11.h>
 
 #include "bind_class.h"
+#include "chem/chem_formula_query.h"
+#include "chem/chem_name_query.h"
+#include "chem/chem_r_digit_query.h"
+#include "chem/ion_formula_query.h"
 #include "component/class_registry.h"
 #include "document_binding.h"
 #include "journal/journal_query.h"
@@ -47,6 +51,10 @@ PYBIND11_MODULE(glyphwright, module) {
                 "Base of every glyphwright object: an automation object reached by name.");
 
   Bind<CommandRunner>(module, u"CommandRunner");
+  Bind<ChemFormulaQuery>(module, u"ChemFormulaQuery");
+  Bind<IonFormulaQuery>(module, u"IonFormulaQuery");
+  Bind<ChemRDigitQuery>(module, u"ChemRDigitQuery");
+  Bind<ChemNameQuery>(module, u"ChemNameQuery");
   Bind<JournalQuery>(module, u"JournalQuery");
   Bind<NMRSpecFormQuery>(module, u"NMRSpecFormQuery");
   Bind<NMRSpecFormRQuery>(module, u"NMRSpecFormRQuery");

@@ -1,6 +1,10 @@
 #include "component/class_registry.h"
 
 #include "automation/automation_error.h"
+#include "chem/chem_formula_query.h"
+#include "chem/chem_name_query.h"
+#include "chem/chem_r_digit_query.h"
+#include "chem/ion_formula_query.h"
 #include "component/class_ids.h"
 #include "journal/journal_query.h"
 #include "nmr/nmr_spec_form_query.h"
@@ -26,6 +30,41 @@ const ClassInfo kClasses[] = {
      .aliases = {},
      .create = &CreateInstance<CommandRunner>,
      .members = &SignaturesOf<CommandRunner>},
+    {.name = u"ChemFormulaQuery",
+     .progId = u"Glyphwright.ChemFormulaQuery",
+     .helpString = u"Subscripts the atom counts of a chemical formula, italicises its position "
+                   u"and stereo prefixes, and writes the triple-bond sign and the middle dot.",
+     .clsid = ids::kChemFormulaQuery,
+     .defaultInterface = {u"_ChemFormulaQuery", ids::kChemFormulaQueryInterface},
+     .aliases = {},
+     .create = &CreateInstance<ChemFormulaQuery>,
+     .members = &SignaturesOf<ChemFormulaQuery>},
+    {.name = u"IonFormulaQuery",
+     .progId = u"Glyphwright.IonFormulaQuery",
+     .helpString = u"Subscripts the counts of an ion formula and superscripts its charges.",
+     .clsid = ids::kIonFormulaQuery,
+     .defaultInterface = {u"_IonFormulaQuery", ids::kIonFormulaQueryInterface},
+     .aliases = {},
+     .create = &CreateInstance<IonFormulaQuery>,
+     .members = &SignaturesOf<IonFormulaQuery>},
+    {.name = u"ChemRDigitQuery",
+     .progId = u"Glyphwright.ChemRDigitQuery",
+     .helpString = u"Steps every digit run of a text through plain, subscript and superscript, "
+                   u"from the state of the first run that the host's FontListener reports.",
+     .clsid = ids::kChemRDigitQuery,
+     .defaultInterface = {u"_ChemRDigitQuery", ids::kChemRDigitQueryInterface},
+     .aliases = {},
+     .create = &CreateInstance<ChemRDigitQuery>,
+     .members = &SignaturesOf<ChemRDigitQuery>},
+    {.name = u"ChemNameQuery",
+     .progId = u"Glyphwright.ChemNameQuery",
+     .helpString = u"Italicises the prefixes, stereodescriptors and element locants of a "
+                   u"chemical name and sets D, L and DL in small capitals.",
+     .clsid = ids::kChemNameQuery,
+     .defaultInterface = {u"_ChemNameQuery", ids::kChemNameQueryInterface},
+     .aliases = {},
+     .create = &CreateInstance<ChemNameQuery>,
+     .members = &SignaturesOf<ChemNameQuery>},
     {.name = u"JournalQuery",
      .progId = u"Glyphwright.JournalQuery",
      .helpString = u"Sets the journal abbreviation of a reference in italics and its year or "

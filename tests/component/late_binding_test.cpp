@@ -6,7 +6,11 @@
 #include <tuple>
 #include <vector>
 
+#include "chem/chem_formula_query.h"
+#include "chem/chem_name_query.h"
 #include "component/class_registry.h"
+#include "document/document.h"
+#include "document/renderers.h"
 #include "journal/journal_query.h"
 #include "nmr/nmr_spec_form_query.h"
 #include "nmr/nmr_spec_form_r_query.h"
@@ -135,16 +139,100 @@ void NMRSpecFormRQueryTour(Dispatch& query, Tour& call) {
   EXPECT_NE(script.ToText(), u"");
 }
 
+void ChemFormulaQueryTour(Dispatch& query, Tour& call) {
+  EXPECT_EQ(call(u"ItalicCommand", InvokeKind::PropertyGet), Variant(u"Italic"));
+  call(u"ItalicCommand", InvokeKind::PropertyPut, {Variant(u"Chemical Italic")});
+  EXPECT_EQ(Get(query, u"ItalicCommand"), Variant(u"Chemical Italic"));
+  const std::u16string text = u"cis-CH3C#CCH3";
+  const Variant script = call(u"GetCommands", InvokeKind::Method, {Variant(text)});
+  EXPECT_EQ(script, Variant(Directly<ChemFormulaQuery>(query, [&](ChemFormulaQuery& direct) {
+              return direct.GetCommands(text);
+            })));
+  EXPECT_NE(script.ToText().find(u"Chemical Italic\n"), std::u16string::npos);
+}
+
+void IonFormulaQueryTour(Dispatch& query, Tour& call) {
+  const Variant script = call(u"GetCommands", InvokeKind::Method, {Variant(u"SO42-")});
+  EXPECT_EQ(script, Variant(u"=2\n=2\nSubscript\n=3\n=2\nSuperscript\n"));
+  EXPECT_EQ(Call(query, u"GetCommands", InvokeKind::Method, {Variant(int32_t{42})}), Variant(u""))
+      << "a String parameter takes a number as its text";
+}
+
+void ChemNameQueryTour(Dispatch& query, Tour& call) {
+  EXPECT_EQ(call(u"ItalicCommand", InvokeKind::PropertyGet), Variant(u"Italic"));
+  call(u"ItalicCommand", InvokeKind::PropertyPut, {Variant(u"Chemical Italic")});
+  EXPECT_EQ(call(u"SmallCommand", InvokeKind::PropertyGet), Variant(u"Small"));
+  call(u"SmallCommand", InvokeKind::PropertyPut, {Variant(u"Chemical Small")});
+  const std::u16string text = u"(R)-D-glucose";
+  const Variant script = call(u"GetCommands", InvokeKind::Method, {Variant(text)});
+  EXPECT_EQ(script, Variant(Directly<ChemNameQuery>(
+                        query, [&](ChemNameQuery& direct) { return direct.GetCommands(text); })));
+  EXPECT_NE(script.ToText().find(u"Chemical Small\n"), std::u16string::npos);
+}
+
+// A host FontListener: reports a fixed script state, writing Value by reference as automation
+// hosts do, or answering with its result as hosts that cannot write arguments do.
+class StateListener : public Dispatch {
+ public:
+  StateListener(int32_t subscript, int32_t superscript, bool answerByResult = false)
+      : subscript_(subscript), superscript_(superscript), byResult_(answerByResult) {}
+
+  std::vector<std::string> calls;
+
+  DispId GetIDsOfNames(std::u16string_view name) override {
+    if (name == u"GetSubscript") return 1;
+    if (name == u"GetSuperscript") return 2;
+    return kUnknownDispId;
+  }
+  Variant Invoke(DispId id, InvokeKind, Arguments args) override {
+    calls.push_back((id == 1 ? "GetSubscript(" : "GetSuperscript(") +
+                    Utf16ToUtf8(args[0]->ToText()) + ", " + Utf16ToUtf8(args[1]->ToText()) + ")");
+    const Variant answer(id == 1 ? subscript_ : superscript_);
+    if (byResult_) return answer;
+    *args[2] = answer;
+    return {};
+  }
+
+ private:
+  int32_t subscript_;
+  int32_t superscript_;
+  bool byResult_;
+};
+
+void ChemRDigitQueryTour(Dispatch& query, Tour& call) {
+  EXPECT_EQ(call(u"FontListener", InvokeKind::PropertyGet), Variant(DispatchRef()));
+  // A host may call SetSubscript itself; without a listener there is nothing to ask.
+  EXPECT_EQ(ErrorNumberOf([&] {
+              call(u"SetSubscript", InvokeKind::Method, {Variant(int32_t{1}), Variant(int32_t{1})});
+            }),
+            91);
+
+  const auto listener = std::make_shared<StateListener>(-1, 0);
+  call(u"FontListener", InvokeKind::PropertyPutRef, {Variant(DispatchRef(listener))});
+  EXPECT_EQ(Get(query, u"FontListener"), Variant(DispatchRef(listener)));
+  EXPECT_EQ(call(u"QueryValue", InvokeKind::Method, {Variant(u"$CursorPosition")}),
+            Variant(u"$CursorPosition"));
+  // v is optional; given or not, it changes nothing. Index and Length take numbers as text.
+  call(u"SetSubscript", InvokeKind::Method, {Variant(u"4"), Variant(2.0), Variant(int32_t{7})});
+  EXPECT_EQ(listener->calls, testing::Lines({"GetSubscript(4, 2)", "GetSuperscript(4, 2)"}));
+
+  listener->calls.clear();
+  const Variant script = call(u"GetCommands", InvokeKind::Method, {Variant(u"C6H12O6")});
+  EXPECT_EQ(script, Variant(u"=1\n=1\nSuperscript\n=3\n=2\nSuperscript\n=6\n=1\nSuperscript\n"));
+  EXPECT_EQ(listener->calls, testing::Lines({"GetSubscript(1, 1)", "GetSuperscript(1, 1)"}))
+      << "only the first run is asked about";
+}
+
 struct ClassTour {
   std::u16string_view name;
   void (*tour)(Dispatch& object, Tour& call);
 };
 
 constexpr ClassTour kTours[] = {
-    {u"CommandRunner", &CommandRunnerTour},
-    {u"JournalQuery", &JournalQueryTour},
-    {u"NMRSpecFormQuery", &NMRSpecFormQueryTour},
-    {u"NMRSpecFormRQuery", &NMRSpecFormRQueryTour},
+    {u"CommandRunner", &CommandRunnerTour},       {u"ChemFormulaQuery", &ChemFormulaQueryTour},
+    {u"IonFormulaQuery", &IonFormulaQueryTour},   {u"ChemRDigitQuery", &ChemRDigitQueryTour},
+    {u"ChemNameQuery", &ChemNameQueryTour},       {u"JournalQuery", &JournalQueryTour},
+    {u"NMRSpecFormQuery", &NMRSpecFormQueryTour}, {u"NMRSpecFormRQuery", &NMRSpecFormRQueryTour},
 };
 
 TEST(LateBinding, EveryMemberOfEveryClassByName) {
@@ -206,6 +294,48 @@ TEST(LateBinding, ScriptStyleRunByNameOnly) {
   Call(*runner, u"RUN", InvokeKind::Method, {Variant(u"=0\n=2\nItalic\n")});
   EXPECT_EQ(host->calls,
             testing::Lines({"QueryValue(0)", "QueryValue(2)", "SetStyle(0, 2, Italic)"}));
+}
+
+// The digit cycle of C6H12O6 from each state of its first run, asked by reference and by result.
+TEST(LateBinding, DigitQueryAsksTheHostListenerEitherWay) {
+  struct Case {
+    int32_t subscript, superscript;
+    const char16_t* word;
+  };
+  for (const Case& c :
+       {Case{0, 0, u"Subscript"}, Case{-1, 0, u"Superscript"}, Case{0, -1, u"NormalScript"},
+        Case{9999999, -1, u"Subscript"}, Case{-1, -1, u"Superscript"}}) {
+    for (bool byResult : {false, true}) {
+      const DispatchRef query = CreateObject(u"Glyphwright.ChemRDigitQuery");
+      Call(*query, u"FontListener", InvokeKind::PropertyPutRef,
+           {Variant(DispatchRef(
+               std::make_shared<StateListener>(c.subscript, c.superscript, byResult)))});
+      const std::u16string word = c.word;
+      EXPECT_EQ(Call(*query, u"GetCommands", InvokeKind::Method, {Variant(u"C6H12O6")}),
+                Variant(u"=1\n=1\n" + word + u"\n=3\n=2\n" + word + u"\n=6\n=1\n" + word + u"\n"))
+          << c.subscript << " " << c.superscript << (byResult ? " by result" : " by reference");
+    }
+  }
+}
+
+// What a macro does with the digit query: everything by name, the reference document as the
+// Executer and as the FontListener that answers by reference.
+TEST(LateBinding, ScriptStyleDigitCycleOnTheDocument) {
+  const auto document = std::make_shared<Document>(u"H2O and H2O2");
+  const DispatchRef runner = CreateObject(u"Glyphwright.CommandRunner");
+  const DispatchRef query = CreateObject(u"Glyphwright.ChemRDigitQuery");
+  Call(*runner, u"Executer", InvokeKind::PropertyPutRef, {Variant(DispatchRef(document))});
+  Call(*query, u"FontListener", InvokeKind::PropertyPutRef, {Variant(DispatchRef(document))});
+
+  const auto cycle = [&] {
+    const Variant text(document->BeginQuery());
+    const Variant script = Call(*query, u"GetCommands", InvokeKind::Method, {text});
+    Call(*runner, u"Run", InvokeKind::Method, {script});
+    return Utf16ToUtf8(RenderUnicode(*document));
+  };
+  EXPECT_EQ(cycle(), "H₂O and H₂O₂");
+  EXPECT_EQ(cycle(), "H²O and H²O²");
+  EXPECT_EQ(cycle(), "H2O and H2O2");
 }
 
 }  // namespace
