@@ -119,6 +119,13 @@ TEST(ClassSurface, LibraryIdentity) {
   EXPECT_EQ(Utf8(GuidToText(kLibrary.libid)), "{713744B1-27D2-4462-BF8E-E957376FBE6C}");
 }
 
+TEST(ClassSurface, EveryPublicClassIsRegisteredInOrder) {
+  ASSERT_EQ(PublicClasses().size(), Surface().size());
+  for (std::size_t i = 0; i < Surface().size(); ++i) {
+    EXPECT_EQ(PublicClasses()[i].name, Surface()[i].name);
+  }
+}
+
 TEST(ClassSurface, OnlyPublicClassesAreRegisteredInOrder) {
   std::size_t previous = 0;
   for (const ClassInfo& info : PublicClasses()) {
