@@ -3,8 +3,8 @@
         bench-peers bench-peers-packages
 
 BUILD_PACKAGES := cmake ninja-build g++ make
-TEST_PACKAGES  := $(BUILD_PACKAGES) libgtest-dev libgmock-dev
-BENCH_PACKAGES := $(BUILD_PACKAGES) libbenchmark-dev
+TEST_PACKAGES  := $(BUILD_PACKAGES) libgtest-dev libgmock-dev pybind11-dev python3-dev python3-pytest
+BENCH_PACKAGES := $(BUILD_PACKAGES) libbenchmark-dev pybind11-dev python3-dev
 FUZZ_PACKAGES  := $(BUILD_PACKAGES) clang libclang-rt-14-dev
 
 JOBS ?= $(shell nproc)
@@ -49,7 +49,7 @@ fuzz-packages:
 # that breaks one is kept in fuzz/regressions/, which `make test` replays.
 fuzz: fuzz-packages
 	@CC=clang CXX=clang++ $(CMAKE_CONFIGURE) -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGLYPHWRIGHT_FUZZ=ON -DGLYPHWRIGHT_TESTS=OFF >/dev/null
-	@cmake --build $(FUZZ_DIR) -j $(JOBS)
+	@cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_targets
 	@tools/run-fuzz $(FUZZ_DIR) $(FUZZ_SECONDS)
 
 bench-packages:
@@ -59,6 +59,9 @@ bench: bench-packages
 	@$(CMAKE_CONFIGURE) -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DGLYPHWRIGHT_TESTS=OFF -DGLYPHWRIGHT_BENCH=ON >/dev/null
 	@cmake --build $(BENCH_DIR) -j $(JOBS)
 	@tools/run-benchmarks $(BENCH_DIR)
+	@echo "== Python call overhead"
+	@PYTHONPATH=$(BENCH_DIR)/hosts/python /usr/bin/python3 bench/python/call_overhead.py \
+		$(BENCH_DIR)/bench/component/late_binding_bench
 
 # The same jobs side by side with the tools chemists use today (npm packages, pinned in
 # bench/peers/package.json, installed into ~/.cache/glyphwright/peers).

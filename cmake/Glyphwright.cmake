@@ -24,6 +24,6 @@ function(glyphwright_test name)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   target_link_libraries(${name} PRIVATE ${ARG_DEPENDS} GTest::gmock GTest::gtest_main)
   glyphwright_warnings(${name})
-  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES
     PROPERTIES ENVIRONMENT "GLYPHWRIGHT_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
 endfunction()

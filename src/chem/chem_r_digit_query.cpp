@@ -35,8 +35,10 @@ ListenerAnswer AskListener(Dispatch& listener, std::u16string_view operation, in
   Variant lengthArgument(length);
   Variant value(int32_t{0});
   const std::array<Variant*, 3> arguments = {&indexArgument, &lengthArgument, &value};
-  CallByName(listener, operation, InvokeKind::Method, arguments);
-  return ReadAnswer(value);
+  // A host that cannot write to an argument (a Python listener) answers with its result instead;
+  // an Empty result leaves the answer in Value.
+  const Variant result = CallByName(listener, operation, InvokeKind::Method, arguments);
+  return ReadAnswer(result.IsEmpty() ? value : result);
 }
 
 // The length of the first unit of a script: one unit of the digit scan is three lines.

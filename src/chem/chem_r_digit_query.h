@@ -7,7 +7,9 @@
 // SetSubscript asks the FontListener by name:
 //   GetSubscript(Index, Length, Value)   Value -1: subscript, 0: not subscript
 //   GetSuperscript(Index, Length, Value) Value not 0: superscript, 0: not superscript
-// All three arguments are 32-bit integers by reference; Value arrives as 0.
+// All three arguments are 32-bit integers by reference; Value arrives as 0. A listener that cannot
+// write to an argument (one written in Python) returns the value instead: a result that is not
+// Empty is the answer.
 #pragma once
 
 #include <cstdint>

@@ -120,8 +120,8 @@ std::u16string NMRSpecFormQuery::GetCommands(std::u16string_view Text) const {
   return std::move(script).Script();
 }
 
-// '7.26 (1H, d, J = 8.0 Hz), ' for one row; the items inside the parentheses follow the spec
-// order, the columns are found through the table order.
+// '7.26 (1H, d, J = 8.0 Hz), ' for one row; the items inside the parentheses follow the
+// SpecFormat order, the columns are found through the table order.
 void NMRSpecFormQuery::WriteRow(ScriptWriter& script, std::u16string_view row,
                                 int64_t offset) const {
   const Columns columns = SplitColumns(row);
@@ -173,7 +173,7 @@ void NMRSpecFormQuery::WriteRow(ScriptWriter& script, std::u16string_view row,
   };
 
   script.Command1(u"TypeText", shift);
-  // Only the items the spec order writes decide the parentheses: with an order that names a
+  // Only the items the SpecFormat order writes decide the parentheses: with an order that names a
   // field twice, a row whose only item is the one left out is written without them.
   bool anyItem = false;
   for (int32_t position = 1; position <= 4; ++position) {

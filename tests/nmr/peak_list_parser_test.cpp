@@ -92,7 +92,7 @@ INSTANTIATE_TEST_SUITE_P(
              .listStart = 17,
              .listEnd = 61,
              .strict = true},
-        // A spec order that the text does not follow: what is not found stays empty and the
+        // A SpecFormat order that the text does not follow: what is not found stays empty and the
         // rest becomes the trailing item.
         Case{.text = kExample,
              .peaks = {{u"7.26", u"1H", u"", u"", 27, 18}, {u"1.25", u"3H", u"", u"", 58, 1}},

@@ -1,0 +1,65 @@
+// ClassInfo: everything the outside world knows of one public class — its names, identifiers,
+// how to make one, and its member table. The list of them (class_registry.h) is the single
+// source for late binding by ProgID, the Python binding, the reference pages and the Windows
+// type library.
+#pragma once
+
+#include <memory>
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "automation/dispatch.h"
+#include "component/guid.h"
+#include "component/signature_list.h"
+
+namespace glyphwright {
+
+struct InterfaceInfo {
+  std::u16string_view name;
+  Guid iid;
+};
+
+struct ClassInfo {
+  std::u16string_view name;        // "CommandRunner"
+  std::u16string_view progId;      // "Glyphwright.CommandRunner"
+  std::u16string_view helpString;  // one sentence: what the class is for
+  Guid clsid;
+  InterfaceInfo defaultInterface;  // "_CommandRunner"
+  // Identifiers of earlier versions of the default interface that the class answers to as well.
+  std::span<const InterfaceInfo> aliases;
+  DispatchRef (*create)();
+  SignatureList (*members)();
+};
+
+template <class T>
+DispatchRef CreateInstance() {
+  return std::make_shared<T>();
+}
+
+template <class T>
+SignatureList SignaturesOf() {
+  return SignatureList(T::Members());
+}
+
+// True for the standard interfaces, the default interface and its aliases: an object of the
+// class is returned for a request of any of them.
+bool AnswersTo(const ClassInfo& info, const Guid& iid);
+
+// One member as a client sees it: the accessors a property has, or the method. The rows keep
+// the table's order; members are listed in the order of their first row.
+struct MemberView {
+  std::u16string_view name;
+  DispId id = kUnknownDispId;
+  ValueType type = ValueType::Void;
+  const MemberSignature* method = nullptr;
+  const MemberSignature* get = nullptr;
+  const MemberSignature* put = nullptr;
+  const MemberSignature* putRef = nullptr;
+
+  bool IsProperty() const { return method == nullptr; }
+};
+
+std::vector<MemberView> GroupMembers(const SignatureList& rows);
+
+}  // namespace glyphwright
