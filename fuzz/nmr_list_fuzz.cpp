@@ -148,6 +148,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         std::to_string(rows - 1) + " peaks, " + std::to_string(tableRows) + " rows");
   CheckCliFormat("nmr-table", settings, text, CliHtml(*document));
 
+  // A TAB inside an item is typed into its cell, where it reads as a column separator: such a
+  // list cannot come back as it went.
+  if (text.find(u'\t') != std::u16string::npos) return 0;
+
   // Once through, the list is written the way the queries write it; from then on the round
   // trip gives it back unchanged.
   bool bareIntegerLast = false;
