@@ -4,8 +4,10 @@
 //
 //   node bench/peers/run.mjs PEER_JAVASCRIPT_FOLDER PEER_JOBS_PROGRAM WORK_FOLDER
 //
-// Jobs and what is compared (the fair comparison: every side produces the formatted output):
-//   formula            Glyphwright: script, run on the reference document, HTML.
+// Jobs and what is compared. Every side turns the same items into its formatted output: a peer
+// into TeX, HTML or peak data, Glyphwright into its command script. Glyphwright is also timed
+// to the end of a host's work (script run on a fresh reference document, rendered), shown beside.
+//   formula            Glyphwright: script (and: run on the reference document, HTML).
 //                      mhchemparser: \ce{...} to TeX. mf-parser: formula to HTML.
 //   ion                the same with charges: 'SO42-' / 'SO4^2-' / 'SO4(2-)'.
 //   nmr-table-to-list  Glyphwright NMRSpecFormQuery (table to running list, rendered as HTML).
@@ -114,8 +116,8 @@ for (const [job, items] of Object.entries(corpusFiles)) {
 const timing = execFileSync(peerJobs, [join(work, 'corpus'), join(work, 'glyphwright')],
   { encoding: 'utf8' });
 const glyphwrightRate = Object.fromEntries(timing.trim().split('\n').map((line) => {
-  const [job, rate] = line.split(' ');
-  return [job, Number(rate)];
+  const [job, scripts, rendered] = line.split(' ');
+  return [job, { scripts: Number(scripts), rendered: Number(rendered) }];
 }));
 const glyphwrightOutput = (job) => readFileSync(join(work, 'glyphwright', `${job}.txt`), 'utf8')
   .split('\n').slice(0, -1).map(unescape);
@@ -210,12 +212,16 @@ for (const p of peers) {
 const pad = (s, n) => String(s).padEnd(n);
 const num = (x) => Math.round(x).toLocaleString('en-US');
 console.log(`Corpus: ${ITEMS} formulas, ${ITEMS} ions, ${ITEMS / 4} peak lists of 2 to 6 peaks;`
-  + ' every side produces its formatted output.');
-console.log(`${pad('job', 19)}${pad('peer', 28)}${pad('Glyphwright/s', 15)}${pad('peer/s', 11)}`
-  + `${pad('ratio', 9)}same meaning`);
+  + ' every side produces its formatted output (Glyphwright: the command script).');
+console.log('"rendered" is Glyphwright to the end of a host\'s work: script run on a fresh'
+  + ' reference document, rendered.');
+console.log(`${pad('job', 19)}${pad('peer', 28)}${pad('peer/s', 11)}${pad('Glyphwright/s', 15)}`
+  + `${pad('ratio', 9)}${pad('rendered/s', 12)}${pad('ratio', 9)}same meaning`);
 for (const r of rows) {
-  console.log(`${pad(r.job, 19)}${pad(r.peer, 28)}${pad(num(r.ourRate), 15)}`
-    + `${pad(num(r.peerRate), 11)}${pad(`${(r.ourRate / r.peerRate).toFixed(1)}x`, 9)}`
+  const ratio = (ours) => `${(ours / r.peerRate).toFixed(1)}x`;
+  console.log(`${pad(r.job, 19)}${pad(r.peer, 28)}${pad(num(r.peerRate), 11)}`
+    + `${pad(num(r.ourRate.scripts), 15)}${pad(ratio(r.ourRate.scripts), 9)}`
+    + `${pad(num(r.ourRate.rendered), 12)}${pad(ratio(r.ourRate.rendered), 9)}`
     + `${r.agreement.agree}/${r.agreement.total}`);
 }
 console.log('\nWhere a peer\'s output means something else (first examples):');
@@ -223,6 +229,7 @@ for (const r of rows) {
   for (const example of r.agreement.examples) console.log(`  ${r.peer}, ${r.job}: ${example}`);
 }
 writeFileSync(join(work, 'results.json'), JSON.stringify(rows.map((r) => ({
-  job: r.job, peer: r.peer, glyphwright: r.ourRate, peerRate: r.peerRate,
+  job: r.job, peer: r.peer, glyphwrightScripts: r.ourRate.scripts,
+  glyphwrightRendered: r.ourRate.rendered, peerRate: r.peerRate,
   agree: r.agreement.agree, total: r.agreement.total, examples: r.agreement.examples,
 })), null, 2));
