@@ -56,15 +56,17 @@ bool Lossless(std::u16string_view descriptor) {
   return true;
 }
 
-// Whether the last row of the table holds a whole number and nothing else. Written as a list,
-// the list's full stop follows its digits directly ('3.'), and reading it again takes the stop
-// for a decimal point: the one list that is written so that it reads otherwise.
+// Whether the last row of the table that the list writer reads (blank rows are skipped) holds a
+// whole number and nothing else. Written as a list, the list's full stop follows its digits
+// directly ('3.'), and reading it again takes the stop for a decimal point: the one list that is
+// written so that it reads otherwise.
 bool EndsWithBareInteger(const Document& document) {
   std::u16string lastRow;
   for (const Paragraph& paragraph : document.Paragraphs()) {
     if (paragraph.style != kNmrSpecTable) continue;
-    lastRow.clear();
-    for (const auto& run : paragraph.runs) lastRow += run.text;
+    std::u16string row;
+    for (const auto& run : paragraph.runs) row += run.text;
+    if (!TrimText(row).empty()) lastRow = row;
   }
   const std::size_t tab = lastRow.find(u'\t');
   const std::u16string_view shift = std::u16string_view(lastRow).substr(0, tab);
