@@ -2,7 +2,8 @@
 .PHONY: run test bench build packages test-packages bench-packages clean format
 
 BUILD_PACKAGES := cmake ninja-build g++ make
-TEST_PACKAGES  := $(BUILD_PACKAGES) libgtest-dev libgmock-dev pybind11-dev python3-dev python3-pytest
+TEST_PACKAGES  := $(BUILD_PACKAGES) libgtest-dev libgmock-dev pybind11-dev python3-dev python3-pytest \
+                  libreoffice-writer-nogui python3-uno libreoffice-script-provider-python poppler-utils
 BENCH_PACKAGES := $(BUILD_PACKAGES) libbenchmark-dev pybind11-dev python3-dev
 
 JOBS ?= $(shell nproc)
