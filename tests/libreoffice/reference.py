@@ -30,16 +30,18 @@ def formatted(before, selection, after, query_class, settings=None):
 
 
 def chars_of(document):
-    text = document.Text()  # the samples keep to the Basic Multilingual Plane
+    """Every character of a reference document as a Char, paragraph marks with their style."""
     found = []
-    for index, char in enumerate(text):
+    position = 0  # in UTF-16 code units, as the document counts
+    for char in document.Text():
         if char == "\r":
-            found.append(Char(char, paragraph=document.ParagraphStyleAt(index)))
-            continue
-        look = document.FormatAt(index)
-        found.append(Char(
-            char, sub=look["subscript"], sup=look["superscript"],
-            italic=look["italic"] or look["style"] == CHEMICAL_ITALIC, bold=look["bold"],
-            small=look["small_caps"] or look["style"] == CHEMICAL_SMALL, style=look["style"]))
-    found.append(Char("\r", paragraph=document.ParagraphStyleAt(len(text))))
+            found.append(Char(char, paragraph=document.ParagraphStyleAt(position)))
+        else:
+            look = document.FormatAt(position)
+            found.append(Char(
+                char, sub=look["subscript"], sup=look["superscript"],
+                italic=look["italic"] or look["style"] == CHEMICAL_ITALIC, bold=look["bold"],
+                small=look["small_caps"] or look["style"] == CHEMICAL_SMALL, style=look["style"]))
+        position += 2 if ord(char) > 0xFFFF else 1
+    found.append(Char("\r", paragraph=document.ParagraphStyleAt(position)))
     return found

@@ -2,11 +2,10 @@
 
 from com.sun.star.awt.FontSlant import ITALIC
 from com.sun.star.awt.FontWeight import BOLD
-from com.sun.star.beans.PropertyState import AMBIGUOUS_VALUE, DIRECT_VALUE
+from com.sun.star.beans.PropertyState import DIRECT_VALUE
 from com.sun.star.style.CaseMap import SMALLCAPS
 
-from .text_positions import text_portions
-from .utf16 import units
+from .text_positions import PARAGRAPH_BREAK, text_runs
 
 # The answers of GetSubscript and GetSuperscript.
 WHOLE_RANGE_SET = -1
@@ -43,14 +42,13 @@ def script_state(text_range, sign):
     (sign 1). An empty range is NONE_SET."""
     if text_range.isCollapsed():
         return NONE_SET
-    if text_range.getPropertyState("CharEscapement") != AMBIGUOUS_VALUE:
-        escapement = text_range.getPropertyValue("CharEscapement")
-        return WHOLE_RANGE_SET if escapement * sign > 0 else NONE_SET
+    # A range's own property state is no guide: Writer may report one value for a mixed range.
     total = matching = 0
-    for portion in text_portions(text_range):
-        width = units(portion.getString())
+    for width, part in text_runs(text_range):
+        if part is PARAGRAPH_BREAK:
+            continue
         total += width
-        if portion.getPropertyValue("CharEscapement") * sign > 0:
+        if part.getPropertyValue("CharEscapement") * sign > 0:
             matching += width
     if matching == 0:
         return NONE_SET
@@ -73,8 +71,9 @@ def clear_script(text_range, sign):
     if state == WHOLE_RANGE_SET:
         targets = [text_range]
     else:
-        targets = [text.createTextCursorByRange(portion) for portion in text_portions(text_range)
-                   if portion.getPropertyValue("CharEscapement") * sign > 0]
+        targets = [text.createTextCursorByRange(part) for _, part in text_runs(text_range)
+                   if part is not PARAGRAPH_BREAK
+                   and part.getPropertyValue("CharEscapement") * sign > 0]
     for target in targets:
         target.setPropertiesToDefault(ESCAPEMENT)
         # A character style may lower or raise the text itself: override it.

@@ -1,9 +1,7 @@
 """Copy and paste inside one document, formatting included, without the system clipboard."""
 
 from .char_format import read_modelled, write_modelled
-from .utf16 import units
-
-PARAGRAPH_BREAK = None  # a run that is a paragraph break has no attributes of its own
+from .text_positions import PARAGRAPH_BREAK, text_runs
 
 
 class Clip:
@@ -17,22 +15,8 @@ class Clip:
         if text_range.isCollapsed():
             return
         self.transferable = controller.getTransferableForTextRange(text_range)
-        cursor = text_range.getText().createTextCursorByRange(text_range)
-        paragraphs = cursor.createEnumeration()
-        first = True
-        while paragraphs.hasMoreElements():
-            paragraph = paragraphs.nextElement()
-            if not first:
-                self.runs.append((1, PARAGRAPH_BREAK))
-            first = False
-            if not paragraph.supportsService("com.sun.star.text.Paragraph"):
-                continue
-            portions = paragraph.createEnumeration()
-            while portions.hasMoreElements():
-                portion = portions.nextElement()
-                piece = portion.getString()
-                if piece:
-                    self.runs.append((units(piece), read_modelled(portion)))
+        self.runs = [(width, part if part is PARAGRAPH_BREAK else read_modelled(part))
+                     for width, part in text_runs(text_range)]
 
     def empty(self):
         return self.transferable is None

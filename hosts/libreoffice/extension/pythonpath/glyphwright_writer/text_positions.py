@@ -37,10 +37,13 @@ class TextPositions:
         return cursor
 
     def range_of(self, index, length):
-        """A cursor that spans length code units from index, clamped to the text."""
+        """A cursor over [index, index + length), each end clamped to the text on its own: a
+        range that starts before the text keeps only its part inside."""
         cursor = self.cursor_at(index)
         if length > 0:
-            self.move(cursor, length, expand=True)
+            end = self.cursor_at(index + length)
+            if self.text.compareRegionStarts(cursor, end) > 0:  # the end lies after the start
+                cursor.gotoRange(end, True)
         return cursor
 
     def offset_of(self, place):
@@ -99,37 +102,56 @@ class TextPositions:
         return cursor.getEnd() if forward else cursor.getStart()
 
 
-def range_text(text_range):
-    """The text of a range as a query reads it: its paragraphs joined by CR, a line break as LF,
-    a field as the text it shows. A table in the range is a JobError."""
-    cursor = text_range.getText().createTextCursorByRange(text_range)
-    paragraphs = []
-    enumeration = cursor.createEnumeration()
+PARAGRAPH_BREAK = None  # the part of a run that is a paragraph break
+
+
+def text_runs(text_range):
+    """The runs of a range in order: (width in code units, part) where part is a text range with
+    one set of character attributes, or PARAGRAPH_BREAK. A table in the range is a JobError.
+
+    Writer enumerates the portions of whole paragraphs correctly, but cuts the first portion of
+    a range wrongly when a character outside the BMP comes before it in its paragraph; so the
+    paragraphs are enumerated whole and each portion is cut to the range here."""
+    text = text_range.getText()
+    start, end = text_range.getStart(), text_range.getEnd()
+    paragraphs = text.createTextCursorByRange(start)
+    paragraphs.gotoStartOfParagraph(False)
+    paragraphs.gotoRange(end, True)
+    paragraphs.gotoEndOfParagraph(True)
+    runs = []
+    enumeration = paragraphs.createEnumeration()
+    first = True
     while enumeration.hasMoreElements():
         paragraph = enumeration.nextElement()
         if not paragraph.supportsService("com.sun.star.text.Paragraph"):
             raise JobError("The selection holds a table. Select text outside tables.")
-        # The portions of the first and last paragraph are cut to the range.
-        pieces = []
-        portions = paragraph.createEnumeration()
-        while portions.hasMoreElements():
-            pieces.append(portions.nextElement().getString())
-        paragraphs.append("".join(pieces))
-    return "\r".join(paragraphs)
-
-
-def text_portions(text_range):
-    """The text portions of a range (each with one set of character attributes), cut to it."""
-    cursor = text_range.getText().createTextCursorByRange(text_range)
-    found = []
-    enumeration = cursor.createEnumeration()
-    while enumeration.hasMoreElements():
-        paragraph = enumeration.nextElement()
-        if not paragraph.supportsService("com.sun.star.text.Paragraph"):
-            continue
+        if not first:
+            runs.append((1, PARAGRAPH_BREAK))
+        first = False
         portions = paragraph.createEnumeration()
         while portions.hasMoreElements():
             portion = portions.nextElement()
-            if portion.getString():
-                found.append(portion)
-    return found
+            piece = portion.getString()
+            if not piece:
+                continue
+            # compareRegionStarts(a, b) is 1 when a comes first, 0 when both are the same place.
+            if text.compareRegionStarts(portion.getEnd(), start) >= 0:
+                continue  # ends before the range
+            if text.compareRegionStarts(end, portion.getStart()) >= 0:
+                break  # starts after the range
+            cut_start = text.compareRegionStarts(portion.getStart(), start) > 0
+            cut_end = text.compareRegionStarts(end, portion.getEnd()) > 0
+            if not cut_start and not cut_end:
+                runs.append((units(piece), portion))
+                continue
+            part = text.createTextCursorByRange(start if cut_start else portion.getStart())
+            part.gotoRange(end if cut_end else portion.getEnd(), True)
+            runs.append((units(part.getString()), part))
+    return runs
+
+
+def range_text(text_range):
+    """The text of a range as a query reads it: its paragraphs joined by CR, a line break as LF,
+    a field as the text it shows. A table in the range is a JobError."""
+    return "".join("\r" if part is PARAGRAPH_BREAK else part.getString()
+                   for _, part in text_runs(text_range))
