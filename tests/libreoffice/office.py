@@ -82,28 +82,39 @@ class Office:
                 time.sleep(0.2)
         self.desktop = self.ctx.ServiceManager.createInstanceWithContext(
             "com.sun.star.frame.Desktop", self.ctx)
-        self.sockets = self._own_sockets()
+        self.sockets |= self._own_sockets()
+
+    def restart(self):
+        """Ends the office and starts it again on the same profile."""
+        self._end()
+        self.start()
 
     def stop(self):
         """Ends the office and removes everything it made. Safe to call more than once."""
-        if self.process is not None:
-            self.sockets |= self._own_sockets()
-            try:
-                self.desktop.terminate()
-            except Exception:  # the bridge goes down with the office
-                pass
-            try:
-                self.process.wait(STOP_TIMEOUT)
-            except subprocess.TimeoutExpired:
-                pass
-            self._kill_group()
-            self.process = None
+        self._end()
         for path in self.sockets:
             try:
                 os.unlink(path)
             except FileNotFoundError:
                 pass
+        self.sockets = set()
         shutil.rmtree(self.profile, ignore_errors=True)
+
+    def _end(self):
+        if self.process is None:
+            return
+        self.sockets |= self._own_sockets()
+        try:
+            self.desktop.terminate()
+        except Exception:  # the bridge goes down with the office
+            pass
+        try:
+            self.process.wait(STOP_TIMEOUT)
+        except subprocess.TimeoutExpired:
+            pass
+        self._kill_group()
+        self.process = None
+        self.ctx = self.desktop = None
 
     def _kill_group(self):
         group = self.process.pid  # start_new_session: the launcher leads its own group

@@ -107,11 +107,57 @@ PARAGRAPH_BREAK = None  # the part of a run that is a paragraph break
 
 def text_runs(text_range):
     """The runs of a range in order: (width in code units, part) where part is a text range with
-    one set of character attributes, or PARAGRAPH_BREAK. A table in the range is a JobError.
+    one set of character attributes, or PARAGRAPH_BREAK. A table in the range is a JobError."""
+    runs = _runs_as_writer_cuts_them(text_range)
+    if runs is None:
+        runs = _runs_cut_here(text_range)
+    return runs
 
-    Writer enumerates the portions of whole paragraphs correctly, but cuts the first portion of
-    a range wrongly when a character outside the BMP comes before it in its paragraph; so the
-    paragraphs are enumerated whole and each portion is cut to the range here."""
+
+def _paragraph_portions(cursor):
+    """(is the first paragraph, paragraph) for each paragraph the cursor's enumeration gives."""
+    enumeration = cursor.createEnumeration()
+    first = True
+    while enumeration.hasMoreElements():
+        paragraph = enumeration.nextElement()
+        if not paragraph.supportsService("com.sun.star.text.Paragraph"):
+            raise JobError("The selection holds a table. Select text outside tables.")
+        yield first, paragraph
+        first = False
+
+
+def _runs_as_writer_cuts_them(text_range):
+    """The portions of the range as Writer cuts them, or None when the cut is wrong: Writer cuts
+    the first portion of a range wrongly when a character outside the BMP comes before it in its
+    paragraph, and then the portions do not spell the range's text."""
+    text = text_range.getText()
+    cursor = text.createTextCursorByRange(text_range)
+    runs, pieces = [], []
+    for first, paragraph in _paragraph_portions(cursor):
+        if not first:
+            runs.append((1, PARAGRAPH_BREAK))
+            pieces.append("\n")
+        portions = paragraph.createEnumeration()
+        while portions.hasMoreElements():
+            portion = portions.nextElement()
+            piece = portion.getString()
+            if piece:
+                runs.append((units(piece), portion))
+                pieces.append(piece)
+    if "".join(pieces) != cursor.getString().replace("\r\n", "\n"):
+        return None
+    if runs and runs[0][1] is not PARAGRAPH_BREAK and \
+            text.compareRegionStarts(runs[0][1].getStart(), text_range.getStart()) != 0:
+        return None
+    if runs and runs[-1][1] is not PARAGRAPH_BREAK and \
+            text.compareRegionEnds(runs[-1][1].getEnd(), text_range.getEnd()) != 0:
+        return None
+    return runs
+
+
+def _runs_cut_here(text_range):
+    """The portions of the whole paragraphs the range touches (Writer enumerates those right),
+    each cut to the range by comparing positions."""
     text = text_range.getText()
     start, end = text_range.getStart(), text_range.getEnd()
     paragraphs = text.createTextCursorByRange(start)
@@ -119,15 +165,9 @@ def text_runs(text_range):
     paragraphs.gotoRange(end, True)
     paragraphs.gotoEndOfParagraph(True)
     runs = []
-    enumeration = paragraphs.createEnumeration()
-    first = True
-    while enumeration.hasMoreElements():
-        paragraph = enumeration.nextElement()
-        if not paragraph.supportsService("com.sun.star.text.Paragraph"):
-            raise JobError("The selection holds a table. Select text outside tables.")
+    for first, paragraph in _paragraph_portions(paragraphs):
         if not first:
             runs.append((1, PARAGRAPH_BREAK))
-        first = False
         portions = paragraph.createEnumeration()
         while portions.hasMoreElements():
             portion = portions.nextElement()

@@ -3,7 +3,8 @@
 The runner calls the operations by name. Positions and lengths arrive as float and count UTF-16
 code units from the start of the user's selection as it was when the query read it (the
 origin). The executer keeps its own cursor and selection as Writer text cursors, which Writer
-moves along with every edit; the view is brought up to date by `show`."""
+moves along with every edit; the view is brought up to date by `show`. Typing, pasting, cutting
+and moving collapse the selection onto the cursor."""
 
 import math
 import re
@@ -48,7 +49,7 @@ class WriterExecuter:
         self.text = selected.getText()
         self.positions = TextPositions(self.text, selected)
         self.cursor = self.text.createTextCursorByRange(selected.getStart())
-        self.selection = self.text.createTextCursorByRange(selected)
+        self.selection = self.text.createTextCursorByRange(selected)  # None: at the cursor
         self.clip = None
         self.changed = False  # the document was edited
         self.moved = False  # the cursor or the selection is no longer the user's
@@ -136,7 +137,8 @@ class WriterExecuter:
 
     def MoveCursor(self, Target):
         if Target == "EndOfSelection":
-            self.cursor.gotoRange(self.selection.getEnd(), False)
+            if self.selection is not None:
+                self.cursor.gotoRange(self.selection.getEnd(), False)
         elif Target == "PrevChar":
             self.cursor.goLeft(1, False)
         elif Target == "NextChar":
@@ -194,7 +196,7 @@ class WriterExecuter:
         moved them; a script that only formats leaves the user's selection as it was."""
         if not self.moved:
             return
-        if self.selection.isCollapsed():
+        if self.selection is None or self.selection.isCollapsed():
             self.controller.getViewCursor().gotoRange(self.cursor, False)
         else:
             self.controller.select(self.selection)
@@ -213,7 +215,8 @@ class WriterExecuter:
             char_format.clear_script(target, sign)
 
     def _selected(self):
-        return self.text.createTextCursorByRange(self.selection)
+        return self.text.createTextCursorByRange(
+            self.cursor if self.selection is None else self.selection)
 
     def _paragraphs_of_selection(self):
         """The paragraphs from the one holding the selection's start to the one holding its last
@@ -228,5 +231,5 @@ class WriterExecuter:
         return paragraphs
 
     def _collapse_selection(self):
-        self.selection = self.text.createTextCursorByRange(self.cursor)
+        self.selection = None
         self.moved = True
