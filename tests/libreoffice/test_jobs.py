@@ -254,3 +254,35 @@ def test_fifty_peaks_list_to_table_and_back(doc, capsys):
     with capsys.disabled():
         print(f"\n[timing] macro call to finished formatting, 50 peaks: "
               f"NMR list to table {to_table:.2f} s, NMR table to list {to_list:.2f} s")
+
+
+def test_formula_in_a_table_cell(doc):
+    table = doc.document.createInstance("com.sun.star.text.TextTable")
+    table.initialize(1, 2)
+    doc.text.insertTextContent(doc.text.getEnd(), table, False)
+    cell = table.getCellByName("B1")
+    cell.setString("Add H2SO4 slowly.")
+    cursor = cell.createTextCursor()
+    cursor.goRight(4, False)
+    cursor.goRight(5, True)
+    doc.document.getCurrentController().select(cursor)
+
+    assert doc.dispatch("Formula") == ""
+
+    runs = []
+    portions = cell.createEnumeration().nextElement().createEnumeration()
+    while portions.hasMoreElements():
+        portion = portions.nextElement()
+        runs.append((portion.getString(), portion.CharEscapement < 0))
+    assert runs == [("Add H", False), ("2", True), ("SO", False), ("4", True),
+                    (" slowly.", False)]
+
+
+def test_a_basic_macro_runs_a_job_through_the_dispatch_helper(office, doc):
+    doc.write("We dissolved SO42- ions.")
+    doc.select_text("SO42-")
+    helper = office.ctx.ServiceManager.createInstanceWithContext(
+        "com.sun.star.frame.DispatchHelper", office.ctx)
+    helper.executeDispatch(doc.document.getCurrentController().getFrame(),
+                           "vnd.glyphwright:Ion", "", 0, ())
+    assert looks(doc, "SO42-") == ["S", "O", "4 sub", "2 sup", "- sup"]
