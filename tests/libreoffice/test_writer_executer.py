@@ -135,3 +135,16 @@ def test_invalid_arguments_fail_as_in_the_reference(doc, script):
         run_in_reference("", "abc", "", script)
     assert (in_writer.value.number, in_writer.value.description) == \
         (in_reference.value.number, in_reference.value.description)
+
+
+@pytest.mark.parametrize("script", [
+    "=0\n=1\nSelect\n=NMR Spec Table\nApplyStyle\n=0\nGoTo\nTypeBackspace\n",
+    "=0\n=1\nSelect\n=NMR Spec Table\nApplyStyle\n=-2\n=3\nCut\n",
+])
+def test_joined_paragraphs_keep_the_style_of_the_first(doc, script):
+    # Writer's way, unlike the reference document (which keeps the second's): a peak list joined
+    # to its heading stays in the heading's style, not in the style of the table rows it replaced.
+    run_in_writer(doc, "one\r", "two", "", script)
+    text = "".join("" if char.paragraph is not None else char.char for char in doc.chars())
+    assert text in ("onetwo", "onwo")
+    assert doc.chars()[-1].paragraph == ""
