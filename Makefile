@@ -3,7 +3,8 @@
         bench-peers bench-peers-packages
 
 BUILD_PACKAGES := cmake ninja-build g++ make
-TEST_PACKAGES  := $(BUILD_PACKAGES) libgtest-dev libgmock-dev pybind11-dev python3-dev python3-pytest
+TEST_PACKAGES  := $(BUILD_PACKAGES) libgtest-dev libgmock-dev pybind11-dev python3-dev python3-pytest \
+                  libreoffice-writer-nogui python3-uno libreoffice-script-provider-python poppler-utils
 BENCH_PACKAGES := $(BUILD_PACKAGES) libbenchmark-dev pybind11-dev python3-dev
 FUZZ_PACKAGES  := $(BUILD_PACKAGES) clang libclang-rt-14-dev
 

@@ -1,0 +1,106 @@
+"""The jobs of Format > Chemistry: a query on the selected text, its script run on the document.
+
+A job is all or nothing. It runs inside one undo context, so Edit > Undo takes back the whole
+job; when a query or the script fails, the job undoes what it did already and the document is as
+it was, modified flag included."""
+
+from dataclasses import dataclass
+
+import glyphwright
+
+from . import settings
+from .job_error import JobError
+from .text_positions import range_text
+from .writer_executer import WriterExecuter
+
+
+@dataclass(frozen=True)
+class Job:
+    title: str  # as Edit > Undo names it
+    query_class: str
+    # The NMR jobs work on the first selected range; the others on every range of a multiple
+    # selection, each with its own origin.
+    first_range_only: bool = False
+    # What to tell the user when the query answers with no script for a text it could not read.
+    unreadable: str = ""
+
+
+JOBS = {
+    "Formula": Job("Chemical formula", "ChemFormulaQuery"),
+    "Ion": Job("Ion formula", "IonFormulaQuery"),
+    "CycleDigits": Job("Cycle digits", "ChemRDigitQuery"),
+    "Name": Job("Chemical name", "ChemNameQuery"),
+    "Journal": Job("Journal reference", "JournalQuery"),
+    "NmrListToTable": Job(
+        "NMR list to table", "NMRSpecFormRQuery", first_range_only=True,
+        unreadable="The selection is not an NMR peak list that can be read."),
+    "NmrTableToList": Job("NMR table to list", "NMRSpecFormQuery", first_range_only=True),
+}
+
+
+def selected_ranges(document):
+    """The non-empty text ranges of the document's selection."""
+    selection = document.getCurrentController().getSelection()
+    if selection is None or not selection.supportsService("com.sun.star.text.TextRanges"):
+        raise JobError("Select the text to format first.")
+    ranges = [selection.getByIndex(i) for i in range(selection.getCount())]
+    ranges = [found for found in ranges if found.getString()]
+    if not ranges:
+        raise JobError("Select the text to format first.")
+    return ranges
+
+
+def make_query(job, values):
+    query = getattr(glyphwright, job.query_class)()
+    settings.apply(query, job.query_class, values)
+    return query
+
+
+def run(document, job, values):
+    """Runs the job on the document's selection with the given settings. Raises JobError or
+    glyphwright.AutomationError, and then the document is unchanged."""
+    ranges = selected_ranges(document)
+    if job.first_range_only:
+        ranges = ranges[:1]
+    undo = document.getUndoManager()
+    was_modified = document.isModified()
+    executers = []
+    document.lockControllers()
+    try:
+        undo.enterUndoContext(job.title)
+        try:
+            for selected in ranges:
+                executer = WriterExecuter(document, selected)
+                executers.append(executer)
+                _format(job, values, executer, range_text(selected))
+        except BaseException:
+            undo.leaveUndoContext()
+            # An empty undo context leaves no action behind: undo only what this job did.
+            if any(executer.changed for executer in executers):
+                undo.undo()
+                undo.clearRedo()
+                document.setModified(was_modified)
+            raise
+        undo.leaveUndoContext()
+    finally:
+        document.unlockControllers()
+    for executer in executers:
+        executer.show()
+
+
+def _format(job, values, executer, text):
+    query = make_query(job, values)
+    if job.query_class == "ChemRDigitQuery":
+        query.FontListener = executer
+    script = query.GetCommands(text)
+    if not script and job.unreadable and text.strip():
+        raise JobError(job.unreadable)
+    runner = glyphwright.CommandRunner()
+    runner.Executer = executer
+    try:
+        runner.Run(script)
+    finally:
+        # The runner's reference is invisible to Python's collector.
+        runner.Executer = None
+        if job.query_class == "ChemRDigitQuery":
+            query.FontListener = None

@@ -1,0 +1,103 @@
+"""Format > Chemistry > Settings: a small dialog over the stored query settings."""
+
+import glyphwright
+
+from . import settings
+
+ITALIC_CHOICES = (("Italic", "Italic (direct formatting)"),
+                  ("Chemical Italic", "Chemical Italic (character style)"))
+SMALL_CHOICES = (("Small", "Small capitals (direct formatting)"),
+                 ("Chemical Small", "Chemical Small (character style)"))
+# Any other stored value means "never", as it does to the query.
+UNIT_CHOICES = ((1, "after every coupling constant"),
+                (2, "after the last coupling constant"),
+                (0, "never"))
+
+OK = 1  # what execute() answers for the OK button
+
+# Layout in dialog units: label column, field column, row height.
+LABEL_X, FIELD_X, WIDTH, ROW = 6, 96, 230, 16
+
+
+def normalized_order(descriptor):
+    """The field order as the NMR queries read it; an order they reject reads "1H, d, J"."""
+    query = glyphwright.NMRSpecFormQuery()
+    query.SpecFormat = descriptor
+    return query.SpecFormat
+
+
+def build(ctx, values):
+    """The dialog, filled with values, not yet shown."""
+    smgr = ctx.ServiceManager
+    model = smgr.createInstanceWithContext("com.sun.star.awt.UnoControlDialogModel", ctx)
+    model.Title = "Chemistry Settings"
+    model.Width = WIDTH
+    model.Height = 8 * ROW + 8
+
+    def add(kind, name, row, x, width, **properties):
+        control = model.createInstance(f"com.sun.star.awt.UnoControl{kind}Model")
+        control.PositionX = x
+        control.PositionY = 6 + row * ROW
+        control.Width = width
+        control.Height = 12
+        for prop, value in properties.items():
+            setattr(control, prop, value)
+        model.insertByName(name, control)
+
+    field_width = WIDTH - FIELD_X - LABEL_X
+    rows = (
+        ("Italic", "ItalicCommand", ITALIC_CHOICES),
+        ("Small capitals", "SmallCommand", SMALL_CHOICES),
+        ("NMR list order", "SpecFormat", None),
+        ("NMR table order", "TableFormat", None),
+        ("Unit Hz", "JValueStyle", UNIT_CHOICES),
+    )
+    for row, (label, name, choices) in enumerate(rows):
+        add("FixedText", f"{name}Label", row, LABEL_X, FIELD_X - LABEL_X, Label=label)
+        if choices is None:
+            add("Edit", name, row, FIELD_X, field_width, Text=values[name])
+        else:
+            keys = [key for key, _ in choices]
+            current = values[name] if values[name] in keys else keys[-1]
+            add("ListBox", name, row, FIELD_X, field_width, Dropdown=True,
+                StringItemList=tuple(text for _, text in choices),
+                SelectedItems=(keys.index(current),))
+    add("CheckBox", "Strict", 5, LABEL_X, WIDTH - 2 * LABEL_X,
+        Label="Strict: each NMR peak needs a shift and a count", State=1 if values["Strict"] else 0)
+    add("Button", "OK", 7, WIDTH - 2 * 56, 50, Label="OK", PushButtonType=OK, DefaultButton=True)
+    add("Button", "Cancel", 7, WIDTH - 56, 50, Label="Cancel", PushButtonType=2)
+
+    dialog = smgr.createInstanceWithContext("com.sun.star.awt.UnoControlDialog", ctx)
+    dialog.setModel(model)
+    return dialog
+
+
+def read(dialog):
+    """The settings as the dialog shows them, field orders normalised."""
+    model = dialog.getModel()
+
+    def chosen(name, choices):
+        selected = model.getByName(name).SelectedItems
+        return choices[selected[0] if selected else 0][0]
+
+    return {
+        "ItalicCommand": chosen("ItalicCommand", ITALIC_CHOICES),
+        "SmallCommand": chosen("SmallCommand", SMALL_CHOICES),
+        "SpecFormat": normalized_order(model.getByName("SpecFormat").Text),
+        "TableFormat": normalized_order(model.getByName("TableFormat").Text),
+        "JValueStyle": chosen("JValueStyle", UNIT_CHOICES),
+        "Strict": model.getByName("Strict").State == 1,
+    }
+
+
+def edit(ctx, frame):
+    """Shows the dialog; OK stores what it shows."""
+    dialog = build(ctx, settings.load(ctx))
+    try:
+        toolkit = ctx.ServiceManager.createInstanceWithContext("com.sun.star.awt.Toolkit", ctx)
+        parent = frame.getContainerWindow() if frame is not None else None
+        dialog.createPeer(toolkit, parent)
+        if dialog.execute() == OK:
+            settings.save(ctx, read(dialog))
+    finally:
+        dialog.dispose()

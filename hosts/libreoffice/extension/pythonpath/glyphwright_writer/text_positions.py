@@ -1,0 +1,197 @@
+"""Offsets in UTF-16 code units from an origin, mapped to places in one Writer text.
+
+Every offset a script names counts from the start of the user's selection as it was when the
+query read it. Writer's cursors step by characters (a surrogate pair is one step, a paragraph
+break is one step), so a move measures what it crossed instead of trusting the step count."""
+
+from .job_error import JobError
+from .utf16 import units
+
+# goLeft and goRight take a 16-bit count.
+LONGEST_STEP = 32767
+
+
+class TextPositions:
+    """Places in `text` by their offset from the start of `origin`, a range of that text."""
+
+    def __init__(self, text, origin):
+        self.text = text
+        probe = text.createTextCursorByRange(origin.getStart())
+        # Writer moves a cursor that sits exactly where text is inserted, and scripts insert at
+        # the origin itself; a cursor one character earlier stays where it is.
+        if probe.goLeft(1, True):
+            self._anchor = text.createTextCursorByRange(probe.getStart())
+            self._lead = units(probe.getString())
+        else:
+            self._anchor = None  # the origin is the start of the text
+            self._lead = 0
+
+    def cursor_at(self, offset):
+        """A collapsed cursor at offset, clamped to the text."""
+        cursor = self._at_anchor()
+        distance = self._lead + offset
+        if distance > 0:
+            self.move(cursor, distance)
+        elif distance < 0:
+            self.move(cursor, -distance, forward=False)
+        return cursor
+
+    def range_of(self, index, length):
+        """A cursor over [index, index + length), each end clamped to the text on its own: a
+        range that starts before the text keeps only its part inside."""
+        cursor = self.cursor_at(index)
+        if length > 0:
+            end = self.cursor_at(index + length)
+            if self.text.compareRegionStarts(cursor, end) > 0:  # the end lies after the start
+                cursor.gotoRange(end, True)
+        return cursor
+
+    def offset_of(self, place):
+        """The offset of the start of place from the origin."""
+        anchor = self._at_anchor()
+        if self.text.compareRegionStarts(anchor, place) >= 0:  # the anchor comes first
+            anchor.gotoRange(place.getStart(), True)
+            return units(anchor.getString()) - self._lead
+        probe = self.text.createTextCursorByRange(place.getStart())
+        probe.gotoRange(anchor, True)
+        return -units(probe.getString()) - self._lead
+
+    def move(self, cursor, count, forward=True, expand=False):
+        """Moves the cursor's end by count code units, expanding the cursor or not. It stops at
+        either end of the text and before a character it would cross only in part. Returns the
+        code units it did not move."""
+        remaining = count
+        while remaining > 0:
+            probe = self.text.createTextCursorByRange(self._edge(cursor, forward))
+            step = min(remaining, LONGEST_STEP)
+            whole = probe.goRight(step, True) if forward else probe.goLeft(step, True)
+            crossed = units(probe.getString())
+            if crossed == 0:
+                return remaining
+            if crossed > remaining:  # a surrogate pair or a field counts more than one unit
+                return self._creep(cursor, remaining, forward, expand)
+            cursor.gotoRange(self._edge(probe, forward), expand)
+            remaining -= crossed
+            if not whole:  # the end of the text
+                return remaining
+        return 0
+
+    def _creep(self, cursor, remaining, forward, expand):
+        """Moves one character at a time while the characters fit into remaining."""
+        while remaining > 0:
+            probe = self.text.createTextCursorByRange(self._edge(cursor, forward))
+            if not (probe.goRight(1, True) if forward else probe.goLeft(1, True)):
+                break
+            width = units(probe.getString())
+            if width > remaining:
+                break
+            cursor.gotoRange(self._edge(probe, forward), expand)
+            remaining -= width
+        return remaining
+
+    def _at_anchor(self):
+        cursor = self.text.createTextCursor()
+        if self._anchor is None:
+            cursor.gotoStart(False)
+        else:
+            cursor.gotoRange(self._anchor, False)
+        return cursor
+
+    @staticmethod
+    def _edge(cursor, forward):
+        return cursor.getEnd() if forward else cursor.getStart()
+
+
+PARAGRAPH_BREAK = None  # the part of a run that is a paragraph break
+
+
+def text_runs(text_range):
+    """The runs of a range in order: (width in code units, part) where part is a text range with
+    one set of character attributes, or PARAGRAPH_BREAK. A table in the range is a JobError."""
+    runs = _runs_as_writer_cuts_them(text_range)
+    if runs is None:
+        runs = _runs_cut_here(text_range)
+    return runs
+
+
+def _paragraph_portions(cursor):
+    """(is the first paragraph, paragraph) for each paragraph the cursor's enumeration gives."""
+    enumeration = cursor.createEnumeration()
+    first = True
+    while enumeration.hasMoreElements():
+        paragraph = enumeration.nextElement()
+        if not paragraph.supportsService("com.sun.star.text.Paragraph"):
+            raise JobError("The selection holds a table. Select text outside tables.")
+        yield first, paragraph
+        first = False
+
+
+def _runs_as_writer_cuts_them(text_range):
+    """The portions of the range as Writer cuts them, or None when the cut is wrong: Writer cuts
+    the first portion of a range wrongly when a character outside the BMP comes before it in its
+    paragraph, and then the portions do not spell the range's text."""
+    text = text_range.getText()
+    cursor = text.createTextCursorByRange(text_range)
+    runs, pieces = [], []
+    for first, paragraph in _paragraph_portions(cursor):
+        if not first:
+            runs.append((1, PARAGRAPH_BREAK))
+            pieces.append("\n")
+        portions = paragraph.createEnumeration()
+        while portions.hasMoreElements():
+            portion = portions.nextElement()
+            piece = portion.getString()
+            if piece:
+                runs.append((units(piece), portion))
+                pieces.append(piece)
+    if "".join(pieces) != cursor.getString().replace("\r\n", "\n"):
+        return None
+    if runs and runs[0][1] is not PARAGRAPH_BREAK and \
+            text.compareRegionStarts(runs[0][1].getStart(), text_range.getStart()) != 0:
+        return None
+    if runs and runs[-1][1] is not PARAGRAPH_BREAK and \
+            text.compareRegionEnds(runs[-1][1].getEnd(), text_range.getEnd()) != 0:
+        return None
+    return runs
+
+
+def _runs_cut_here(text_range):
+    """The portions of the whole paragraphs the range touches (Writer enumerates those right),
+    each cut to the range by comparing positions."""
+    text = text_range.getText()
+    start, end = text_range.getStart(), text_range.getEnd()
+    paragraphs = text.createTextCursorByRange(start)
+    paragraphs.gotoStartOfParagraph(False)
+    paragraphs.gotoRange(end, True)
+    paragraphs.gotoEndOfParagraph(True)
+    runs = []
+    for first, paragraph in _paragraph_portions(paragraphs):
+        if not first:
+            runs.append((1, PARAGRAPH_BREAK))
+        portions = paragraph.createEnumeration()
+        while portions.hasMoreElements():
+            portion = portions.nextElement()
+            piece = portion.getString()
+            if not piece:
+                continue
+            # compareRegionStarts(a, b) is 1 when a comes first, 0 when both are the same place.
+            if text.compareRegionStarts(portion.getEnd(), start) >= 0:
+                continue  # ends before the range
+            if text.compareRegionStarts(end, portion.getStart()) >= 0:
+                break  # starts after the range
+            cut_start = text.compareRegionStarts(portion.getStart(), start) > 0
+            cut_end = text.compareRegionStarts(end, portion.getEnd()) > 0
+            if not cut_start and not cut_end:
+                runs.append((units(piece), portion))
+                continue
+            part = text.createTextCursorByRange(start if cut_start else portion.getStart())
+            part.gotoRange(end if cut_end else portion.getEnd(), True)
+            runs.append((units(part.getString()), part))
+    return runs
+
+
+def range_text(text_range):
+    """The text of a range as a query reads it: its paragraphs joined by CR, a line break as LF,
+    a field as the text it shows. A table in the range is a JobError."""
+    return "".join("\r" if part is PARAGRAPH_BREAK else part.getString()
+                   for _, part in text_runs(text_range))
