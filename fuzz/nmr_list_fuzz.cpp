@@ -161,9 +161,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::u16string list = *first;
   for (int pass = 1;; ++pass) {
     const std::optional<std::u16string> next = RoundTrip(list, formats);
-    // An order that names a field twice drops another one from the table, and under Strict the
-    // list written from it may lack what Strict requires.
-    if (!next && !(Lossless(formats.specFormat) && Lossless(formats.tableFormat))) return 0;
+    // An order that names a field twice drops another one from the table. Under Strict the
+    // list written from a table may lack what Strict requires: an empty multiplicity is not
+    // written, and blanks and control characters around a copied item are left behind, so a
+    // coupling item hidden behind them before may now be read and want its multiplicity.
+    if (!next &&
+        (formats.strict || !(Lossless(formats.specFormat) && Lossless(formats.tableFormat)))) {
+      return 0;
+    }
     Check(next.has_value(), "a list the queries wrote is read back", U8(list));
     if (*next == list) break;
     Check(pass < 4, "the round trip settles", U8(list) + "\n" + U8(*next));
