@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -38,9 +39,24 @@ std::string Slurp(const std::string& path) {
   return bytes.str();
 }
 
-std::string TempPath(const std::string& name) {
-  return testing::TempDir() + "glyphwright_program_test_" + std::to_string(getpid()) + "_" + name;
+std::string TempPrefix() {
+  return "glyphwright_program_test_" + std::to_string(getpid()) + "_";
 }
+
+std::string TempPath(const std::string& name) { return testing::TempDir() + TempPrefix() + name; }
+
+// The files this process wrote are removed when its tests end.
+class TempFiles : public testing::Environment {
+ public:
+  void TearDown() override {
+    for (const auto& entry : std::filesystem::directory_iterator(testing::TempDir())) {
+      if (entry.path().filename().string().rfind(TempPrefix(), 0) == 0) {
+        std::filesystem::remove(entry.path());
+      }
+    }
+  }
+};
+const testing::Environment* const kTempFiles = testing::AddGlobalTestEnvironment(new TempFiles);
 
 std::string WriteTemp(const std::string& name, const std::string& bytes) {
   const std::string path = TempPath(name);
