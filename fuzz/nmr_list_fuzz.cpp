@@ -57,7 +57,7 @@ bool Lossless(std::u16string_view descriptor) {
 }
 
 // Whether the last row of the table that the list writer reads (blank rows are skipped) holds a
-// whole number and nothing else. Written as a list, the list's full stop follows its digits
+// shift ending in a whole number and nothing else. Written as a list, the list's full stop follows its digits
 // directly ('3.'), and reading it again takes the stop for a decimal point: the one list that is
 // written so that it reads otherwise.
 bool EndsWithBareInteger(const Document& document) {
@@ -72,8 +72,12 @@ bool EndsWithBareInteger(const Document& document) {
   const std::u16string_view shift = std::u16string_view(lastRow).substr(0, tab);
   const std::u16string_view rest =
       tab == std::u16string::npos ? u"" : std::u16string_view(lastRow).substr(tab);
-  return !shift.empty() && shift.find(u'.') == std::u16string_view::npos &&
-         rest.find_first_not_of(u'\t') == std::u16string_view::npos;
+  // The shift's last number ('3', or the 70 of '7.26-70') ends in digits with no point before.
+  const std::size_t beforeDigits = shift.find_last_not_of(u"0123456789");
+  const bool endsInWholeNumber =
+      !shift.empty() && beforeDigits != shift.size() - 1 &&
+      (beforeDigits == std::u16string_view::npos || shift[beforeDigits] != u'.');
+  return endsInWholeNumber && rest.find_first_not_of(u'\t') == std::u16string_view::npos;
 }
 
 // One list -> table -> list pass over a whole document; nullopt when the list is not accepted or
