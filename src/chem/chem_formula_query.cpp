@@ -2,6 +2,7 @@
 
 #include "chem/prefix_list.h"
 #include "chem/prepared_text.h"
+#include "chem/script_length.h"
 #include "chem/shared_queries.h"
 
 namespace glyphwright {
@@ -23,8 +24,7 @@ std::u16string ChemFormulaQuery::GetCommands(std::u16string_view Text) {
   PrepareChars(Text, chars);
   if (!prefixes_) FetchSharedQueries();
   ScriptWriter out;
-  out.Reserve(prefixes_->CommandsLength(chars) + subscript_->CommandsLength(chars) +
-              tripleBond_->CommandsLength(chars));
+  out.Reserve(ScriptRoom(chars, prefixes_, subscript_, tripleBond_));
   prefixes_->AppendCommands(chars, out);
   subscript_->AppendCommands(chars, out);
   tripleBond_->AppendCommands(chars, out);

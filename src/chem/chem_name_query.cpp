@@ -2,6 +2,7 @@
 
 #include "chem/prefix_list.h"
 #include "chem/prepared_text.h"
+#include "chem/script_length.h"
 #include "chem/shared_queries.h"
 
 namespace glyphwright {
@@ -28,8 +29,7 @@ std::u16string ChemNameQuery::GetCommands(std::u16string_view Text) {
   PrepareChars(Text, chars);
   if (!prefixes_) FetchSharedQueries();
   ScriptWriter out;
-  out.Reserve(prefixes_->CommandsLength(chars) + stereodescriptors_->CommandsLength(chars) +
-              elements_->CommandsLength(chars) + configurations_->CommandsLength(chars));
+  out.Reserve(ScriptRoom(chars, prefixes_, stereodescriptors_, elements_, configurations_));
   prefixes_->AppendCommands(chars, out);
   stereodescriptors_->AppendCommands(chars, out);
   elements_->AppendCommands(chars, out);

@@ -1,6 +1,7 @@
 #include "chem/ion_formula_query.h"
 
 #include "chem/prepared_text.h"
+#include "chem/script_length.h"
 #include "chem/shared_queries.h"
 
 namespace glyphwright {
@@ -14,8 +15,7 @@ std::u16string IonFormulaQuery::GetCommands(std::u16string_view Text) {
     tripleBond_ = SharedTripleBondTransQuery();
   }
   ScriptWriter out;
-  out.Reserve(tripleBond_->CommandsLength(chars) + subscript_->CommandsLength(chars) +
-              superscript_->CommandsLength(chars));
+  out.Reserve(ScriptRoom(chars, tripleBond_, subscript_, superscript_));
   tripleBond_->AppendCommands(chars, out);
   subscript_->AppendCommands(chars, out);
   superscript_->AppendCommands(chars, out);
