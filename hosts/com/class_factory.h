@@ -2,8 +2,9 @@
 // Aggregation is not supported.
 #pragma once
 
-#include <unknwn.h>
 #include <windows.h>
+
+#include <unknwn.h>
 
 #include <atomic>
 

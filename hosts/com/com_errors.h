@@ -6,8 +6,9 @@
 // AutomationError with the host's number and texts.
 #pragma once
 
-#include <oaidl.h>
 #include <windows.h>
+
+#include <oaidl.h>
 
 #include <cstdint>
 #include <string>

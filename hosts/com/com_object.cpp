@@ -7,8 +7,8 @@
 #include "com_variant.h"
 #include "dispatch_arguments.h"
 #include "host_dispatch.h"
-#include "module_file.h"
 #include "object_bridge.h"
+#include "own_type_library.h"
 #include "text/case_fold.h"
 #include "wide_text.h"
 
@@ -76,6 +76,8 @@ HRESULT ComObject::QueryInterface(REFIID iid, void** object) {
     *object = static_cast<IDispatch*>(this);
   } else if (IsEqualIID(iid, IID_ISupportErrorInfo)) {
     *object = static_cast<ISupportErrorInfo*>(this);
+  } else if (IsEqualIID(iid, IID_IProvideClassInfo) && info_ != nullptr) {
+    *object = static_cast<IProvideClassInfo*>(this);
   } else {
     *object = nullptr;
     return E_NOINTERFACE;
@@ -104,15 +106,10 @@ HRESULT ComObject::GetTypeInfo(UINT index, LCID, ITypeInfo** typeInfo) {
   if (typeInfo == nullptr) return E_POINTER;
   *typeInfo = nullptr;
   if (index != 0 || info_ == nullptr) return DISP_E_BADINDEX;
-  try {
-    ComRef<ITypeLib> library;
-    const HRESULT hr =
-        LoadTypeLibEx(ModuleFileName(ThisModule()).c_str(), REGKIND_NONE, library.Receive());
-    if (FAILED(hr)) return hr;
-    return library->GetTypeInfoOfGuid(ToGUID(info_->defaultInterface.iid), typeInfo);
-  } catch (...) {
-    return E_OUTOFMEMORY;
-  }
+  ComRef<ITypeLib> library;
+  const HRESULT hr = LoadOwnTypeLibrary(library.Receive());
+  if (FAILED(hr)) return hr;
+  return library->GetTypeInfoOfGuid(ToGUID(info_->defaultInterface.iid), typeInfo);
 }
 
 HRESULT ComObject::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID, DISPID* ids) {
@@ -193,6 +190,16 @@ HRESULT ComObject::Invoke(DISPID id, REFIID iid, LCID, WORD flags, DISPPARAMS* p
 
 HRESULT ComObject::InterfaceSupportsErrorInfo(REFIID iid) {
   return AnswersTo(iid) && !IsEqualIID(iid, IID_IUnknown) ? S_OK : S_FALSE;
+}
+
+HRESULT ComObject::GetClassInfo(ITypeInfo** typeInfo) {
+  if (typeInfo == nullptr) return E_POINTER;
+  *typeInfo = nullptr;
+  if (info_ == nullptr) return E_NOTIMPL;
+  ComRef<ITypeLib> library;
+  const HRESULT hr = LoadOwnTypeLibrary(library.Receive());
+  if (FAILED(hr)) return hr;
+  return library->GetTypeInfoOfGuid(ToGUID(info_->clsid), typeInfo);
 }
 
 const MemberSignature* ComObject::FindRow(DISPID id, InvokeKind kind) const {

@@ -1,16 +1,19 @@
 // ComObject: one object of the library as automation clients on Windows see it. IDispatch runs on
 // the object's member table (the same table as every other binding, so names, dispatch
 // identifiers, argument coercion and errors are the library's own); GetTypeInfo answers from the
-// type library inside the DLL, which is written from the same tables. ISupportErrorInfo says that
-// errors come with an error object.
+// type library inside the DLL, which is written from the same tables, and IProvideClassInfo names
+// the class (Visual Basic's TypeName). ISupportErrorInfo says that errors come with an error
+// object.
 //
 // Objects are used in the apartment that made them. Each apartment thread keeps a list of its
 // live ComObjects, so that an IDispatch coming back to us is recognised as ours by its address
 // (an interface it answers to would not tell a proxy from the object).
 #pragma once
 
-#include <oaidl.h>
 #include <windows.h>
+
+#include <oaidl.h>
+#include <ocidl.h>
 
 #include <atomic>
 
@@ -20,7 +23,7 @@
 
 namespace glyphwright::com {
 
-class ComObject final : public IDispatch, public ISupportErrorInfo {
+class ComObject final : public IDispatch, public ISupportErrorInfo, public IProvideClassInfo {
  public:
   // info describes the object's class; null for an object that no public class describes (it
   // then has no type information). Starts with one reference, the caller's.
@@ -49,6 +52,9 @@ class ComObject final : public IDispatch, public ISupportErrorInfo {
 
   // ISupportErrorInfo
   HRESULT STDMETHODCALLTYPE InterfaceSupportsErrorInfo(REFIID iid) override;
+
+  // IProvideClassInfo
+  HRESULT STDMETHODCALLTYPE GetClassInfo(ITypeInfo** typeInfo) override;
 
  private:
   ~ComObject();

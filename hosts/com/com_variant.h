@@ -3,8 +3,9 @@
 // a Date becomes its text, an object reference becomes a DispatchRef and back the same object.
 #pragma once
 
-#include <oaidl.h>
 #include <windows.h>
+
+#include <oaidl.h>
 
 #include "automation/variant.h"
 

@@ -4,8 +4,9 @@
 // reference and written back after the call when the member changed them.
 #pragma once
 
-#include <oaidl.h>
 #include <windows.h>
+
+#include <oaidl.h>
 
 #include <vector>
 

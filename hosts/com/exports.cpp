@@ -1,7 +1,8 @@
 // The entry points of Quillet.dll (exported by Quillet.def): self-registration, the class
 // objects, and whether the DLL may be unloaded.
-#include <objbase.h>
 #include <windows.h>
+
+#include <objbase.h>
 
 #include <new>
 

@@ -9,8 +9,9 @@
 // Errors: see ErrorFromHost; an unknown member is 438.
 #pragma once
 
-#include <oaidl.h>
 #include <windows.h>
+
+#include <oaidl.h>
 
 #include "automation/dispatch.h"
 #include "com_ref.h"

@@ -4,8 +4,9 @@
 // `runner.Executer Is host` holds in a script.
 #pragma once
 
-#include <oaidl.h>
 #include <windows.h>
+
+#include <oaidl.h>
 
 #include "automation/variant.h"
 

@@ -10,6 +10,7 @@
 #include "component/class_registry.h"
 #include "component/library_info.h"
 #include "module_file.h"
+#include "own_type_library.h"
 #include "wide_text.h"
 
 // Declared by the Windows SDK, missing from MinGW-w64's headers.
@@ -105,7 +106,7 @@ std::vector<std::wstring> ClassKeys() {
 
 HRESULT RegisterTypeLibrary(RegistrationScope scope, std::wstring& modulePath) {
   ComRef<ITypeLib> library;
-  HRESULT hr = LoadTypeLibEx(modulePath.c_str(), REGKIND_NONE, library.Receive());
+  HRESULT hr = LoadOwnTypeLibrary(library.Receive());
   if (FAILED(hr)) return hr;
   hr = scope == RegistrationScope::Machine
            ? RegisterTypeLib(library.get(), modulePath.data(), nullptr)

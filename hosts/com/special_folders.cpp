@@ -1,7 +1,8 @@
 #include "special_folders.h"
 
-#include <shlobj.h>
 #include <windows.h>
+
+#include <shlobj.h>
 
 #include <optional>
 #include <string_view>

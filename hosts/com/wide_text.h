@@ -3,8 +3,9 @@
 // a user or folder name outside the ANSI code page is text like any other.
 #pragma once
 
-#include <oleauto.h>
 #include <windows.h>
+
+#include <oleauto.h>
 
 #include <string>
 #include <string_view>
