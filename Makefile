@@ -1,8 +1,11 @@
 # The user's entry points. `make run` and `make test` each work on a fresh Debian 12 machine.
-.PHONY: run test bench build packages test-packages bench-packages clean format
+.PHONY: run test bench build packages test-packages bench-packages clean format windows test-windows
 
 BUILD_PACKAGES := cmake ninja-build g++ make
-TEST_PACKAGES  := $(BUILD_PACKAGES) libgtest-dev libgmock-dev pybind11-dev python3-dev python3-pytest
+# Quillet.dll: the MinGW-w64 cross compiler, widl and Wine's IDL files, and Wine to test it.
+WINDOWS_PACKAGES := g++-mingw-w64-x86-64 mingw-w64-tools libwine-dev wine64
+TEST_PACKAGES  := $(BUILD_PACKAGES) libgtest-dev libgmock-dev pybind11-dev python3-dev python3-pytest \
+                  $(WINDOWS_PACKAGES)
 BENCH_PACKAGES := $(BUILD_PACKAGES) libbenchmark-dev pybind11-dev python3-dev
 
 JOBS ?= $(shell nproc)
@@ -11,6 +14,7 @@ CMAKE_CONFIGURE = cmake -S . -G Ninja -Wno-dev
 RELEASE_DIR := build/release
 TEST_DIR    := build/test
 BENCH_DIR   := build/bench
+WINDOWS_DIR := build/windows
 GLYPHWRIGHT := $(RELEASE_DIR)/hosts/cli/glyphwright
 
 # Build, then run the main job on the bundled sample texts.
@@ -27,11 +31,24 @@ build:
 test-packages:
 	@tools/install-packages $(TEST_PACKAGES)
 
-# Every test, built with AddressSanitizer and UndefinedBehaviorSanitizer.
+# Every test, built with AddressSanitizer and UndefinedBehaviorSanitizer; then Quillet.dll,
+# cross-built for Windows, tested under Wine.
 test: test-packages
 	@$(CMAKE_CONFIGURE) -B $(TEST_DIR) -DCMAKE_BUILD_TYPE=Debug -DGLYPHWRIGHT_SANITIZE=ON >/dev/null
 	@cmake --build $(TEST_DIR) -j $(JOBS)
 	@cd $(TEST_DIR) && ctest --output-on-failure -j $(JOBS)
+	@$(MAKE) --no-print-directory windows
+	@tests/com/run-wine-tests $(WINDOWS_DIR)
+
+# Quillet.dll and its test client, cross-built with MinGW-w64 (docs/windows.md).
+windows:
+	@$(CMAKE_CONFIGURE) -B $(WINDOWS_DIR) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
+		-DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build $(WINDOWS_DIR) -j $(JOBS) --target Quillet glyphwright-com-client
+
+# The Wine tests alone.
+test-windows: test-packages windows
+	@tests/com/run-wine-tests $(WINDOWS_DIR)
 
 bench-packages:
 	@tools/install-packages $(BENCH_PACKAGES)
