@@ -158,8 +158,28 @@ void CheckOurArguments() {
   outcome = Get(Create(L"Glyphwright.NMRSpecFormRQuery").get(), L"Strict");
   CheckEqual(outcome.result.Type(), VT_BOOL, "a Boolean comes back as VT_BOOL");
 
-  // Text keeps every code unit, a NUL included.
   const ComRef<IDispatch> digits = Create(L"Glyphwright.ChemRDigitQuery");
+  // Currency to Double (rounded half to even for a Long), 64-bit integers beyond 32 bits to
+  // Double, a Date to its text.
+  Var currency;
+  V_VT(currency.get()) = VT_CY;
+  V_CY(currency.get()).int64 = 25000;  // 2.5
+  CheckHresult(Put(list.get(), L"JValueStyle", currency).hr, S_OK, "a Currency put");
+  CheckEqual(TextOf(*Get(list.get(), L"JValueStyle").result), u"2", "Currency 2.5 as a Long");
+  Var wide;
+  V_VT(wide.get()) = VT_I8;
+  V_I8(wide.get()) = 1LL << 40;
+  CheckHresult(Put(list.get(), L"JValueStyle", wide).scode, 0x800A0006,
+               "a 64-bit integer beyond a Long is error 6");
+  Var date;
+  V_VT(date.get()) = VT_DATE;
+  V_DATE(date.get()) = 36526.0;  // 1 January 2000
+  outcome = Call(digits.get(), L"QueryValue", {date});
+  CheckEqual(outcome.result.Type(), VT_BSTR, "a Date arrives as text");
+  Check(TextOf(*outcome.result).find(u"2000") != std::u16string::npos,
+        "the text of the date: " + Utf8(TextOf(*outcome.result)));
+
+  // Text keeps every code unit, a NUL included.
   outcome = Call(digits.get(), L"QueryValue", {Text(std::wstring_view(L"a\0\x03B4", 3))});
   CheckEqual(TextOf(*outcome.result), std::u16string_view(u"a\0\u03B4", 3), "a NUL and a delta");
 
