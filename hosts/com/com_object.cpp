@@ -158,9 +158,15 @@ HRESULT ComObject::Invoke(DISPID id, REFIID iid, LCID, WORD flags, DISPPARAMS* p
     const bool objectValue = IsObjectValue(PutValue(given));
     kind = putRef && (objectValue || !put) ? InvokeKind::PropertyPutRef : InvokeKind::PropertyPut;
     // JScript assigns an object with a plain put: a property set by reference takes it as well.
-    if (info_ != nullptr && kind == InvokeKind::PropertyPut && objectValue &&
-        FindRow(id, kind) == nullptr && FindRow(id, InvokeKind::PropertyPutRef) != nullptr) {
-      kind = InvokeKind::PropertyPutRef;
+    // A caller that offers both kinds gets the one the property has.
+    if (info_ != nullptr && FindRow(id, kind) == nullptr) {
+      if (kind == InvokeKind::PropertyPut && objectValue &&
+          FindRow(id, InvokeKind::PropertyPutRef) != nullptr) {
+        kind = InvokeKind::PropertyPutRef;
+      } else if (kind == InvokeKind::PropertyPutRef && put &&
+                 FindRow(id, InvokeKind::PropertyPut) != nullptr) {
+        kind = InvokeKind::PropertyPut;
+      }
     }
   } else if ((flags & DISPATCH_METHOD) != 0) {
     kind = InvokeKind::Method;

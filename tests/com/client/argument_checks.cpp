@@ -204,6 +204,17 @@ void CheckOurArguments() {
   outcome = Get(runner.get(), L"Executer");
   Check(outcome.result.Type() == VT_DISPATCH && V_DISPATCH(outcome.result.get()) == digits.get(),
         "the same object comes back");
+  const ComRef<IDispatch> formula = Create(L"Glyphwright.ChemFormulaQuery");
+  outcome = Invoke(formula.get(), IdOf(formula.get(), L"ItalicCommand"),
+                   DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF, {Text(L"Chemical Italic")});
+  CheckHresult(outcome.hr, S_OK, "a put offered as both kinds, to a property put by value");
+  CheckEqual(TextOf(*Get(formula.get(), L"ItalicCommand").result), u"Chemical Italic",
+             "ItalicCommand read back");
+  outcome = Invoke(runner.get(), IdOf(runner.get(), L"Executer"),
+                   DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF, {Object(formula.get())});
+  CheckHresult(outcome.hr, S_OK, "a put offered as both kinds, to a property set by reference");
+  outcome = Get(runner.get(), L"Executer");
+  Check(V_DISPATCH(outcome.result.get()) == formula.get(), "the object was set");
   outcome = Put(runner.get(), L"IgnoreError", Object(digits.get()));
   CheckHresult(outcome.scode, 0x800A000D, "an object as a Boolean is error 13");
   PutRef(runner.get(), L"Executer", nullptr);
