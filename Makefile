@@ -1,10 +1,13 @@
 # The user's entry points. `make run` and `make test` each work on a fresh Debian 12 machine.
 .PHONY: run test bench build packages test-packages bench-packages clean format fuzz fuzz-packages \
-        bench-peers bench-peers-packages
+        bench-peers bench-peers-packages windows test-windows
 
 BUILD_PACKAGES := cmake ninja-build g++ make
+# Quillet.dll: the MinGW-w64 cross compiler, widl and Wine's IDL files, and Wine to test it.
+WINDOWS_PACKAGES := g++-mingw-w64-x86-64 mingw-w64-tools libwine-dev wine64
 TEST_PACKAGES  := $(BUILD_PACKAGES) libgtest-dev libgmock-dev pybind11-dev python3-dev python3-pytest \
-                  libreoffice-writer-nogui python3-uno libreoffice-script-provider-python poppler-utils
+                  libreoffice-writer-nogui python3-uno libreoffice-script-provider-python poppler-utils \
+                  $(WINDOWS_PACKAGES)
 BENCH_PACKAGES := $(BUILD_PACKAGES) libbenchmark-dev pybind11-dev python3-dev
 FUZZ_PACKAGES  := $(BUILD_PACKAGES) clang libclang-rt-14-dev
 
@@ -17,6 +20,7 @@ BENCH_DIR   := build/bench
 TSAN_DIR    := build/tsan
 FUZZ_DIR    := build/fuzz
 FUZZ_SECONDS ?= 60
+WINDOWS_DIR := build/windows
 GLYPHWRIGHT := $(RELEASE_DIR)/hosts/cli/glyphwright
 
 # Build, then run the main job on the bundled sample texts.
@@ -33,7 +37,8 @@ build:
 test-packages:
 	@tools/install-packages $(TEST_PACKAGES)
 
-# Every test, built with AddressSanitizer and UndefinedBehaviorSanitizer.
+# Every test, built with AddressSanitizer and UndefinedBehaviorSanitizer; then Quillet.dll,
+# cross-built for Windows, tested under Wine.
 test: test-packages
 	@$(CMAKE_CONFIGURE) -B $(TEST_DIR) -DCMAKE_BUILD_TYPE=Debug -DGLYPHWRIGHT_SANITIZE=ON >/dev/null
 	@cmake --build $(TEST_DIR) -j $(JOBS)
@@ -42,6 +47,8 @@ test: test-packages
 	@$(CMAKE_CONFIGURE) -B $(TSAN_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGLYPHWRIGHT_THREAD_SANITIZE=ON >/dev/null
 	@cmake --build $(TSAN_DIR) -j $(JOBS) --target threads_tests
 	@TSAN_OPTIONS=halt_on_error=1 $(TSAN_DIR)/tests/threads/threads_tests --gtest_brief=1
+	@$(MAKE) --no-print-directory windows
+	@tests/com/run-wine-tests $(WINDOWS_DIR)
 
 fuzz-packages:
 	@tools/install-packages $(FUZZ_PACKAGES)
@@ -52,6 +59,16 @@ fuzz: fuzz-packages
 	@CC=clang CXX=clang++ $(CMAKE_CONFIGURE) -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGLYPHWRIGHT_FUZZ=ON -DGLYPHWRIGHT_TESTS=OFF >/dev/null
 	@cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_targets
 	@tools/run-fuzz $(FUZZ_DIR) $(FUZZ_SECONDS)
+
+# Quillet.dll and its test client, cross-built with MinGW-w64 (docs/windows.md).
+windows:
+	@$(CMAKE_CONFIGURE) -B $(WINDOWS_DIR) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
+		-DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build $(WINDOWS_DIR) -j $(JOBS) --target Quillet glyphwright-com-client
+
+# The Wine tests alone.
+test-windows: test-packages windows
+	@tests/com/run-wine-tests $(WINDOWS_DIR)
 
 bench-packages:
 	@tools/install-packages $(BENCH_PACKAGES)

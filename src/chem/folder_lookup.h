@@ -21,7 +21,8 @@ class FolderLookup {
   virtual std::filesystem::path ComponentFolder() const = 0;
 };
 
-// The lookup of the platform the library was built for. It never creates a folder.
+// The lookup of the platform the library was built for. On Unix it never creates a folder; on
+// Windows the shell makes a missing application-data folder, as it does for any program.
 std::unique_ptr<FolderLookup> MakePlatformFolderLookup();
 
 // Error 5, "Fatal on GetSpecialFolderName.": an application-data folder could not be found.
