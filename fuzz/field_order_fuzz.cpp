@@ -5,8 +5,8 @@
 // parses to the same order; both queries read back what the text of the order says.
 #include "fuzz_support.h"
 #include "nmr/field_order.h"
-#include "nmr/nmr_spec_form_query.h"
-#include "nmr/nmr_spec_form_r_query.h"
+#include "nmr/nmr_specform_query.h"
+#include "nmr/nmr_specform_r_query.h"
 
 using namespace glyphwright;
 using namespace glyphwright::fuzz;

@@ -7,8 +7,8 @@
 #include <set>
 
 #include "document/renderers.h"
-#include "nmr/nmr_spec_form_query.h"
-#include "nmr/nmr_spec_form_r_query.h"
+#include "nmr/nmr_specform_query.h"
+#include "nmr/nmr_specform_r_query.h"
 #include "nmr_descriptors.h"
 #include "query_checks.h"
 #include "text/lib.h"

@@ -4,7 +4,7 @@
 // ends with its full stop (and the blank the marker leaves); the command agrees, error included.
 #include <array>
 
-#include "nmr/nmr_spec_form_query.h"
+#include "nmr/nmr_specform_query.h"
 #include "nmr_descriptors.h"
 #include "query_checks.h"
 

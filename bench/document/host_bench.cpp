@@ -14,8 +14,8 @@
 #include "document/document.h"
 #include "document/renderers.h"
 #include "journal/journal_query.h"
-#include "nmr/nmr_spec_form_query.h"
-#include "nmr/nmr_spec_form_r_query.h"
+#include "nmr/nmr_specform_query.h"
+#include "nmr/nmr_specform_r_query.h"
 #include "script/command_runner.h"
 
 namespace glyphwright {

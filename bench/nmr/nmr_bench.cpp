@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "nmr/nmr_spec_form_query.h"
-#include "nmr/nmr_spec_form_r_query.h"
+#include "nmr/nmr_specform_query.h"
+#include "nmr/nmr_specform_r_query.h"
 #include "script/builders.h"
 
 namespace glyphwright {

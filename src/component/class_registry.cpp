@@ -7,8 +7,8 @@
 #include "chem/ion_formula_query.h"
 #include "component/class_ids.h"
 #include "journal/journal_query.h"
-#include "nmr/nmr_spec_form_query.h"
-#include "nmr/nmr_spec_form_r_query.h"
+#include "nmr/nmr_specform_query.h"
+#include "nmr/nmr_specform_r_query.h"
 #include "script/command_runner.h"
 #include "text/case_fold.h"
 

@@ -2,8 +2,8 @@
 
 #include "automation/dispatch.h"
 #include "nmr/field_order.h"
-#include "nmr/nmr_spec_form_query.h"
-#include "nmr/nmr_spec_form_r_query.h"
+#include "nmr/nmr_specform_query.h"
+#include "nmr/nmr_specform_r_query.h"
 #include "text/utf8.h"
 
 namespace glyphwright {

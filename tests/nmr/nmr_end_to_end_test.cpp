@@ -7,8 +7,8 @@
 
 #include "document/document.h"
 #include "document/renderers.h"
-#include "nmr/nmr_spec_form_query.h"
-#include "nmr/nmr_spec_form_r_query.h"
+#include "nmr/nmr_specform_query.h"
+#include "nmr/nmr_specform_r_query.h"
 #include "nmr/peak_list_generator.h"
 #include "script/command_runner.h"
 #include "text/utf8.h"

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "automation/automation_error.h"
-#include "nmr/nmr_spec_form_query.h"
-#include "nmr/nmr_spec_form_r_query.h"
+#include "nmr/nmr_specform_query.h"
+#include "nmr/nmr_specform_r_query.h"
 #include "nmr/peak_list_generator.h"
 #include "nmr/peak_list_parser.h"
 #include "nmr/script_lines.h"

@@ -6,7 +6,7 @@
 #include "automation/automation_error.h"
 #include "automation/dispatch.h"
 #include "automation/number_text.h"
-#include "nmr/nmr_spec_form_query.h"
+#include "nmr/nmr_specform_query.h"
 #include "nmr/script_lines.h"
 #include "text/utf8.h"
 

@@ -1,5 +1,5 @@
 // The automation surface of NMRSpecFormRQuery, in interface order.
-#include "nmr/nmr_spec_form_r_query.h"
+#include "nmr/nmr_specform_r_query.h"
 
 namespace glyphwright {
 namespace {

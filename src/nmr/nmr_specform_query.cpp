@@ -1,4 +1,4 @@
-#include "nmr/nmr_spec_form_query.h"
+#include "nmr/nmr_specform_query.h"
 
 #include <array>
 

@@ -1,5 +1,5 @@
 // The automation surface of NMRSpecFormQuery, in interface order.
-#include "nmr/nmr_spec_form_query.h"
+#include "nmr/nmr_specform_query.h"
 
 namespace glyphwright {
 namespace {

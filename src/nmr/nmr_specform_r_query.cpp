@@ -1,4 +1,4 @@
-#include "nmr/nmr_spec_form_r_query.h"
+#include "nmr/nmr_specform_r_query.h"
 
 #include "script/builders.h"
 #include "script/text_length.h"

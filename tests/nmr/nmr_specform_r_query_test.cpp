@@ -5,7 +5,7 @@
 
 #include "automation/dispatch.h"
 #include "automation/number_text.h"
-#include "nmr/nmr_spec_form_r_query.h"
+#include "nmr/nmr_specform_r_query.h"
 #include "nmr/script_lines.h"
 #include "text/utf8.h"
 
