@@ -43,7 +43,9 @@ std::string TempPrefix() {
   return "glyphwright_program_test_" + std::to_string(getpid()) + "_";
 }
 
-std::string TempPath(const std::string& name) { return testing::TempDir() + TempPrefix() + name; }
+std::string TempPath(const std::string& name) {
+  return testing::TempDir() + TempPrefix() + name;
+}
 
 // The files this process wrote are removed when its tests end.
 class TempFiles : public testing::Environment {

@@ -28,11 +28,16 @@ TEST(FontListenerTest, AnswersWholeNoneOrMixed) {
     int32_t index, length, subscript, superscript;
   };
   const Case cases[] = {
-      {1, 1, -1, 0},       {3, 2, 9999999, 0},       {4, 1, 0, 0}, {6, 1, 0, -1},
-      {5, 2, 0, 9999999},  {0, 7, 9999999, 9999999}, {1, 0, 0, 0},  // an empty range has nothing
-                                                                    // set
-      {-3, 5, 9999999, 0},                                          // clamped to "C6"
-      {6, 100, 0, -1},                                              // clamped to the last 6
+      {1, 1, -1, 0},
+      {3, 2, 9999999, 0},
+      {4, 1, 0, 0},
+      {6, 1, 0, -1},
+      {5, 2, 0, 9999999},
+      {0, 7, 9999999, 9999999},
+      {1, 0, 0, 0},         // an empty range has nothing
+                            // set
+      {-3, 5, 9999999, 0},  // clamped to "C6"
+      {6, 100, 0, -1},      // clamped to the last 6
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.index << "," << c.length);
