@@ -52,23 +52,6 @@ bool IsShift(std::u16string_view shift) {
 
 }  // namespace
 
-NMRSpecFormQuery::NMRSpecFormQuery() {
-  SetSpecFormat(u"");
-  SetTableFormat(u"");
-}
-
-std::u16string NMRSpecFormQuery::SpecFormat() const {
-  return FieldOrderToText(specOrder_.FieldAtPosition);
-}
-
-void NMRSpecFormQuery::SetSpecFormat(std::u16string_view fmt) {
-  ParseFieldOrder(fmt, specOrder_.FieldAtPosition, specOrder_.PositionOfField);
-}
-
-void NMRSpecFormQuery::SetTableFormat(std::u16string_view fmt) {
-  ParseFieldOrder(fmt, tableOrder_.FieldAtPosition, tableOrder_.PositionOfField);
-}
-
 std::u16string NMRSpecFormQuery::GetCommands(std::u16string_view Text) const {
   CheckTextLength(Text);
   std::u16string working = ToHalfWidth(Text);

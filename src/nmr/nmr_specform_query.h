@@ -11,15 +11,14 @@
 
 #include "automation/member_table.h"
 #include "nmr/field_order.h"
+#include "nmr/field_order_properties.h"
 
 namespace glyphwright {
 
 class ScriptWriter;
 
-class NMRSpecFormQuery : public TableDispatch<NMRSpecFormQuery> {
+class NMRSpecFormQuery : public TableDispatch<NMRSpecFormQuery>, public FieldOrderProperties {
  public:
-  NMRSpecFormQuery();
-
   static std::span<const MemberInfo<NMRSpecFormQuery>> Members();
 
   // Where " Hz" follows the coupling constants: 1 after every value (the default), 2 after the
@@ -27,11 +26,7 @@ class NMRSpecFormQuery : public TableDispatch<NMRSpecFormQuery> {
   int32_t JValueStyle() const { return jValueStyle_; }
   void SetJValueStyle(int32_t JValueStyle) { jValueStyle_ = JValueStyle; }
 
-  // The order of the items inside the parentheses, "1H, d, J" by default.
-  std::u16string SpecFormat() const;
-  void SetSpecFormat(std::u16string_view fmt);
-  // The order of the middle columns of the table. There is no get.
-  void SetTableFormat(std::u16string_view fmt);
+  // SpecFormat and TableFormat: see FieldOrderProperties.
 
   // Raises error 1 "Chemical shift is missing." for a row whose first column is not a shift.
   // A text without any non-blank row has nothing to convert: the empty script.
@@ -41,8 +36,6 @@ class NMRSpecFormQuery : public TableDispatch<NMRSpecFormQuery> {
   void WriteRow(ScriptWriter& script, std::u16string_view row, int64_t offset) const;
 
   int32_t jValueStyle_ = 1;
-  FieldOrder specOrder_;
-  FieldOrder tableOrder_;
 };
 
 }  // namespace glyphwright

@@ -17,23 +17,6 @@ void WriteTab(ScriptWriter& script) {
 
 }  // namespace
 
-NMRSpecFormRQuery::NMRSpecFormRQuery() {
-  SetSpecFormat(u"");
-  SetTableFormat(u"");
-}
-
-std::u16string NMRSpecFormRQuery::SpecFormat() const {
-  return FieldOrderToText(specOrder_.FieldAtPosition);
-}
-
-void NMRSpecFormRQuery::SetSpecFormat(std::u16string_view fmt) {
-  ParseFieldOrder(fmt, specOrder_.FieldAtPosition, specOrder_.PositionOfField);
-}
-
-void NMRSpecFormRQuery::SetTableFormat(std::u16string_view fmt) {
-  ParseFieldOrder(fmt, tableOrder_.FieldAtPosition, tableOrder_.PositionOfField);
-}
-
 std::u16string NMRSpecFormRQuery::GetCommands(std::u16string_view Text) const {
   // All or nothing: a rejected list, or any other failure, leaves the document as it was.
   try {

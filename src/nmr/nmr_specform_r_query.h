@@ -11,14 +11,13 @@
 
 #include "automation/member_table.h"
 #include "nmr/field_order.h"
+#include "nmr/field_order_properties.h"
 #include "nmr/peak_list_parser.h"
 
 namespace glyphwright {
 
-class NMRSpecFormRQuery : public TableDispatch<NMRSpecFormRQuery> {
+class NMRSpecFormRQuery : public TableDispatch<NMRSpecFormRQuery>, public FieldOrderProperties {
  public:
-  NMRSpecFormRQuery();
-
   static std::span<const MemberInfo<NMRSpecFormRQuery>> Members();
 
   // True requires a shift and a count in every peak, and a multiplicity wherever there are
@@ -26,11 +25,7 @@ class NMRSpecFormRQuery : public TableDispatch<NMRSpecFormRQuery> {
   bool Strict() const { return strict_; }
   void SetStrict(bool Strict) { strict_ = Strict; }
 
-  // The order in which the items of a peak are read, "1H, d, J" by default.
-  std::u16string SpecFormat() const;
-  void SetSpecFormat(std::u16string_view fmt);
-  // The order of the middle columns of the table that is written. There is no get.
-  void SetTableFormat(std::u16string_view fmt);
+  // SpecFormat and TableFormat: see FieldOrderProperties.
 
   std::u16string GetCommands(std::u16string_view Text) const;
 
@@ -38,8 +33,6 @@ class NMRSpecFormRQuery : public TableDispatch<NMRSpecFormRQuery> {
   std::u16string TableScript(const PeakList& list) const;
 
   bool strict_ = false;
-  FieldOrder specOrder_;
-  FieldOrder tableOrder_;
 };
 
 }  // namespace glyphwright
