@@ -62,6 +62,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (const char16_t code : folded) signs += code == u'#' || code == u'*';
   Check(replacements == signs, "every # and * is replaced once", U8(script));
 
+  if (OverflowsTheStack(*units)) {
+    CheckStackOverflow(MakeDocument(text), script);
+    return 0;
+  }
   const auto once = MakeDocument(text);
   RunScript(once, script);
   const auto twice = MakeDocument(text);

@@ -57,6 +57,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
           "a whole word", U8(script));
   }
 
+  if (OverflowsTheStack(*units)) {
+    CheckStackOverflow(MakeDocument(text), script);
+    return 0;
+  }
   const auto once = MakeDocument(text);
   RunScript(once, script);
   Check(once->Text() == text, "a name keeps every character");

@@ -1,5 +1,7 @@
 #include "query_checks.h"
 
+#include "script/vocabulary.h"
+
 #include "document/renderers.h"
 #include "script/command_runner.h"
 
@@ -33,6 +35,37 @@ void RunScript(const std::shared_ptr<Document>& document, std::u16string_view sc
   runner.SetExecuter(document);
   runner.SetIgnoreError(ignoreError);
   runner.Run(script);
+}
+
+bool OverflowsTheStack(const std::vector<Unit>& units) {
+  std::size_t left = 0;
+  for (const Unit& unit : units) {
+    switch (FindWord(unit.word)) {
+      case Word::NormalScript:
+      case Word::Subscript:
+      case Word::Superscript:
+      case Word::Small:
+      case Word::Italic:
+      case Word::Bold:
+      case Word::ChemicalItalic:
+      case Word::ChemicalSmall:
+      case Word::ReplaceChar:
+        break;
+      default:
+        left += 2;
+    }
+  }
+  return left > static_cast<std::size_t>(CommandRunner::kStackSize);
+}
+
+void CheckStackOverflow(const std::shared_ptr<Document>& document, std::u16string_view script) {
+  try {
+    RunScript(document, script);
+  } catch (const AutomationError& error) {
+    Check(error.Number() == 9, "a script holding more than 101 values raises 9", error.what());
+    return;
+  }
+  Fail("a script holding more than 101 values raises 9");
 }
 
 std::string Json(const Document& document) {

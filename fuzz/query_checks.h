@@ -25,6 +25,13 @@ void RunScript(const std::shared_ptr<Document>& document, std::u16string_view sc
                bool ignoreError = false);
 // Every character's text and formatting.
 std::string Json(const Document& document);
+
+// Whether running the script leaves more values on the runner's stack than it holds: a unit
+// whose word is none of the formatting words ("" and "italic" are no words at all) leaves its
+// two values behind, and past 101 values the runner answers error 9, as it does for any script.
+bool OverflowsTheStack(const std::vector<Unit>& units);
+// Checks that running the script on the document raises error 9.
+void CheckStackOverflow(const std::shared_ptr<Document>& document, std::u16string_view script);
 // What `glyphwright format` prints for the document.
 std::string CliHtml(const Document& document);
 
