@@ -38,8 +38,12 @@ void RunScript(const std::shared_ptr<Document>& document, std::u16string_view sc
 }
 
 bool OverflowsTheStack(const std::vector<Unit>& units) {
+  constexpr auto kHeld = static_cast<std::size_t>(CommandRunner::kStackSize);
   std::size_t left = 0;
   for (const Unit& unit : units) {
+    // Both values are pushed before the word takes them: the stack must hold them on top of
+    // what earlier units left, even when this unit's word would take them off again.
+    if (left + 2 > kHeld) return true;
     switch (FindWord(unit.word)) {
       case Word::NormalScript:
       case Word::Subscript:
@@ -55,7 +59,7 @@ bool OverflowsTheStack(const std::vector<Unit>& units) {
         left += 2;
     }
   }
-  return left > static_cast<std::size_t>(CommandRunner::kStackSize);
+  return false;
 }
 
 void CheckStackOverflow(const std::shared_ptr<Document>& document, std::u16string_view script) {

@@ -26,9 +26,10 @@ void RunScript(const std::shared_ptr<Document>& document, std::u16string_view sc
 // Every character's text and formatting.
 std::string Json(const Document& document);
 
-// Whether running the script leaves more values on the runner's stack than it holds: a unit
-// whose word is none of the formatting words ("" and "italic" are no words at all) leaves its
-// two values behind, and past 101 values the runner answers error 9, as it does for any script.
+// Whether running the script ever holds more values on the runner's stack than it has room
+// for: a unit whose word is none of the formatting words ("" and "italic" are no words at all)
+// leaves its two values behind, so a later unit's two values may find the stack full, and past
+// 101 values the runner answers error 9, as it does for any script.
 bool OverflowsTheStack(const std::vector<Unit>& units);
 // Checks that running the script on the document raises error 9.
 void CheckStackOverflow(const std::shared_ptr<Document>& document, std::u16string_view script);
