@@ -4,6 +4,7 @@
 
 #include "automation/automation_error.h"
 #include "automation/member_table.h"
+#include "component/python_type.h"
 #include "python_text.h"
 #include "python_variant.h"
 #include "text/utf8.h"
@@ -12,26 +13,6 @@ namespace glyphwright::python {
 namespace {
 
 constexpr std::size_t kMaxArgs = 4;
-
-const char* PythonType(ValueType type) {
-  switch (type) {
-    case ValueType::Void:
-      return "None";
-    case ValueType::Boolean:
-      return "bool";
-    case ValueType::Long:
-      return "int";
-    case ValueType::Double:
-      return "float";
-    case ValueType::String:
-      return "str";
-    case ValueType::Object:
-      return "object";
-    case ValueType::Variant:
-      return "Any";
-  }
-  return "Any";
-}
 
 // An object parameter takes None as Nothing; everywhere else None is Empty.
 Variant ArgumentFor(const ParamInfo& param, py::handle value) {

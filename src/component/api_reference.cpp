@@ -4,6 +4,7 @@
 
 #include "component/class_registry.h"
 #include "component/library_info.h"
+#include "component/python_type.h"
 #include "text/utf8.h"
 
 namespace glyphwright {
@@ -51,26 +52,6 @@ const char* KindName(InvokeKind kind) {
       return "property put by reference";
   }
   return "";
-}
-
-const char* PythonType(ValueType type) {
-  switch (type) {
-    case ValueType::Boolean:
-      return "bool";
-    case ValueType::Long:
-      return "int";
-    case ValueType::Double:
-      return "float";
-    case ValueType::String:
-      return "str";
-    case ValueType::Object:
-      return "object";
-    case ValueType::Void:
-      return "None";
-    case ValueType::Variant:
-      return "Any";
-  }
-  return "Any";
 }
 
 std::string Parameters(const MemberSignature& row) {
