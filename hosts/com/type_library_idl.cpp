@@ -88,7 +88,7 @@ std::string Member(const MemberSignature& row) {
   std::string text = "    [id(" + Hex(row.id) + ")" + KindAttribute(row.kind) + "] ";
   const bool put = row.kind == InvokeKind::PropertyPut || row.kind == InvokeKind::PropertyPutRef;
   text += put ? "void" : IdlType(row.type);
-  text += " " + Text(row.name) + "(";
+  text.append(" ").append(Text(row.name)).append("(");
   bool first = true;
   for (const ParamInfo& param : row.params) {
     if (!first) text += ", ";
@@ -130,7 +130,7 @@ std::string TypeLibraryIdl() {
   text += "  helpstring(" + Quoted(kLibrary.helpString) + "),\n";
   text += "  lcid(" + std::to_string(kLibrary.locale) + ")\n]\n";
   text += "library " + Text(kLibrary.name) + "\n{\n  importlib(\"stdole2.tlb\");\n";
-  for (const ClassInfo& info : PublicClasses()) text += "\n" + Class(info);
+  for (const ClassInfo& info : PublicClasses()) text.append("\n").append(Class(info));
   text += "};\n";
   return text;
 }
