@@ -39,7 +39,8 @@ char16_t FoldCase(char16_t code) {
 bool EqualsIgnoringCase(std::u16string_view a, std::u16string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {
-    if (FoldCase(a[i]) != FoldCase(b[i])) return false;
+    // Names are mostly looked up as they are spelt: equal units need no folding.
+    if (a[i] != b[i] && FoldCase(a[i]) != FoldCase(b[i])) return false;
   }
   return true;
 }
