@@ -41,27 +41,12 @@ char16_t* WriteValueLine(char16_t* end, int64_t value) {
 
 }  // namespace
 
-ScriptWriter& ScriptWriter::Command(std::u16string_view name) {
-  script_.append(name).push_back(u'\n');
-  return *this;
-}
-
-ScriptWriter& ScriptWriter::Value(std::u16string_view value) {
-  script_.push_back(u'=');
-  script_.append(value).push_back(u'\n');
-  return *this;
-}
-
 ScriptWriter& ScriptWriter::Value(int64_t value) {
   std::array<char16_t, kValueLineMax> line;
   char16_t* const end = line.data() + line.size();
   const char16_t* const start = WriteValueLine(end, value);
   script_.append(start, static_cast<std::size_t>(end - start));
   return *this;
-}
-
-ScriptWriter& ScriptWriter::Command1(std::u16string_view name, std::u16string_view value) {
-  return Value(value).Command(name);
 }
 
 ScriptWriter& ScriptWriter::Command1(std::u16string_view name, int64_t value) {

@@ -23,10 +23,20 @@ std::u16string MakeCommand2(std::u16string_view Name, std::u16string_view First,
 // "-" for negatives, no blanks and no leading zeros.
 class ScriptWriter {
  public:
-  ScriptWriter& Command(std::u16string_view name);
-  ScriptWriter& Value(std::u16string_view value);
+  // The lines every query writes most: inline, so a long script is not a call per line.
+  ScriptWriter& Command(std::u16string_view name) {
+    script_.append(name).push_back(u'\n');
+    return *this;
+  }
+  ScriptWriter& Value(std::u16string_view value) {
+    script_.push_back(u'=');
+    script_.append(value).push_back(u'\n');
+    return *this;
+  }
   ScriptWriter& Value(int64_t value);
-  ScriptWriter& Command1(std::u16string_view name, std::u16string_view value);
+  ScriptWriter& Command1(std::u16string_view name, std::u16string_view value) {
+    return Value(value).Command(name);
+  }
   ScriptWriter& Command1(std::u16string_view name, int64_t value);
   ScriptWriter& Command2(std::u16string_view name, std::u16string_view first,
                          std::u16string_view second);
