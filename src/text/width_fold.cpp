@@ -42,8 +42,11 @@ char16_t ToHalfWidthChar(char16_t Code) {
 }
 
 std::u16string ToHalfWidth(std::u16string_view Text) {
-  std::u16string folded(Text.size(), u'\0');
-  for (size_t i = 0; i < Text.size(); ++i) folded[i] = ToHalfWidthChar(Text[i]);
+  // Nothing below U+2019 folds: most texts are copied and only looked at.
+  std::u16string folded(Text);
+  for (char16_t& code : folded) {
+    if (code >= u'\u2019') code = ToHalfWidthChar(code);
+  }
   return folded;
 }
 
