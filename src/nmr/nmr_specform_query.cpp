@@ -108,11 +108,14 @@ std::u16string NMRSpecFormQuery::GetCommands(std::u16string_view Text) const {
 void NMRSpecFormQuery::WriteRow(ScriptWriter& script, std::u16string_view row,
                                 int64_t offset) const {
   const Columns columns = SplitColumns(row);
-  // A table order that names a field twice leaves another without a column: an empty one.
-  const auto cell = [&](int32_t field) {
+  // Each field's cell, trimmed once. A table order that names a field twice leaves another
+  // without a column: an empty one.
+  std::array<std::u16string_view, kFieldCount> cells;
+  for (int32_t field = 0; field < kFieldCount; ++field) {
     const int32_t column = tableOrder_.PositionOfField[field];
-    return column < 0 ? std::u16string_view() : TrimView(columns[column]);
-  };
+    if (column >= 0) cells[field] = TrimView(columns[column]);
+  }
+  const auto cell = [&](int32_t field) { return cells[field]; };
 
   const std::u16string_view shift = cell(FieldShift);
   if (!IsShift(shift)) throw AutomationError(1, u"Chemical shift is missing.");
