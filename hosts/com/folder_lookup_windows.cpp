@@ -5,7 +5,7 @@
 
 #include "chem/folder_lookup.h"
 #include "module_file.h"
-#include "special_folders.h"
+#include "shell_folders.h"
 
 namespace glyphwright {
 namespace {

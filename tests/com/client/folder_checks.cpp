@@ -10,7 +10,7 @@
 #include "chem/folder_lookup.h"
 #include "chem/keyword_file.h"
 #include "client_checks.h"
-#include "special_folders.h"
+#include "shell_folders.h"
 
 namespace client {
 namespace {
