@@ -9,8 +9,7 @@ void PrepareChars(std::u16string_view Text, CodeArray& chars) {
   chars.resize(Text.size() + 1);
   for (std::size_t i = 0; i < Text.size(); ++i) {
     const char16_t code = Text[i];
-    // Nothing below the right single quotation mark U+2019 is folded.
-    chars[i] = code < u'\u2019' ? code : ToHalfWidthChar(code);
+    chars[i] = code < kFirstFoldedCode ? code : ToHalfWidthChar(code);
   }
   chars[Text.size()] = u' ';
 }

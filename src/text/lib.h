@@ -24,6 +24,10 @@ std::u16string CharsToString(const CodeArray& Chars, int32_t Start, int32_t Coun
 // Folds one full-width or small-form code unit to its ASCII form; every other code is kept.
 char16_t ToHalfWidthChar(char16_t Code);
 
+// The first code unit ToHalfWidthChar changes, the right single quotation mark: a loop over a
+// text may keep every code below it as it is without the call.
+constexpr char16_t kFirstFoldedCode = u'\u2019';
+
 // Folds every code unit; the result has exactly as many code units as Text, so offsets agree.
 std::u16string ToHalfWidth(std::u16string_view Text);
 

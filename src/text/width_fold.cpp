@@ -42,10 +42,10 @@ char16_t ToHalfWidthChar(char16_t Code) {
 }
 
 std::u16string ToHalfWidth(std::u16string_view Text) {
-  // Nothing below U+2019 folds: most texts are copied and only looked at.
+  // Most texts are copied and only looked at.
   std::u16string folded(Text);
   for (char16_t& code : folded) {
-    if (code >= u'\u2019') code = ToHalfWidthChar(code);
+    if (code >= kFirstFoldedCode) code = ToHalfWidthChar(code);
   }
   return folded;
 }

@@ -85,6 +85,14 @@ TEST(ToHalfWidthTest, FoldsEveryRuleInOrder) {
   }
 }
 
+// Loops skip the fold below kFirstFoldedCode: a table entry below it would be lost to them.
+TEST(ToHalfWidthTest, NothingBelowTheFirstFoldedCodeChanges) {
+  for (char16_t code = 0; code < kFirstFoldedCode; ++code) {
+    ASSERT_EQ(ToHalfWidthChar(code), code) << std::hex << static_cast<int>(code);
+  }
+  EXPECT_NE(ToHalfWidthChar(kFirstFoldedCode), kFirstFoldedCode);
+}
+
 TEST(ToHalfWidthTest, KeepsTheLengthSoOffsetsAgree) {
   EXPECT_EQ(ToHalfWidth(u"\uFF28\uFF12\uFF2F"), u"H2O");
   EXPECT_EQ(ToHalfWidth(u"x\uFF5E\uFF71\U0001F600"), u"x~?\U0001F600");
