@@ -7,6 +7,7 @@
 #include "chem/chem_name_query.h"
 #include "chem/chem_r_digit_query.h"
 #include "chem/ion_formula_query.h"
+#include "cli_function.h"
 #include "component/class_registry.h"
 #include "document_binding.h"
 #include "journal/journal_query.h"
@@ -42,6 +43,7 @@ PYBIND11_MODULE(glyphwright, module) {
       "Glyphwright formats chemical text: a query turns plain text into a command script, a "
       "CommandRunner runs the script against your editor object (its Executer) by name.\n\n"
       "Positions and lengths are UTF-16 code units of the text given to GetCommands.";
+  module.attr("__version__") = GLYPHWRIGHT_VERSION;
 
   DefineAutomationError(module);
 
@@ -75,4 +77,5 @@ PYBIND11_MODULE(glyphwright, module) {
   py::module_ lib = module.def_submodule("Lib");
   DefineLib(lib);
   DefinePositionHelpers(module);
+  DefineCliFunction(module);
 }
