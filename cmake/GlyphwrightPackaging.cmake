@@ -40,9 +40,13 @@ set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE ${deb_architecture})
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The shared library is public: its shlibs file and the ldconfig trigger.
-set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
-set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS_POLICY ">=")
+# The shared library is public: its shlibs file, and the ldconfig trigger Debian prefers to
+# maintainer scripts that run ldconfig.
+set(control_dir ${PROJECT_BINARY_DIR}/packaging/control)
+file(WRITE ${control_dir}/shlibs
+  "libglyphwright ${PROJECT_VERSION_MAJOR} glyphwright (>= ${PROJECT_VERSION})\n")
+file(WRITE ${control_dir}/triggers "activate-noawait ldconfig\n")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${control_dir}/shlibs ${control_dir}/triggers)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The Python module is built for one Python minor version.
 if(TARGET glyphwright_python)
@@ -54,11 +58,13 @@ if(TARGET glyphwright_python)
   list(GET python_versions 1 python_next)
   set(CPACK_DEBIAN_PACKAGE_DEPENDS "python3 (>= ${python_this}), python3 (<< ${python_next})")
 endif()
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "formatter for chemical text
- Glyphwright formats chemical text: formulas such as H2SO4, ions such as SO42-,
- chemical names, journal references and NMR peak lists get their subscripts,
- superscripts and italics. This package holds the glyphwright command, the C++
- library with its headers, CMake package and pkg-config file, the Python module,
- the LibreOffice Writer extension and the Word macros.")
+# CPack indents each line of the extended description itself.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION [[
+Glyphwright formats chemical text: formulas such as H2SO4, ions such as
+SO42-, chemical names, journal references and NMR peak lists get their
+subscripts, superscripts and italics. This package holds the glyphwright
+command, the C++ library with its headers, CMake package and pkg-config
+file, the Python module, the LibreOffice Writer extension and the Word
+macros.]])
 set(CPACK_GENERATOR DEB)
 include(CPack)
