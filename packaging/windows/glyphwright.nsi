@@ -8,7 +8,8 @@
 ; /AllUsers (from an administrator's prompt): Program Files and HKEY_LOCAL_MACHINE. /S is silent,
 ; /D=FOLDER (last on the command line) another folder. The uninstaller, listed in Apps & features,
 ; unregisters the server and removes every file and key the setup made.
-Unicode true
+; A 64-bit setup, as the DLL it installs (and Wine without its 32-bit half runs it).
+Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
 Name "Glyphwright ${VERSION}"
@@ -63,15 +64,13 @@ UninstPage instfiles
   ${EndIf}
 !macroend
 
-; regsvr32 of the 64-bit system folder: for all users, or (/n /i:user) for the current one.
+; regsvr32 of the (64-bit) system folder: for all users, or (/n /i:user) for the current one.
 !macro Regsvr32 OPTIONS RESULT
-  ${DisableX64FSRedirection}
   ${If} $AllUsers == 1
     ExecWait '"$SYSDIR\regsvr32.exe" /s ${OPTIONS} "$INSTDIR\Quillet.dll"' ${RESULT}
   ${Else}
     ExecWait '"$SYSDIR\regsvr32.exe" /s ${OPTIONS} /n /i:user "$INSTDIR\Quillet.dll"' ${RESULT}
   ${EndIf}
-  ${EnableX64FSRedirection}
 !macroend
 
 Function .onInit
@@ -146,5 +145,9 @@ Section "Uninstall"
   !insertmacro RemoveFiles
   Delete "$INSTDIR\Uninstall.exe"
   RMDir "$INSTDIR"
+  ; The per-user programs folder goes too if the setup made it and nothing else is in it.
+  ${If} $AllUsers == 0
+    RMDir "$LOCALAPPDATA\Programs"
+  ${EndIf}
   DeleteRegKey SHCTX "${UNINSTALL_KEY}"
 SectionEnd
