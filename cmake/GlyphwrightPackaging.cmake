@@ -5,14 +5,13 @@ set(GLYPHWRIGHT_MAINTAINER "Glyphwright maintainers <maintainers@users.noreply.c
 
 find_program(GLYPHWRIGHT_GZIP gzip)
 if(GLYPHWRIGHT_GZIP)
-  # The changelog of a release with no Debian revision of its own; its date honours
-  # SOURCE_DATE_EPOCH, so two builds of one commit give one package.
-  string(TIMESTAMP changelog_date "%a, %d %b %Y %H:%M:%S +0000" UTC)
+  # The changelog of a release with no Debian revision of its own, dated the day of the build
+  # (or of SOURCE_DATE_EPOCH).
+  string(TIMESTAMP changelog_date "%a, %d %b %Y 00:00:00 +0000" UTC)
   set(changelog ${PROJECT_BINARY_DIR}/packaging/changelog)
-  file(WRITE ${changelog}
-    "glyphwright (${PROJECT_VERSION}) unstable; urgency=medium\n\n"
-    "  * Release ${PROJECT_VERSION}.\n\n"
-    " -- ${GLYPHWRIGHT_MAINTAINER}  ${changelog_date}\n")
+  # Written only when it changes, so the package is not rebuilt at every configure.
+  file(CONFIGURE OUTPUT ${changelog} CONTENT
+    "glyphwright (${PROJECT_VERSION}) unstable; urgency=medium\n\n  * Release ${PROJECT_VERSION}.\n\n -- ${GLYPHWRIGHT_MAINTAINER}  ${changelog_date}\n")
   add_custom_command(OUTPUT ${changelog}.gz
     COMMAND ${GLYPHWRIGHT_GZIP} -9nkf ${changelog}
     DEPENDS ${changelog}
