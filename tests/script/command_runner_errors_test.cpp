@@ -146,11 +146,7 @@ TEST(CommandRunnerErrorsTest, StackBoundsRaise9) {
   EXPECT_EQ(error->Description(), u"Subscript out of range");
 
   std::u16string full;
-  // Appended piece by piece: GCC 12 at -O2 and above takes a literal joined to a temporary for
-  // an overlapping copy (a false -Wrestrict).
-  for (int i = 0; i < CommandRunner::kStackSize; ++i) {
-    full.append(u"=").append(IntegerToText(i)).append(u"\n");
-  }
+  for (int i = 0; i < CommandRunner::kStackSize; ++i) full += u"=" + IntegerToText(i) + u"\n";
   EXPECT_FALSE(RunCatching(runner, full).has_value());
   error = RunCatching(runner, full + u"=overflow\n");
   ASSERT_TRUE(error.has_value());
