@@ -140,7 +140,7 @@ def make_plain(text_range):
 def read_modelled(text_range):
     """The direct values of the modelled properties of a range with one set of attributes:
     a dict of name to value, without the properties that come from a style or the default.
-    Direct small capitals come with their character heights."""
+    A range in small capitals comes with its direct character heights."""
     names = MODELLED + HEIGHTS if _took_small_capitals(text_range) else MODELLED
     states = text_range.getPropertyStates(names)
     direct = [name for name, state in zip(names, states) if state == DIRECT_VALUE]
