@@ -1,0 +1,109 @@
+#include "characterisation/calcd_clause.h"
+
+#include <algorithm>
+
+#include "characterisation/text_scan.h"
+
+namespace glyphwright {
+namespace {
+
+constexpr std::u16string_view kKeywords[] = {u"calcd", u"calculated", u"calc."};
+
+bool EndsFormula(char16_t c) {
+  return IsBlank(c) || c == u',' || c == u';' || c == u':' || c == u'=' || c == u'\n' || c == u'\r';
+}
+
+// The next keyword at or after from: its position and length, or npos.
+std::pair<std::size_t, std::size_t> NextKeyword(std::u16string_view text, std::size_t from) {
+  std::size_t best = std::u16string_view::npos;
+  std::size_t length = 0;
+  for (std::u16string_view word : kKeywords) {
+    const std::size_t at = FindWord(text, word, from, text.size());
+    if (at == std::u16string_view::npos) continue;
+    // 'calcd' must not be the start of a longer word ('calcdx'); 'calculated' is its own word.
+    const std::size_t end = at + word.size();
+    if (word.back() != u'.' && end < text.size() && IsAsciiLetter(text[end])) continue;
+    if (at < best) {
+      best = at;
+      length = word.size();
+    }
+  }
+  return {best, length};
+}
+
+// The last adduct between from and to: the ACS habit writes it before 'calcd'.
+std::optional<Adduct> AdductBefore(std::u16string_view text, std::size_t from, std::size_t to) {
+  std::optional<Adduct> found;
+  for (std::size_t pos = from; pos < to; ++pos) {
+    Adduct adduct;
+    if ((text[pos] == u'[' || text[pos] == u'(') && ReadAdduct(text, pos, adduct) &&
+        adduct.end <= to) {
+      found = adduct;
+      pos = adduct.end - 1;
+    }
+  }
+  return found;
+}
+
+}  // namespace
+
+std::vector<CalcdClause> FindCalcdClauses(std::u16string_view text) {
+  std::vector<CalcdClause> clauses;
+  std::size_t searchFrom = 0;
+  std::size_t previousEnd = 0;
+  while (true) {
+    const auto [at, length] = NextKeyword(text, searchFrom);
+    if (at == std::u16string_view::npos) break;
+    searchFrom = at + length;
+    CalcdClause clause;
+    clause.keyword = at;
+    std::size_t p = SkipBlanks(text, at + length);
+    if (text.substr(p, 3) == u"(%)") p = SkipBlanks(text, p + 3);
+    if (!HasWordAt(text, p, u"for") || (p + 3 < text.size() && IsAsciiLetter(text[p + 3]))) {
+      continue;
+    }
+    p = SkipBlanks(text, p + 3);
+    Adduct adduct;
+    if (ReadAdduct(text, p, adduct)) {
+      clause.adduct = adduct;
+      p = SkipBlanks(text, adduct.end);
+    }
+    if (p >= text.size() || !(IsAsciiLetter(text[p]) || text[p] == u'[' || text[p] == u'(')) {
+      continue;
+    }
+    std::size_t end = p;
+    while (end < text.size() && !EndsFormula(text[end])) {
+      Adduct after;
+      if ((text[end] == u'[' || text[end] == u'(') && end > p && ReadAdduct(text, end, after)) {
+        break;
+      }
+      ++end;
+    }
+    // A full stop or a closing bracket of the sentence is not part of the formula.
+    while (end > p && (text[end - 1] == u'.' ||
+                       (text[end - 1] == u')' &&
+                        std::count(text.begin() + p, text.begin() + end, u'(') <
+                            std::count(text.begin() + p, text.begin() + end, u')')))) {
+      --end;
+    }
+    if (end == p) continue;
+    clause.formulaStart = p;
+    clause.formulaEnd = end;
+    clause.formula = ParseFormula(text.substr(p, end - p));
+    p = SkipBlanks(text, end);
+    if (ReadAdduct(text, p, adduct)) {
+      clause.adduct = adduct;
+      p = adduct.end;
+    }
+    if (!clause.adduct) clause.adduct = AdductBefore(text, previousEnd, at);
+    clause.values = p;
+    clause.limit = text.size();
+    if (!clauses.empty()) clauses.back().limit = at;
+    previousEnd = p;
+    searchFrom = std::max(searchFrom, p);
+    clauses.push_back(std::move(clause));
+  }
+  return clauses;
+}
+
+}  // namespace glyphwright
