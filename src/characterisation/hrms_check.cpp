@@ -21,7 +21,7 @@ std::size_t SkipToValue(std::u16string_view text, std::size_t p) {
 }
 
 std::u16string ChargeText(int z) {
-  std::u16string text = std::abs(z) == 1 ? u"" : FixedText(std::abs(z), 0);
+  std::u16string text = FixedText(std::abs(z), 0);
   text += z > 0 ? u"+" : u"\u2212";
   return text;
 }

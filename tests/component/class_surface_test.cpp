@@ -95,6 +95,9 @@ const std::vector<ExpectedClass>& Surface() {
                       u"fmt"),
              Property(u"TableFormat", T::String, 0x68030000, {K::PropertyPut}, u"fmt"),
              {GetCommands(0x60030002)}})},
+      {u"CharacterisationQuery",
+       Join({Property(u"ItalicCommand", T::String, 0x40030000, {K::PropertyGet, K::PropertyPut}),
+             {GetCommands(0x60030000)}})},
   };
   return surface;
 }
