@@ -57,7 +57,10 @@ std::vector<CalcdClause> FindCalcdClauses(std::u16string_view text) {
     searchFrom = at + length;
     CalcdClause clause;
     clause.keyword = at;
-    std::size_t p = SkipBlanks(text, at + length);
+    std::size_t p = at + length;
+    // 'calcd.' as some journals abbreviate it.
+    if (text[at + length - 1] != u'.' && p < text.size() && text[p] == u'.') ++p;
+    p = SkipBlanks(text, p);
     if (text.substr(p, 3) == u"(%)") p = SkipBlanks(text, p + 3);
     if (!HasWordAt(text, p, u"for") || (p + 3 < text.size() && IsAsciiLetter(text[p + 3]))) {
       continue;
