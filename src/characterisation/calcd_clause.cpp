@@ -1,6 +1,7 @@
 #include "characterisation/calcd_clause.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "characterisation/text_scan.h"
 
@@ -13,23 +14,48 @@ bool EndsFormula(char16_t c) {
   return IsBlank(c) || c == u',' || c == u';' || c == u':' || c == u'=' || c == u'\n' || c == u'\r';
 }
 
-// The next keyword at or after from: its position and length, or npos.
-std::pair<std::size_t, std::size_t> NextKeyword(std::u16string_view text, std::size_t from) {
-  std::size_t best = std::u16string_view::npos;
-  std::size_t length = 0;
-  for (std::u16string_view word : kKeywords) {
-    const std::size_t at = FindWord(text, word, from, text.size());
-    if (at == std::u16string_view::npos) continue;
-    // 'calcd' must not be the start of a longer word ('calcdx'); 'calculated' is its own word.
-    const std::size_t end = at + word.size();
-    if (word.back() != u'.' && end < text.size() && IsAsciiLetter(text[end])) continue;
-    if (at < best) {
-      best = at;
-      length = word.size();
+// Finds the keywords left to right. Each keeps its next occurrence, so a text of many clauses is
+// searched once, not once a clause.
+class KeywordFinder {
+ public:
+  explicit KeywordFinder(std::u16string_view text) : text_(text) {
+    for (std::size_t& at : next_) at = 0;
+    for (bool& stale : stale_) stale = true;
+  }
+
+  // The next keyword at or after from: its position and length, or npos.
+  std::pair<std::size_t, std::size_t> Next(std::size_t from) {
+    std::size_t best = std::u16string_view::npos;
+    std::size_t length = 0;
+    for (std::size_t k = 0; k < std::size(kKeywords); ++k) {
+      if (stale_[k] || (next_[k] != std::u16string_view::npos && next_[k] < from)) {
+        next_[k] = Find(kKeywords[k], from);
+        stale_[k] = false;
+      }
+      if (next_[k] < best) {
+        best = next_[k];
+        length = kKeywords[k].size();
+      }
+    }
+    return {best, length};
+  }
+
+ private:
+  std::size_t Find(std::u16string_view word, std::size_t from) const {
+    while (true) {
+      const std::size_t at = FindWord(text_, word, from, text_.size());
+      if (at == std::u16string_view::npos) return at;
+      // 'calcd' must not be the start of a longer word ('calcdx').
+      const std::size_t end = at + word.size();
+      if (word.back() == u'.' || end >= text_.size() || !IsAsciiLetter(text_[end])) return at;
+      from = at + 1;
     }
   }
-  return {best, length};
-}
+
+  std::u16string_view text_;
+  std::size_t next_[std::size(kKeywords)];
+  bool stale_[std::size(kKeywords)];
+};
 
 // The last adduct between from and to: the ACS habit writes it before 'calcd'.
 std::optional<Adduct> AdductBefore(std::u16string_view text, std::size_t from, std::size_t to) {
@@ -49,10 +75,11 @@ std::optional<Adduct> AdductBefore(std::u16string_view text, std::size_t from, s
 
 std::vector<CalcdClause> FindCalcdClauses(std::u16string_view text) {
   std::vector<CalcdClause> clauses;
+  KeywordFinder keywords(text);
   std::size_t searchFrom = 0;
   std::size_t previousEnd = 0;
   while (true) {
-    const auto [at, length] = NextKeyword(text, searchFrom);
+    const auto [at, length] = keywords.Next(searchFrom);
     if (at == std::u16string_view::npos) break;
     searchFrom = at + length;
     CalcdClause clause;
@@ -83,10 +110,12 @@ std::vector<CalcdClause> FindCalcdClauses(std::u16string_view text) {
       ++end;
     }
     // A full stop or a closing bracket of the sentence is not part of the formula.
-    while (end > p && (text[end - 1] == u'.' ||
-                       (text[end - 1] == u')' &&
-                        std::count(text.begin() + p, text.begin() + end, u'(') <
-                            std::count(text.begin() + p, text.begin() + end, u')')))) {
+    std::ptrdiff_t balance = 0;
+    for (std::size_t i = p; i < end; ++i) {
+      balance += text[i] == u'(' ? 1 : text[i] == u')' ? -1 : 0;
+    }
+    while (end > p && (text[end - 1] == u'.' || (text[end - 1] == u')' && balance < 0))) {
+      if (text[end - 1] == u')') ++balance;
       --end;
     }
     if (end == p) continue;
