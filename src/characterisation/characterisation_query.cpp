@@ -1,7 +1,9 @@
 #include "characterisation/characterisation_query.h"
 
 #include <algorithm>
+#include <string>
 
+#include "characterisation/characterisation_check.h"
 #include "characterisation/characterisation_marks.h"
 #include "characterisation/formula_words.h"
 #include "characterisation/nmr_headers.h"
@@ -74,6 +76,17 @@ std::u16string CharacterisationQuery::GetCommands(std::u16string_view Text) {
     }
   }
   return std::move(out).Script();
+}
+
+std::u16string CharacterisationQuery::CheckCharacterisation(std::u16string_view Text) const {
+  std::u16string lines;
+  for (const Finding& finding : glyphwright::CheckCharacterisation(Text)) {
+    for (char c : std::to_string(finding.offset)) lines.push_back(static_cast<char16_t>(c));
+    lines += u": ";
+    lines += finding.message;
+    lines.push_back(u'\n');
+  }
+  return lines;
 }
 
 }  // namespace glyphwright

@@ -25,6 +25,10 @@ class CharacterisationQuery : public TableDispatch<CharacterisationQuery> {
 
   std::u16string GetCommands(std::u16string_view Text);
 
+  // The checker's findings for hosts that take only strings: one line "OFFSET: MESSAGE" per
+  // finding, each ended by LF, as `glyphwright check` prints them; "" when nothing is wrong.
+  std::u16string CheckCharacterisation(std::u16string_view Text) const;
+
  private:
   std::u16string italicCommand_ = u"Italic";
   std::shared_ptr<ChemSubscriptQuery> subscript_;

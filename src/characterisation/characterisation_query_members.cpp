@@ -23,6 +23,10 @@ const MemberInfo<CharacterisationQuery> kMembers[] = {
      [](CharacterisationQuery& self, Arguments args) {
        return Variant(self.GetCommands(*args[0]->AsString()));
      }},
+    {u"CheckCharacterisation", InvokeKind::Method, 0x60030001, ValueType::String, kTextParams,
+     [](CharacterisationQuery& self, Arguments args) {
+       return Variant(self.CheckCharacterisation(*args[0]->AsString()));
+     }},
 };
 
 }  // namespace

@@ -162,6 +162,10 @@ void CharacterisationQueryTour(Dispatch& query, Tour& call) {
             Variant(Directly<CharacterisationQuery>(
                 query, [&](CharacterisationQuery& direct) { return direct.GetCommands(text); })));
   EXPECT_NE(script.ToText().find(u"=5\n=3\nChemical Italic\n"), std::u16string::npos);
+  EXPECT_EQ(
+      call(u"CheckCharacterisation", InvokeKind::Method,
+           {Variant(u"HRMS calcd for C10H13O2 [M+H]+ 165.0925")}),
+      Variant(u"31: The calcd m/z 165.0925 should be 165.0910 for C10H13O2 with charge 1+.\n"));
 }
 
 void IonFormulaQueryTour(Dispatch& query, Tour& call) {

@@ -79,6 +79,8 @@ def test_command_line_gives_the_same_findings_and_scripts(text, kind, faults):
     findings = glyphwright.CheckCharacterisation(text)
     assert checked.returncode == (4 if findings else 0)
     assert checked.stdout == "".join(f"{offset}: {message}\n" for offset, message in findings)
+    # The member that hosts with only strings (Word, Writer's Basic) call gives the same lines.
+    assert glyphwright.CharacterisationQuery().CheckCharacterisation(text) == checked.stdout
     script = subprocess.run([CLI, "script", "data", text], capture_output=True, text=True,
                             check=True).stdout
     assert script == glyphwright.CharacterisationQuery().GetCommands(text)
