@@ -53,12 +53,9 @@ bool CheckAnalysis(std::u16string_view text, const CalcdClause& clause, std::vec
   const std::vector<Percentage> calcd =
       ReadPercentages(text, SkipToList(text, clause.values), listEnd);
   if (calcd.empty()) return false;
-  const std::u16string_view written =
-      text.substr(clause.formulaStart, clause.formulaEnd - clause.formulaStart);
+  const std::u16string_view written = clause.Written(text);
   if (!clause.formula.ok) {
-    out.push_back(
-        {clause.formulaStart + clause.formula.errorOffset,
-         u"The formula " + std::u16string(written) + u" cannot be read: " + clause.formula.error});
+    out.push_back(clause.UnreadableFormula(text));
     return true;
   }
   const Formula& formula = clause.formula.formula;

@@ -73,6 +73,11 @@ std::optional<Adduct> AdductBefore(std::u16string_view text, std::size_t from, s
 
 }  // namespace
 
+Finding CalcdClause::UnreadableFormula(std::u16string_view text) const {
+  return {formulaStart + formula.errorOffset,
+          u"The formula " + std::u16string(Written(text)) + u" cannot be read: " + formula.error};
+}
+
 std::vector<CalcdClause> FindCalcdClauses(std::u16string_view text) {
   std::vector<CalcdClause> clauses;
   KeywordFinder keywords(text);

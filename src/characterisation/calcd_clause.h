@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "characterisation/adduct.h"
+#include "characterisation/characterisation_check.h"
 #include "characterisation/formula.h"
 
 namespace glyphwright {
@@ -20,6 +21,13 @@ struct CalcdClause {
   std::optional<Adduct> adduct;
   std::size_t values = 0;  // where the stated values begin
   std::size_t limit = 0;   // where the next clause begins (or the end of the text)
+
+  // The formula as the text writes it.
+  std::u16string_view Written(std::u16string_view text) const {
+    return text.substr(formulaStart, formulaEnd - formulaStart);
+  }
+  // The finding of a formula that cannot be read, at the place it goes wrong.
+  Finding UnreadableFormula(std::u16string_view text) const;
 };
 
 // Every clause of text, in order. A 'calcd' without 'for' and a formula-like word is skipped.

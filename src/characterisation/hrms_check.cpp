@@ -32,12 +32,9 @@ bool CheckHrms(std::u16string_view text, const CalcdClause& clause, std::vector<
   DecimalNumber calcd;
   const std::size_t valueAt = SkipToValue(text, clause.values);
   if (!ReadDecimal(text, valueAt, calcd) || calcd.decimals == 0) return false;
-  const std::u16string_view written =
-      text.substr(clause.formulaStart, clause.formulaEnd - clause.formulaStart);
+  const std::u16string_view written = clause.Written(text);
   if (!clause.formula.ok) {
-    out.push_back(
-        {clause.formulaStart + clause.formula.errorOffset,
-         u"The formula " + std::u16string(written) + u" cannot be read: " + clause.formula.error});
+    out.push_back(clause.UnreadableFormula(text));
     return true;
   }
   const Formula& formula = clause.formula.formula;
