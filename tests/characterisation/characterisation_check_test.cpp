@@ -120,6 +120,16 @@ INSTANTIATE_TEST_SUITE_P(
                   u"Anal. Calcd for C10H12O2: C, 73.15; H, 7.37; N, 1.20. Found: C, 73.10; H, "
                   u"7.40; N, 1.22.",
                   {u"1.20", u"1.22"}},
+        // C8H9NO plus half a water: C 96.088, H 10.080, N 14.007 of 144.1735, by hand.
+        CheckCase{"Hemihydrate",
+                  u"Anal. Calcd for C8H9NO\u00B70.5H2O: C, 66.65; H, 6.99; N, 9.72. Found: C, "
+                  u"66.41; H, 7.02; N, 9.70.",
+                  {}},
+        // Without the water: C 71.09, H 6.71, N 10.36.
+        CheckCase{"HemihydrateForgotten",
+                  u"Anal. Calcd for C8H9NO: C, 66.65; H, 6.99; N, 9.72. Found: C, 66.41; H, 7.02; "
+                  u"N, 9.70.",
+                  {u"66.65", u"6.99", u"9.72", u"66.41", u"9.70"}},
         CheckCase{
             "MolecularWeight",
             u"Anal. Calcd for C10H12O2 (164.20): C, 73.15; H, 7.37. Found: C, 73.10; H, 7.40.",

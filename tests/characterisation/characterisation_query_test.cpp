@@ -57,6 +57,8 @@ INSTANTIATE_TEST_SUITE_P(
                  "[\u03B1]<sup>25</sup><sub>D</sub> \u221245.0"},
         HtmlCase{"InfraRed", "IR (KBr) \u03BDmax 1715, 1600 cm-1",
                  "IR (KBr) \u03BD<sub>max</sub> 1715, 1600 cm<sup>\u22121</sup>"},
+        HtmlCase{"InfraRedPerUnit", "\u03BDmax/cm-1 1715",
+                 "\u03BD<sub>max</sub>/cm<sup>\u22121</sup> 1715"},
         HtmlCase{"InfraRedMinusTyped", "1715 cm\u22121", "1715 cm<sup>\u22121</sup>"},
         HtmlCase{"UltraViolet", "UV \u03BBmax 254 nm", "UV \u03BB<sub>max</sub> 254 nm"},
         HtmlCase{"Rf", "Rf 0.45 (hexane/EtOAc 4:1)", "R<sub>f</sub> 0.45 (hexane/EtOAc 4:1)"},
