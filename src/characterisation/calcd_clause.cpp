@@ -71,6 +71,69 @@ std::optional<Adduct> AdductBefore(std::u16string_view text, std::size_t from, s
   return found;
 }
 
+// The formula that follows 'calcd for' at p, up to a blank or punctuation or an adduct.
+bool ReadFormulaAfter(std::u16string_view text, std::size_t p, CalcdClause& clause) {
+  if (p >= text.size() || !(IsAsciiLetter(text[p]) || text[p] == u'[' || text[p] == u'(')) {
+    return false;
+  }
+  std::size_t end = p;
+  while (end < text.size() && !EndsFormula(text[end])) {
+    Adduct after;
+    if ((text[end] == u'[' || text[end] == u'(') && end > p && ReadAdduct(text, end, after)) {
+      break;
+    }
+    ++end;
+  }
+  // A full stop or a closing bracket of the sentence is not part of the formula.
+  std::ptrdiff_t balance = 0;
+  for (std::size_t i = p; i < end; ++i) {
+    balance += text[i] == u'(' ? 1 : text[i] == u')' ? -1 : 0;
+  }
+  while (end > p && (text[end - 1] == u'.' || (text[end - 1] == u')' && balance < 0))) {
+    if (text[end - 1] == u')') ++balance;
+    --end;
+  }
+  if (end == p) return false;
+  clause.formulaStart = p;
+  clause.formulaEnd = end;
+  clause.formula = ParseFormula(text.substr(p, end - p));
+  return true;
+}
+
+bool IsFormulaChar(char16_t c) {
+  return IsAsciiLetter(c) || IsAsciiDigit(c) || c == u'(' || c == u')' || c == u'[' || c == u']' ||
+         c == u'\u00B7';
+}
+
+// The formula written before the keyword, as one journal family writes analyses:
+// 'C10H12O2 (164.20): calcd. C 73.15, H 7.37; found C 73.01, H 7.45.' Only a readable formula
+// of two elements or more counts; anything else before 'calcd' is prose.
+bool ReadFormulaBefore(std::u16string_view text, std::size_t at, CalcdClause& clause) {
+  std::size_t q = at;
+  while (q > 0 && IsBlank(text[q - 1])) --q;
+  if (q > 0 && text[q - 1] == u':') --q;
+  while (q > 0 && IsBlank(text[q - 1])) --q;
+  if (q > 0 && text[q - 1] == u')') {
+    // The molecular weight: digits and a point in brackets.
+    std::size_t open = q - 1;
+    while (open > 0 && q - open < 20 && (IsAsciiDigit(text[open - 1]) || text[open - 1] == u'.')) {
+      --open;
+    }
+    if (open == 0 || open == q - 1 || text[open - 1] != u'(') return false;
+    q = open - 1;
+    while (q > 0 && IsBlank(text[q - 1])) --q;
+  }
+  std::size_t start = q;
+  while (start > 0 && q - start < 200 && IsFormulaChar(text[start - 1])) --start;
+  if (start == q || !(text[start] >= u'A' && text[start] <= u'Z')) return false;
+  FormulaResult formula = ParseFormula(text.substr(start, q - start));
+  if (!formula.ok || formula.formula.counts.size() < 2) return false;
+  clause.formulaStart = start;
+  clause.formulaEnd = q;
+  clause.formula = std::move(formula);
+  return true;
+}
+
 }  // namespace
 
 Finding CalcdClause::UnreadableFormula(std::u16string_view text) const {
@@ -94,45 +157,26 @@ std::vector<CalcdClause> FindCalcdClauses(std::u16string_view text) {
     if (text[at + length - 1] != u'.' && p < text.size() && text[p] == u'.') ++p;
     p = SkipBlanks(text, p);
     if (text.substr(p, 3) == u"(%)") p = SkipBlanks(text, p + 3);
-    if (!HasWordAt(text, p, u"for") || (p + 3 < text.size() && IsAsciiLetter(text[p + 3]))) {
-      continue;
-    }
-    p = SkipBlanks(text, p + 3);
     Adduct adduct;
-    if (ReadAdduct(text, p, adduct)) {
-      clause.adduct = adduct;
-      p = SkipBlanks(text, adduct.end);
-    }
-    if (p >= text.size() || !(IsAsciiLetter(text[p]) || text[p] == u'[' || text[p] == u'(')) {
+    if (HasWordAt(text, p, u"for") && !(p + 3 < text.size() && IsAsciiLetter(text[p + 3]))) {
+      p = SkipBlanks(text, p + 3);
+      if (ReadAdduct(text, p, adduct)) {
+        clause.adduct = adduct;
+        p = SkipBlanks(text, adduct.end);
+      }
+      if (!ReadFormulaAfter(text, p, clause)) continue;
+      p = clause.formulaEnd;
+    } else if (!ReadFormulaBefore(text, at, clause) || clause.formulaStart < previousEnd) {
       continue;
     }
-    std::size_t end = p;
-    while (end < text.size() && !EndsFormula(text[end])) {
-      Adduct after;
-      if ((text[end] == u'[' || text[end] == u'(') && end > p && ReadAdduct(text, end, after)) {
-        break;
-      }
-      ++end;
-    }
-    // A full stop or a closing bracket of the sentence is not part of the formula.
-    std::ptrdiff_t balance = 0;
-    for (std::size_t i = p; i < end; ++i) {
-      balance += text[i] == u'(' ? 1 : text[i] == u')' ? -1 : 0;
-    }
-    while (end > p && (text[end - 1] == u'.' || (text[end - 1] == u')' && balance < 0))) {
-      if (text[end - 1] == u')') ++balance;
-      --end;
-    }
-    if (end == p) continue;
-    clause.formulaStart = p;
-    clause.formulaEnd = end;
-    clause.formula = ParseFormula(text.substr(p, end - p));
-    p = SkipBlanks(text, end);
+    p = SkipBlanks(text, p);
     if (ReadAdduct(text, p, adduct)) {
       clause.adduct = adduct;
       p = adduct.end;
     }
-    if (!clause.adduct) clause.adduct = AdductBefore(text, previousEnd, at);
+    if (!clause.adduct) {
+      clause.adduct = AdductBefore(text, previousEnd, std::min(at, clause.formulaStart));
+    }
     clause.values = p;
     clause.limit = text.size();
     if (!clauses.empty()) clauses.back().limit = at;

@@ -130,6 +130,18 @@ INSTANTIATE_TEST_SUITE_P(
                   u"Anal. Calcd for C8H9NO: C, 66.65; H, 6.99; N, 9.72. Found: C, 66.41; H, 7.02; "
                   u"N, 9.70.",
                   {u"66.65", u"6.99", u"9.72", u"66.41", u"9.70"}},
+        CheckCase{"FormulaBeforeCalcd",
+                  u"C10H12O2 (164.20): calcd. C 73.15, H 7.37; found C 73.01, H 7.45.",
+                  {}},
+        CheckCase{"FormulaBeforeCalcdWrong",
+                  u"C10H12O2 (164.20): calcd. C 73.15, H 7.73; found C 73.01, H 7.95.",
+                  {u"7.73", u"7.95"}},
+        CheckCase{"FormulaBeforeWithoutWeight",
+                  u"C10H12O2: calcd. C 73.15, H 7.37; found C 73.91, H 7.45.",
+                  {u"73.91"}},
+        // Prose before 'calcd' is no formula.
+        CheckCase{"ProseBeforeCalcd", u"Values (calcd C 73.99) as reported.", {}},
+        CheckCase{"OneElementBeforeCalcd", u"C: calcd 73.99; found 70.00.", {}},
         CheckCase{
             "MolecularWeight",
             u"Anal. Calcd for C10H12O2 (164.20): C, 73.15; H, 7.37. Found: C, 73.10; H, 7.40.",

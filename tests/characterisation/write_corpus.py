@@ -289,6 +289,19 @@ def compose(number, style, kind, formula, acid, solid, rng, weights, masses):
                 p.add(f"{s}, ")
                 p.add(f"{found_pc[s]:.2f}", kind == "ea-found" and s == bad)
                 p.add(sep if i + 1 < len(symbols) else tail)
+        elif number % 2 == 0:
+            # The formula and its weight first: 'C10H12O2 (164.20): calcd. C 73.15, H 7.37; ...'
+            weight = sum(weights[s] * n for s, n in parse(formula).items())
+            p.add(f" {formula} ({weight:.2f}): calcd. ")
+            for i, s in enumerate(symbols):
+                p.add(f"{s} ")
+                p.add(f"{calcd_pc[s]:.2f}", kind == "ea-calcd" and s == bad)
+                p.add(", " if i + 1 < len(symbols) else "; ")
+            p.add("found ")
+            for i, s in enumerate(symbols):
+                p.add(f"{s} ")
+                p.add(f"{found_pc[s]:.2f}", kind == "ea-found" and s == bad)
+                p.add(", " if i + 1 < len(symbols) else ".")
         else:
             p.add(" Elemental analysis calcd (%) for " + formula + ": ")
             for i, s in enumerate(symbols):

@@ -11,6 +11,8 @@ ADDUCT = re.compile(r"\[(\d*M[^\]]*)\](\d*)([+\u2212-])|\(M([+\u2212-])\)")
 HRMS = re.compile(r"[Cc]alcd\.? for ([A-Z][A-Za-z0-9]*)([+\u2212-]?)((?: \S*\]\S*| \(M\S\))?):? "
                   r"(\d+\.\d+)")
 ANALYSIS = re.compile(r"calcd(?: \(%\))? for ([A-Z][A-Za-z0-9]*): (.*?)[.;] ?[Ff]ound:? (.*)")
+# 'C10H12O2 (164.20): calcd. C 73.15, H 7.37; found C 73.01, H 7.45.'
+ANALYSIS_AFTER_FORMULA = re.compile(r"([A-Z][A-Za-z0-9]*) \(\d+\.\d+\): calcd\. (.*?); found (.*)")
 ITEM = re.compile(r"([A-Z][a-z]?),? (\d+\.\d+)")
 FOUND = re.compile(r"[Ff]ound:? (\d+\.\d+)")
 
@@ -57,7 +59,7 @@ def check(text, weights, masses):
         found = FOUND.search(text, match.end())
         if found and abs(float(found.group(1)) - mz) > max(0.005, mz * 1e-5) + 1e-9:
             faults.append(found.start(1))
-    for match in ANALYSIS.finditer(text):
+    for match in [*ANALYSIS.finditer(text), *ANALYSIS_AFTER_FORMULA.finditer(text)]:
         formula = counts(match.group(1))
         total = sum(weights[s] * n for s, n in formula.items())
         for group in (2, 3):
