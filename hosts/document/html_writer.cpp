@@ -34,7 +34,8 @@ struct Element {
 };
 
 // The elements around a run, outermost first: named style, small capitals, bold, italic,
-// subscript or superscript. A fixed order lets neighbouring runs share their outer elements.
+// subscript or superscript (and, inside a small-capital run, <small> around its capitals). A fixed
+// order lets neighbouring runs share their outer elements.
 std::vector<Element> ElementsOf(const CharFormat& format) {
   std::vector<Element> elements;
   if (const std::u16string name = StyleClass(format.style); !name.empty()) {
@@ -50,6 +51,13 @@ std::vector<Element> ElementsOf(const CharFormat& format) {
   return elements;
 }
 
+// The capitals of Latin-1 and Greek. font-variant:small-caps draws only lower-case letters as
+// small capitals; a capital it leaves at full size.
+bool IsCapital(char16_t c) {
+  return (c >= u'A' && c <= u'Z') || (c >= u'\u00C0' && c <= u'\u00DE' && c != u'\u00D7') ||
+         (c >= u'\u0391' && c <= u'\u03A9');
+}
+
 // Runs as inline HTML, closing only the elements the next run does not share.
 class InlineWriter {
  public:
@@ -57,7 +65,28 @@ class InlineWriter {
   ~InlineWriter() { CloseDownTo(0); }
 
   void Write(const Run& run) {
-    const std::vector<Element> wanted = ElementsOf(run.format);
+    std::vector<Element> wanted = ElementsOf(run.format);
+    if (!LooksSmallCaps(run.format)) {
+      Write(wanted, run.text);
+      return;
+    }
+    // The capitals of a small-capital run go one size smaller too, innermost: <small> is what
+    // browsers and word processors all read, and it keeps the letters as typed.
+    const std::u16string_view text = run.text;
+    const std::size_t plainDepth = wanted.size();
+    for (std::size_t start = 0; start < text.size();) {
+      const bool capital = IsCapital(text[start]);
+      std::size_t end = start + 1;
+      while (end < text.size() && IsCapital(text[end]) == capital) ++end;
+      wanted.resize(plainDepth);
+      if (capital) wanted.push_back({u"<small>", u"</small>"});
+      Write(wanted, text.substr(start, end - start));
+      start = end;
+    }
+  }
+
+ private:
+  void Write(const std::vector<Element>& wanted, std::u16string_view text) {
     std::size_t shared = 0;
     while (shared < open_.size() && shared < wanted.size() && open_[shared] == wanted[shared]) {
       ++shared;
@@ -67,10 +96,9 @@ class InlineWriter {
       out_ += wanted[i].open;
       open_.push_back(wanted[i]);
     }
-    AppendEscaped(out_, run.text);
+    AppendEscaped(out_, text);
   }
 
- private:
   void CloseDownTo(std::size_t depth) {
     while (open_.size() > depth) {
       out_ += open_.back().close;

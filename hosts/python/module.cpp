@@ -3,6 +3,8 @@
 #include <pybind11/pybind11.h>
 
 #include "bind_class.h"
+#include "characterisation/characterisation_query.h"
+#include "characterisation_binding.h"
 #include "chem/chem_formula_query.h"
 #include "chem/chem_name_query.h"
 #include "chem/chem_r_digit_query.h"
@@ -60,6 +62,7 @@ PYBIND11_MODULE(glyphwright, module) {
   Bind<JournalQuery>(module, u"JournalQuery");
   Bind<NMRSpecFormQuery>(module, u"NMRSpecFormQuery");
   Bind<NMRSpecFormRQuery>(module, u"NMRSpecFormRQuery");
+  Bind<CharacterisationQuery>(module, u"CharacterisationQuery");
 
   module.def(
       "CreateObject",
@@ -73,6 +76,7 @@ PYBIND11_MODULE(glyphwright, module) {
       "ignoring case. An unknown ProgID raises AutomationError 429.");
 
   DefineDocument(module);
+  DefineCharacterisation(module);
 
   py::module_ lib = module.def_submodule("Lib");
   DefineLib(lib);

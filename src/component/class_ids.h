@@ -38,4 +38,8 @@ inline constexpr Guid kNMRSpecFormRQueryInterface =
 inline constexpr Guid kNMRSpecFormRQueryInterfaceV0 =
     Guid::Parse("43B5B965-9F14-460F-AE68-391D3679C9FF");
 
+inline constexpr Guid kCharacterisationQuery = Guid::Parse("0DAE0CD6-0B06-486C-8CAA-5741F3E67F5D");
+inline constexpr Guid kCharacterisationQueryInterface =
+    Guid::Parse("D050C2EE-E117-4FA6-9DBB-FA35C8FAFFE6");
+
 }  // namespace glyphwright::ids

@@ -1,6 +1,7 @@
 #include "component/class_registry.h"
 
 #include "automation/automation_error.h"
+#include "characterisation/characterisation_query.h"
 #include "chem/chem_formula_query.h"
 #include "chem/chem_name_query.h"
 #include "chem/chem_r_digit_query.h"
@@ -91,6 +92,15 @@ const ClassInfo kClasses[] = {
      .aliases = kNMRSpecFormRQueryAliases,
      .create = &CreateInstance<NMRSpecFormRQuery>,
      .members = &SignaturesOf<NMRSpecFormRQuery>},
+    {.name = u"CharacterisationQuery",
+     .progId = u"Glyphwright.CharacterisationQuery",
+     .helpString = u"Formats a paragraph of characterisation data as journals print it: "
+                   u"formulas, ranges, rotations, IR units, Rf, NMR headers and HRMS ions.",
+     .clsid = ids::kCharacterisationQuery,
+     .defaultInterface = {u"_CharacterisationQuery", ids::kCharacterisationQueryInterface},
+     .aliases = {},
+     .create = &CreateInstance<CharacterisationQuery>,
+     .members = &SignaturesOf<CharacterisationQuery>},
 };
 
 }  // namespace

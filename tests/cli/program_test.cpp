@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <tuple>
 
 #include "cli/cli_errors.h"
 #include "cli/text_io.h"
@@ -137,6 +138,23 @@ TEST(ProgramTest, ScriptFromStandardInputTextFromTheArgument) {
                                       "=2\n=1\nSubscript\n=3\n=2\nSuperscript\n");
   EXPECT_EQ(outcome.status, 0);
   EXPECT_EQ(outcome.out, "SO\u2084\u00B2\u207B\n");
+}
+
+TEST(ProgramTest, ConfigurationLettersShowAsSmallCapitalsAndKeepTheirText) {
+  const std::tuple<std::vector<std::string>, std::string> cases[] = {
+      {{"format", "name", "D-glucose"},
+       "<p><span style=\"font-variant:small-caps\"><small>D</small></span>-glucose</p>\n"},
+      {{"format", "name", "--to", "unicode", "D-glucose"}, "\u1D05-glucose\n"},
+      {{"format", "name", "--to", "unicode", "DL-alanine"}, "\u1D05\u029F-alanine\n"},
+      {{"format", "name", "--to", "text", "D-glucose"}, "D-glucose\n"},
+      {{"format", "name", "--set", "SmallCommand=Chemical Small", "--to", "unicode", "L-alanine"},
+       "\u029F-alanine\n"},
+  };
+  for (const auto& [args, expected] : cases) {
+    const Outcome outcome = Glyphwright(args);
+    EXPECT_EQ(outcome.status, 0) << outcome.err;
+    EXPECT_EQ(outcome.out, expected) << args.back();
+  }
 }
 
 TEST(ProgramTest, TextFromStandardInputIsTakenVerbatim) {

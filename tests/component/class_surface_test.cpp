@@ -95,6 +95,10 @@ const std::vector<ExpectedClass>& Surface() {
                       u"fmt"),
              Property(u"TableFormat", T::String, 0x68030000, {K::PropertyPut}, u"fmt"),
              {GetCommands(0x60030002)}})},
+      {u"CharacterisationQuery",
+       Join({Property(u"ItalicCommand", T::String, 0x40030000, {K::PropertyGet, K::PropertyPut}),
+             {GetCommands(0x60030000),
+              {u"CheckCharacterisation", K::Method, T::String, kText, 0x60030001}}})},
   };
   return surface;
 }

@@ -6,6 +6,7 @@
 #include <tuple>
 #include <vector>
 
+#include "characterisation/characterisation_query.h"
 #include "chem/chem_formula_query.h"
 #include "chem/chem_name_query.h"
 #include "component/class_registry.h"
@@ -151,6 +152,22 @@ void ChemFormulaQueryTour(Dispatch& query, Tour& call) {
   EXPECT_NE(script.ToText().find(u"Chemical Italic\n"), std::u16string::npos);
 }
 
+void CharacterisationQueryTour(Dispatch& query, Tour& call) {
+  EXPECT_EQ(call(u"ItalicCommand", InvokeKind::PropertyGet), Variant(u"Italic"));
+  call(u"ItalicCommand", InvokeKind::PropertyPut, {Variant(u"Chemical Italic")});
+  EXPECT_EQ(Get(query, u"ItalicCommand"), Variant(u"Chemical Italic"));
+  const std::u16string text = u"HRMS m/z calcd for C10H13O2 [M+H]+ 165.0910";
+  const Variant script = call(u"GetCommands", InvokeKind::Method, {Variant(text)});
+  EXPECT_EQ(script,
+            Variant(Directly<CharacterisationQuery>(
+                query, [&](CharacterisationQuery& direct) { return direct.GetCommands(text); })));
+  EXPECT_NE(script.ToText().find(u"=5\n=3\nChemical Italic\n"), std::u16string::npos);
+  EXPECT_EQ(
+      call(u"CheckCharacterisation", InvokeKind::Method,
+           {Variant(u"HRMS calcd for C10H13O2 [M+H]+ 165.0925")}),
+      Variant(u"31: The calcd m/z 165.0925 should be 165.0910 for C10H13O2 with charge 1+.\n"));
+}
+
 void IonFormulaQueryTour(Dispatch& query, Tour& call) {
   const Variant script = call(u"GetCommands", InvokeKind::Method, {Variant(u"SO42-")});
   EXPECT_EQ(script, Variant(u"=2\n=2\nSubscript\n=3\n=2\nSuperscript\n"));
@@ -229,10 +246,15 @@ struct ClassTour {
 };
 
 constexpr ClassTour kTours[] = {
-    {u"CommandRunner", &CommandRunnerTour},       {u"ChemFormulaQuery", &ChemFormulaQueryTour},
-    {u"IonFormulaQuery", &IonFormulaQueryTour},   {u"ChemRDigitQuery", &ChemRDigitQueryTour},
-    {u"ChemNameQuery", &ChemNameQueryTour},       {u"JournalQuery", &JournalQueryTour},
-    {u"NMRSpecFormQuery", &NMRSpecFormQueryTour}, {u"NMRSpecFormRQuery", &NMRSpecFormRQueryTour},
+    {u"CommandRunner", &CommandRunnerTour},
+    {u"ChemFormulaQuery", &ChemFormulaQueryTour},
+    {u"IonFormulaQuery", &IonFormulaQueryTour},
+    {u"ChemRDigitQuery", &ChemRDigitQueryTour},
+    {u"ChemNameQuery", &ChemNameQueryTour},
+    {u"JournalQuery", &JournalQueryTour},
+    {u"NMRSpecFormQuery", &NMRSpecFormQueryTour},
+    {u"NMRSpecFormRQuery", &NMRSpecFormRQueryTour},
+    {u"CharacterisationQuery", &CharacterisationQueryTour},
 };
 
 TEST(LateBinding, EveryMemberOfEveryClassByName) {

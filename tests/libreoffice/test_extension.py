@@ -14,7 +14,8 @@ MENU = "/org.openoffice.Office.Addons/AddonUI/OfficeMenuBarMerging/org.glyphwrig
 COMMANDS = {
     "vnd.glyphwright:Formula": Key.F, "vnd.glyphwright:Ion": Key.I,
     "vnd.glyphwright:CycleDigits": Key.D, "vnd.glyphwright:Name": Key.N,
-    "vnd.glyphwright:Journal": Key.J, "vnd.glyphwright:NmrListToTable": Key.T,
+    "vnd.glyphwright:Journal": Key.J, "vnd.glyphwright:Characterisation": None,
+    "vnd.glyphwright:CheckCharacterisation": None, "vnd.glyphwright:NmrListToTable": Key.T,
     "vnd.glyphwright:NmrTableToList": Key.L, "vnd.glyphwright:Settings": None,
 }
 

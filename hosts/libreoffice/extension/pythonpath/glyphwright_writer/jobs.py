@@ -31,6 +31,7 @@ JOBS = {
     "CycleDigits": Job("Cycle digits", "ChemRDigitQuery"),
     "Name": Job("Chemical name", "ChemNameQuery"),
     "Journal": Job("Journal reference", "JournalQuery"),
+    "Characterisation": Job("Characterisation data", "CharacterisationQuery"),
     "NmrListToTable": Job(
         "NMR list to table", "NMRSpecFormRQuery", first_range_only=True,
         unreadable="The selection is not an NMR peak list that can be read."),

@@ -20,6 +20,7 @@ DEFAULTS = {
 QUERY_SETTINGS = {
     "ChemFormulaQuery": ("ItalicCommand",),
     "ChemNameQuery": ("ItalicCommand", "SmallCommand"),
+    "CharacterisationQuery": ("ItalicCommand",),
     "NMRSpecFormRQuery": ("SpecFormat", "TableFormat", "Strict"),
     "NMRSpecFormQuery": ("SpecFormat", "TableFormat", "JValueStyle"),
 }
