@@ -107,7 +107,7 @@ bench: bench-packages
 # bench/peers/package.json, installed into ~/.cache/glyphwright/peers).
 bench-peers: bench-peers-packages
 	@$(CMAKE_CONFIGURE) -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DGLYPHWRIGHT_TESTS=OFF -DGLYPHWRIGHT_BENCH=ON >/dev/null
-	@cmake --build $(BENCH_DIR) -j $(JOBS) --target peer_jobs
+	@cmake --build $(BENCH_DIR) -j $(JOBS) --target peer_jobs glyphwright
 	@tools/run-bench-peers $(BENCH_DIR)
 
 # Node.js and npm from Debian, unless the machine has them already (from elsewhere).

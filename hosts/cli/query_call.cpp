@@ -25,22 +25,40 @@ const QueryEntry& FindQuery(const QueryRegistry& queries, const std::string& nam
   throw UsageError("no such query '" + name + "'; " + KnownQueries(queries), command);
 }
 
-std::u16string GetCommands(const QueryEntry& entry, std::span<const Setting> settings,
-                           const std::shared_ptr<Document>& document) {
+DispatchRef MakeQuery(const QueryEntry& entry, std::span<const Setting> settings) {
   const DispatchRef query = entry.make();
   for (const Setting& setting : settings) {
     Variant value(setting.value);
     Variant* args[] = {&value};
     CallByName(*query, setting.name, InvokeKind::PropertyPut, args);
   }
-  if (query->GetIDsOfNames(u"FontListener") != kUnknownDispId) {
+  return query;
+}
+
+bool HasFontListener(Dispatch& query) {
+  return query.GetIDsOfNames(u"FontListener") != kUnknownDispId;
+}
+
+Variant GetCommands(Dispatch& query, const std::shared_ptr<Document>& document) {
+  if (HasFontListener(query)) {
     Variant listener{DispatchRef(document)};
     Variant* args[] = {&listener};
-    CallByName(*query, u"FontListener", InvokeKind::PropertyPutRef, args);
+    CallByName(query, u"FontListener", InvokeKind::PropertyPutRef, args);
   }
-  Variant text(document->SelectedText());
-  Variant* args[] = {&text};
-  return CallByName(*query, u"GetCommands", InvokeKind::Method, args).ToText();
+  return GetCommands(query, document->SelectedText());
+}
+
+Variant GetCommands(Dispatch& query, std::u16string text) {
+  Variant argument(std::move(text));
+  Variant* args[] = {&argument};
+  Variant script = CallByName(query, u"GetCommands", InvokeKind::Method, args);
+  if (!script.IsString()) return Variant(script.ToText());
+  return script;
+}
+
+std::u16string_view TextOf(const Variant& script) {
+  const std::u16string* text = script.AsString();
+  return text != nullptr ? std::u16string_view(*text) : std::u16string_view();
 }
 
 }  // namespace glyphwright::cli

@@ -12,6 +12,8 @@
 #include <sstream>
 #include <tuple>
 
+#include "chem/chem_r_digit_query.h"
+#include "chem/ion_formula_query.h"
 #include "cli/cli_errors.h"
 #include "cli/text_io.h"
 #include "script/builders.h"
@@ -165,6 +167,38 @@ TEST(ProgramTest, TextFromStandardInputIsTakenVerbatim) {
       outcome.out,
       R"({"paragraphs":[{"style":"","runs":[{"text":"  H2O"}]},{"style":"","runs":[{"text":"\n"}]}]})"
       "\n");
+}
+
+// Many lines of ions (a script of many output pieces, with non-ASCII text where pieces meet) come
+// out as the query's own script, byte for byte: for a query without a FontListener, which the
+// command runs on the text alone, and for one with, which asks the reference document.
+TEST(ProgramTest, ScriptOfALongInputIsTheQuerysScript) {
+  std::u16string text;
+  for (int line = 0; text.size() < 200000; ++line) {
+    text += line % 7 == 0 ? u"[Fe(CN)6]3- \u2192 Fe\u00B3+ \U0001F600\n" : u"SO42- H2O R1 R2'\n";
+  }
+  const std::string input = Utf16ToUtf8(text);
+  const Outcome ion = Glyphwright({"script", "ion"}, input);
+  EXPECT_EQ(ion.status, 0) << ion.err;
+  EXPECT_TRUE(ion.out == Utf16ToUtf8(IonFormulaQuery().GetCommands(text)));
+  const Outcome digits = Glyphwright({"script", "digits"}, input);
+  EXPECT_EQ(digits.status, 0) << digits.err;
+  ChemRDigitQuery digitsQuery;
+  digitsQuery.SetFontListener(std::make_shared<Document>(text));
+  EXPECT_TRUE(digits.out == Utf16ToUtf8(digitsQuery.GetCommands(text)));
+  EXPECT_GT(digits.out.size(), 1000u);
+}
+
+// The output is converted a piece at a time; a surrogate pair where two pieces meet stays one
+// character.
+TEST(ProgramTest, WritesUtf8PieceByPieceKeepingSurrogatePairs) {
+  for (const std::size_t before : {std::size_t{32766}, std::size_t{32767}, std::size_t{32768}}) {
+    const std::u16string text =
+        std::u16string(before, u'a') + u"\U0001F600\u03B4" + std::u16string(70000, u'b');
+    std::ostringstream out;
+    cli::WriteUtf8(out, text);
+    EXPECT_TRUE(out.str() == Utf16ToUtf8(text)) << before;
+  }
 }
 
 TEST(ProgramTest, SampleScriptIsTheOneTheTestsCheck) {
