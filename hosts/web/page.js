@@ -59,21 +59,37 @@ window.glyphwright = {
 // A worker made from this script's own engine source, so that it needs no file of its own (a
 // page from file:// may start none). Without workers, jobs run here on the page.
 function startWorker(module) {
-  var callbacks = {}, nextId = 1, worker;
-  try {
-    var source = '(' + glyphwrightEngine.toString() + ')().serveWorker(self);';
-    var url = URL.createObjectURL(new Blob([source], {type: 'text/javascript'}));
-    worker = new Worker(url);
+  var callbacks = {}, nextId = 1, worker = null;
+  var source = '(' + glyphwrightEngine.toString() + ')().serveWorker(self);';
+  function start() {
+    worker = new Worker(URL.createObjectURL(new Blob([source], {type: 'text/javascript'})));
     worker.postMessage({wasmModule: module});
+    worker.onmessage = function (event) {
+      var callback = callbacks[event.data.id];
+      delete callbacks[event.data.id];
+      if (callback) callback(event.data);
+    };
+    // A module that stopped (out of memory, say) keeps nothing: the waiting jobs fail with the
+    // reason, and the next job gets a fresh worker (and a fresh document).
+    worker.onerror = function (event) {
+      event.preventDefault();
+      var waiting = callbacks;
+      callbacks = {};
+      worker.terminate();
+      worker = null;
+      Object.keys(waiting).forEach(function (id) {
+        waiting[id]({error: {number: 1, description: 'The formatter stopped: ' +
+                                                     (event.message || 'no reason given') + '.'}});
+      });
+    };
+  }
+  try {
+    start();
   } catch (error) {
     return null;
   }
-  worker.onmessage = function (event) {
-    var callback = callbacks[event.data.id];
-    delete callbacks[event.data.id];
-    if (callback) callback(event.data);
-  };
   return function run(job, callback) {
+    if (!worker) start();
     job.id = nextId++;
     callbacks[job.id] = callback;
     worker.postMessage(job);
