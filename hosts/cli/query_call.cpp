@@ -3,6 +3,8 @@
 #include "cli/cli_errors.h"
 #include "cli/help.h"
 #include "cli/text_io.h"
+#include "nmr/peak_list_explanation.h"
+#include "text/utf8.h"
 
 namespace glyphwright::cli {
 
@@ -38,9 +40,25 @@ std::u16string GetCommands(const QueryEntry& entry, std::span<const Setting> set
     Variant* args[] = {&listener};
     CallByName(*query, u"FontListener", InvokeKind::PropertyPutRef, args);
   }
-  Variant text(document->SelectedText());
+  const std::u16string selected = document->SelectedText();
+  Variant text(selected);
   Variant* args[] = {&text};
-  return CallByName(*query, u"GetCommands", InvokeKind::Method, args).ToText();
+  std::u16string script = CallByName(*query, u"GetCommands", InvokeKind::Method, args).ToText();
+  if (script.empty()) ExplainEmptyScript(entry, *query, selected);
+  return script;
+}
+
+// The list-to-table query answers a list it cannot read with the empty script, which would
+// leave the user looking at an unchanged text; the reader's reason, asked with the same settings,
+// makes that a failure of its own.
+void ExplainEmptyScript(const QueryEntry& entry, Dispatch& query, std::u16string_view text) {
+  if (entry.className != u"NMRSpecFormRQuery") return;
+  const std::u16string specFormat =
+      CallByName(query, u"SpecFormat", InvokeKind::PropertyGet, {}).ToText();
+  const bool strict = CallByName(query, u"Strict", InvokeKind::PropertyGet, {}).ToBoolean();
+  if (const auto failure = ExplainPeakList(text, specFormat, strict)) {
+    throw NotConvertedError(Utf16ToUtf8(DescribePeakListFailure(text, *failure)));
+  }
 }
 
 }  // namespace glyphwright::cli

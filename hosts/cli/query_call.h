@@ -27,7 +27,11 @@ const QueryEntry& FindQuery(const QueryRegistry& queries, const std::string& nam
 // Makes the query, puts each setting as a property (the automation layer converts the text), hands
 // it the document as its FontListener when it has one, and answers GetCommands for the document's
 // selected text.
+// An empty script that stands for a text the query could not read raises NotConvertedError.
 std::u16string GetCommands(const QueryEntry& entry, std::span<const Setting> settings,
                            const std::shared_ptr<Document>& document);
+
+// NotConvertedError with the reason, when the empty script of the query meant a rejected text.
+void ExplainEmptyScript(const QueryEntry& entry, Dispatch& query, std::u16string_view text);
 
 }  // namespace glyphwright::cli

@@ -13,6 +13,7 @@
 #include "lib_functions.h"
 #include "nmr/nmr_specform_query.h"
 #include "nmr/nmr_specform_r_query.h"
+#include "peak_list_functions.h"
 #include "python_errors.h"
 #include "python_text.h"
 #include "python_variant.h"
@@ -75,4 +76,5 @@ PYBIND11_MODULE(glyphwright, module) {
   py::module_ lib = module.def_submodule("Lib");
   DefineLib(lib);
   DefinePositionHelpers(module);
+  DefinePeakListFunctions(module);
 }
