@@ -13,6 +13,7 @@
 #include "lib_functions.h"
 #include "nmr/nmr_specform_query.h"
 #include "nmr/nmr_specform_r_query.h"
+#include "nmr/nmr_style_query.h"
 #include "peak_list_functions.h"
 #include "python_errors.h"
 #include "python_text.h"
@@ -59,6 +60,7 @@ PYBIND11_MODULE(glyphwright, module) {
   Bind<JournalQuery>(module, u"JournalQuery");
   Bind<NMRSpecFormQuery>(module, u"NMRSpecFormQuery");
   Bind<NMRSpecFormRQuery>(module, u"NMRSpecFormRQuery");
+  Bind<NMRStyleQuery>(module, u"NMRStyleQuery");
 
   module.def(
       "CreateObject",

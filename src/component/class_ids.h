@@ -38,4 +38,7 @@ inline constexpr Guid kNMRSpecFormRQueryInterface =
 inline constexpr Guid kNMRSpecFormRQueryInterfaceV0 =
     Guid::Parse("43B5B965-9F14-460F-AE68-391D3679C9FF");
 
+inline constexpr Guid kNMRStyleQuery = Guid::Parse("6E7075DB-7A59-4DE3-A4BB-E99089F4B047");
+inline constexpr Guid kNMRStyleQueryInterface = Guid::Parse("F7DDF92B-3DEF-4299-B2F0-3A5FE5E8120E");
+
 }  // namespace glyphwright::ids
