@@ -95,6 +95,12 @@ const std::vector<ExpectedClass>& Surface() {
                       u"fmt"),
              Property(u"TableFormat", T::String, 0x68030000, {K::PropertyPut}, u"fmt"),
              {GetCommands(0x60030002)}})},
+      {u"NMRStyleQuery",
+       Join({Property(u"Style", T::String, 0x68030000, {K::PropertyGet, K::PropertyPut}),
+             Property(u"Sort", T::String, 0x68030001, {K::PropertyGet, K::PropertyPut}),
+             Property(u"ShiftDecimals", T::Long, 0x68030002, {K::PropertyGet, K::PropertyPut}),
+             Property(u"CouplingDecimals", T::Long, 0x68030003, {K::PropertyGet, K::PropertyPut}),
+             {GetCommands(0x60030004)}})},
   };
   return surface;
 }
