@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "automation/automation_error.h"
+#include "nmr/nmr_specform_query.h"
+#include "nmr/nmr_specform_r_query.h"
 #include "nmr/nmr_style_support.h"
 
 namespace glyphwright {
@@ -192,6 +194,32 @@ TEST(NMRStyleQueryTest, PropertiesRefuseWhatTheyCannotHold) {
   EXPECT_THROW(query.SetShiftDecimals(7), AutomationError);
   EXPECT_THROW(query.SetCouplingDecimals(-2), AutomationError);
   EXPECT_EQ(query.ShiftDecimals(), -2);
+}
+
+// Shift-only lists both ways through the table queries: one shift a row, the count and the
+// assignment in their columns, and back.
+TEST(NMRStyleQueryTest, CarbonListsBecomeTablesAndTablesLists) {
+  const auto document =
+      std::make_shared<Document>(u"13C NMR (101 MHz, CDCl3) \u03B4 170.1, 128.3 (2C, C-2), 77.2.");
+  testing_nmr::Format(document, NMRSpecFormRQuery());
+  EXPECT_EQ(Text(*document),
+            "13C NMR (101 MHz, CDCl3) \u03B4 \n170.1\t\t\t\t\n128.3\t2C\t\t\tC-2\n77.2\t\t\t\t\n");
+  testing_nmr::Format(document, NMRSpecFormQuery());
+  EXPECT_EQ(Text(*document), "13C NMR (101 MHz, CDCl3) \u03B4 170.1, 128.3 (2C, C-2), 77.2. ");
+}
+
+// A list the table query cannot read (a minus sign, the ACS order) reads once restyled for it.
+TEST(NMRStyleQueryTest, RestyledForTheTableQueryAFluorineListBecomesATable) {
+  const std::u16string_view list =
+      u"19F NMR (376 MHz, CDCl3) \u03B4 \u221263.2 (s, 3F), \u2212110.1 (d, J = 48 Hz, 1F).";
+  EXPECT_EQ(NMRSpecFormRQuery().GetCommands(list), u"");
+  const auto document = std::make_shared<Document>(list);
+  testing_nmr::Restyle(document, StyleQuery(u"JMedChem"));
+  EXPECT_EQ(Text(*document),
+            "19F NMR (376 MHz, CDCl3) \u03B4 -63.20 (3F, s), -110.10 (1F, d, J = 48.0 Hz).");
+  testing_nmr::Format(document, NMRSpecFormRQuery());
+  EXPECT_EQ(Text(*document),
+            "19F NMR (376 MHz, CDCl3) \u03B4 \n-63.20\t3F\ts\t\t\n-110.10\t1F\td\t48.0\t\n");
 }
 
 struct Unreadable {

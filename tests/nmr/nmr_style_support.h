@@ -22,6 +22,15 @@ inline void Restyle(const std::shared_ptr<Document>& document, const NMRStyleQue
   runner.Run(script);
 }
 
+// Any query, the way a host runs it on the selection.
+template <class Query>
+void Format(const std::shared_ptr<Document>& document, const Query& query) {
+  const std::u16string script = query.GetCommands(document->BeginQuery());
+  CommandRunner runner;
+  runner.SetExecuter(document);
+  runner.Run(script);
+}
+
 inline NMRStyleQuery StyleQuery(std::u16string_view style) {
   NMRStyleQuery query;
   query.SetStyle(style);
