@@ -12,13 +12,14 @@ std::u16string RoundedDecimal(std::u16string_view number, int decimals) {
   const std::size_t point = number.find(u'.');
   std::u16string whole(number.substr(0, point));
   std::u16string fraction(point == std::u16string_view::npos ? u"" : number.substr(point + 1));
-  if (whole.empty()) whole = u"0";
+  if (whole.empty()) whole.assign(1, u'0');
 
   const auto places = static_cast<std::size_t>(decimals);
   bool carry = fraction.size() > places && fraction[places] >= u'5';
   fraction.resize(places, u'0');
   // Carry from the last kept digit towards the front, through the point.
-  std::u16string digits = whole + fraction;
+  std::u16string digits = whole;
+  digits += fraction;
   for (std::size_t k = digits.size(); carry && k > 0; --k) {
     if (digits[k - 1] == u'9') {
       digits[k - 1] = u'0';
@@ -29,7 +30,10 @@ std::u16string RoundedDecimal(std::u16string_view number, int decimals) {
   }
   if (carry) digits.insert(digits.begin(), u'1');
   std::u16string rounded = digits.substr(0, digits.size() - places);
-  if (places > 0) rounded += u'.' + digits.substr(digits.size() - places);
+  if (places > 0) {
+    rounded += u'.';
+    rounded.append(digits, digits.size() - places, places);
+  }
   const bool zero = rounded.find_first_not_of(u"0.") == std::u16string::npos;
   if (negative && !zero) rounded.insert(rounded.begin(), u'-');
   return rounded;

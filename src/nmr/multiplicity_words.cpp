@@ -74,7 +74,7 @@ std::optional<std::u16string> KnownMultiplicity(std::u16string_view typed) {
     } else if (*form == u"br s") {
       prefixes.emplace_back(u"br");
       if (!pattern.empty()) return std::nullopt;
-      pattern = u"s";
+      pattern.assign(1, u's');
     } else {
       if (!pattern.empty()) return std::nullopt;  // two patterns: not one multiplicity
       pattern = std::u16string(*form);

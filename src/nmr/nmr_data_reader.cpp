@@ -85,6 +85,13 @@ class NmrDataReader {
   }
 
   bool ReadHeader(NmrData& data);
+  // '1H' from k on, and k behind it.
+  Nucleus NucleusAt(std::size_t& k) const {
+    Nucleus nucleus;
+    while (IsDigitChar(At(k))) nucleus.massNumber += s_[k++];
+    while (IsAlphaChar(At(k))) nucleus.element += s_[k++];
+    return nucleus;
+  }
   std::optional<std::size_t> NucleusBefore(std::size_t nmr, NmrHeader& header) const;
   std::size_t ReadHeaderParenthesis(std::size_t open, NmrHeader& header) const;
   std::size_t MatchingParenthesis(std::size_t open) const;
@@ -178,10 +185,7 @@ bool NmrDataReader::ReadHeader(NmrData& data) {
     const std::size_t close = s_.find(u'}', i_);
     if (close == std::u16string::npos) return false;
     std::size_t m = i_ + 1;
-    Nucleus decoupled;
-    while (IsDigitChar(At(m))) decoupled.massNumber += s_[m++];
-    while (IsAlphaChar(At(m))) decoupled.element += s_[m++];
-    header.decoupled = decoupled;
+    header.decoupled.emplace(NucleusAt(m));
     i_ = close + 1;
   }
   SkipBlanks();
@@ -202,12 +206,10 @@ std::optional<std::size_t> NmrDataReader::NucleusBefore(std::size_t nmr, NmrHead
   if (k > 0 && s_[k - 1] == u'}') {
     const std::size_t open = s_.rfind(u'{', k - 1);
     if (open == std::u16string::npos) return std::nullopt;
-    Nucleus decoupled;
     std::size_t m = open + 1;
-    while (IsDigitChar(At(m))) decoupled.massNumber += s_[m++];
-    while (IsAlphaChar(At(m))) decoupled.element += s_[m++];
+    Nucleus decoupled = NucleusAt(m);
     if (m != k - 1 || decoupled.element.empty()) return std::nullopt;
-    header.decoupled = decoupled;
+    header.decoupled.emplace(std::move(decoupled));
     k = open;
   }
   std::size_t elementEnd = k;
