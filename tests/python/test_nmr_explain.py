@@ -30,3 +30,10 @@ def test_offsets_count_utf16_code_units():
     assert message == "Missing close parenthesis."
     assert offset == 14
     assert glyphwright.from_utf16_offset(text, offset) == 13
+
+
+def test_the_failure_described_for_a_user():
+    text = "1H NMR δ 7.26 (1H, s); 1.25 (3H, s)."
+    assert glyphwright.DescribePeakListFailure(text) == (
+        "Missing comma. (at offset 21: «…7.26 (1H, s); 1.25 (3H, …»)")
+    assert glyphwright.DescribePeakListFailure("δ 7.26.") is None
