@@ -68,6 +68,9 @@ int RunCli(std::span<const std::string> args, const QueryRegistry& queries, Stre
   } catch (const InputError& error) {
     streams.err << "glyphwright: " << error.what() << '\n';
     return kExitUsage;
+  } catch (const NotConvertedError& error) {
+    streams.err << "glyphwright: not converted: " << error.what() << '\n';
+    return kExitNotConverted;
   } catch (const AutomationError& error) {
     streams.err << "glyphwright: " << ErrorLine(error) << '\n';
     return kExitAutomationError;

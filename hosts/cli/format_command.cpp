@@ -30,7 +30,11 @@ void FormatCommand(std::span<const std::string> args, const QueryRegistry& queri
 
   const std::shared_ptr<Document> document =
       MakeDocument(ReadText(words.size() > 1 ? &words[1] : nullptr, streams.in), from);
-  const Variant script = GetCommands(*MakeQuery(query, settings), document);
+  const DispatchRef instance = MakeQuery(query, settings);
+  const Variant script = GetCommands(*instance, document);
+  if (MayRejectText(query) && TextOf(script).empty()) {
+    ExplainEmptyScript(*instance, document->SelectedText());
+  }
   CommandRunner runner;
   runner.SetExecuter(document);
   runner.SetIgnoreError(parsed.Has("--ignore-error"));

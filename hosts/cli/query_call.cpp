@@ -3,6 +3,8 @@
 #include "cli/cli_errors.h"
 #include "cli/help.h"
 #include "cli/text_io.h"
+#include "nmr/peak_list_explanation.h"
+#include "text/utf8.h"
 
 namespace glyphwright::cli {
 
@@ -59,6 +61,22 @@ Variant GetCommands(Dispatch& query, std::u16string text) {
 std::u16string_view TextOf(const Variant& script) {
   const std::u16string* text = script.AsString();
   return text != nullptr ? std::u16string_view(*text) : std::u16string_view();
+}
+
+bool MayRejectText(const QueryEntry& entry) {
+  return entry.className == u"NMRSpecFormRQuery";
+}
+
+// The list-to-table query answers a list it cannot read with the empty script, which would
+// leave the user looking at an unchanged text; the reader's reason, asked with the same settings,
+// makes that a failure of its own.
+void ExplainEmptyScript(Dispatch& query, std::u16string_view text) {
+  const std::u16string specFormat =
+      CallByName(query, u"SpecFormat", InvokeKind::PropertyGet, {}).ToText();
+  const bool strict = CallByName(query, u"Strict", InvokeKind::PropertyGet, {}).ToBoolean();
+  if (const auto failure = ExplainPeakList(text, specFormat, strict)) {
+    throw NotConvertedError(Utf16ToUtf8(DescribePeakListFailure(text, *failure)));
+  }
 }
 
 }  // namespace glyphwright::cli

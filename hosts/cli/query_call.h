@@ -44,4 +44,11 @@ Variant GetCommands(Dispatch& query, std::u16string text);
 // The text of what GetCommands answered (always text), without copying it.
 std::u16string_view TextOf(const Variant& script);
 
+// Whether an empty script from the query may stand for a text it could not read (the list-to-table
+// query's answer to a list it cannot read).
+bool MayRejectText(const QueryEntry& entry);
+
+// NotConvertedError with the reason, when the empty script of such a query meant a rejected text.
+void ExplainEmptyScript(Dispatch& query, std::u16string_view text);
+
 }  // namespace glyphwright::cli

@@ -31,8 +31,13 @@ void ScriptCommand(std::span<const std::string> args, const QueryRegistry& queri
   if (from == InputForm::Html) document = MakeDocument(input, from);
   const DispatchRef instance = MakeQuery(query, settings);
   if (!document && HasFontListener(*instance)) document = MakeDocument(input, from);
+  // A query that may reject its text needs the text once more to say why.
+  const std::u16string kept = MayRejectText(query) && !document ? input : std::u16string();
   const Variant script =
       document ? GetCommands(*instance, document) : GetCommands(*instance, std::move(input));
+  if (MayRejectText(query) && TextOf(script).empty()) {
+    ExplainEmptyScript(*instance, document ? document->SelectedText() : kept);
+  }
   WriteUtf8(streams.out, TextOf(script));
 }
 

@@ -16,6 +16,8 @@
 #include "lib_functions.h"
 #include "nmr/nmr_specform_query.h"
 #include "nmr/nmr_specform_r_query.h"
+#include "nmr/nmr_style_query.h"
+#include "peak_list_functions.h"
 #include "python_errors.h"
 #include "python_text.h"
 #include "python_variant.h"
@@ -63,6 +65,7 @@ PYBIND11_MODULE(glyphwright, module) {
   Bind<NMRSpecFormQuery>(module, u"NMRSpecFormQuery");
   Bind<NMRSpecFormRQuery>(module, u"NMRSpecFormRQuery");
   Bind<CharacterisationQuery>(module, u"CharacterisationQuery");
+  Bind<NMRStyleQuery>(module, u"NMRStyleQuery");
 
   module.def(
       "CreateObject",
@@ -82,4 +85,5 @@ PYBIND11_MODULE(glyphwright, module) {
   DefineLib(lib);
   DefinePositionHelpers(module);
   DefineCliFunction(module);
+  DefinePeakListFunctions(module);
 }

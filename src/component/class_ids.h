@@ -42,4 +42,7 @@ inline constexpr Guid kCharacterisationQuery = Guid::Parse("0DAE0CD6-0B06-486C-8
 inline constexpr Guid kCharacterisationQueryInterface =
     Guid::Parse("D050C2EE-E117-4FA6-9DBB-FA35C8FAFFE6");
 
+inline constexpr Guid kNMRStyleQuery = Guid::Parse("6E7075DB-7A59-4DE3-A4BB-E99089F4B047");
+inline constexpr Guid kNMRStyleQueryInterface = Guid::Parse("F7DDF92B-3DEF-4299-B2F0-3A5FE5E8120E");
+
 }  // namespace glyphwright::ids

@@ -10,6 +10,7 @@
 #include "journal/journal_query.h"
 #include "nmr/nmr_specform_query.h"
 #include "nmr/nmr_specform_r_query.h"
+#include "nmr/nmr_style_query.h"
 #include "script/command_runner.h"
 #include "text/case_fold.h"
 
@@ -101,6 +102,14 @@ const ClassInfo kClasses[] = {
      .aliases = {},
      .create = &CreateInstance<CharacterisationQuery>,
      .members = &SignaturesOf<CharacterisationQuery>},
+    {.name = u"NMRStyleQuery",
+     .progId = u"Glyphwright.NMRStyleQuery",
+     .helpString = u"Rewrites a running NMR peak list with its header in the style of a journal.",
+     .clsid = ids::kNMRStyleQuery,
+     .defaultInterface = {u"_NMRStyleQuery", ids::kNMRStyleQueryInterface},
+     .aliases = {},
+     .create = &CreateInstance<NMRStyleQuery>,
+     .members = &SignaturesOf<NMRStyleQuery>},
 };
 
 }  // namespace

@@ -338,6 +338,38 @@ TEST(ProgramTest, IgnoreErrorRunsOn) {
   EXPECT_EQ(outcome.out, "<p><b>a</b>bc</p>\n");
 }
 
+// A list the list-to-table query cannot read: the reason and its place, status 3, no output.
+TEST(ProgramTest, AListThatCannotBeReadIsNotConverted) {
+  const std::string list = "1H NMR \u03B4 7.26 (1H, s); 1.25 (3H, s).";
+  const std::string reason =
+      "glyphwright: not converted: Missing comma. (at offset 21: \u00AB\u20267.26 (1H, s); 1.25 "
+      "(3H, \u2026\u00BB)\n";
+  for (const char* command : {"format", "script"}) {
+    const Outcome outcome = Glyphwright({command, "nmr-table", list});
+    EXPECT_EQ(outcome.status, 3) << command;
+    EXPECT_EQ(outcome.out, "") << command;
+    EXPECT_EQ(outcome.err, reason) << command;
+  }
+  // The query's own settings decide: Strict asks for a count in every peak.
+  const Outcome strict =
+      Glyphwright({"format", "nmr-table", "--set", "Strict=True", "--to", "text", "\u03B4 7.26."});
+  EXPECT_EQ(strict.status, 3);
+  EXPECT_EQ(strict.err,
+            "glyphwright: not converted: Missing number and atom. (at offset 2: \u00AB\u03B4 "
+            "7.26.\u00BB)\n");
+  const Outcome lenient = Glyphwright({"format", "nmr-table", "--to", "text", "\u03B4 7.26."});
+  EXPECT_EQ(lenient.status, 0);
+  EXPECT_EQ(lenient.out, "\u03B4 \n7.26\t\t\t\t\n");
+  // Words where a list should be are a list that fails; nothing behind the delta is no list.
+  const Outcome words = Glyphwright({"script", "nmr-table", "no list"});
+  EXPECT_EQ(words.status, 3);
+  EXPECT_EQ(words.err,
+            "glyphwright: not converted: Missing comma. (at offset 0: \u00ABno list\u00BB)\n");
+  const Outcome nothing = Glyphwright({"format", "nmr-table", "--to", "text", "NMR \u03B4  "});
+  EXPECT_EQ(nothing.status, 0);
+  EXPECT_EQ(nothing.out, "NMR \u03B4  \n");
+}
+
 TEST(ProgramTest, HelpAndVersion) {
   const Usage cases[] = {
       {{"--help"}, "Usage: glyphwright COMMAND"},

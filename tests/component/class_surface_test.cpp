@@ -99,6 +99,12 @@ const std::vector<ExpectedClass>& Surface() {
        Join({Property(u"ItalicCommand", T::String, 0x40030000, {K::PropertyGet, K::PropertyPut}),
              {GetCommands(0x60030000),
               {u"CheckCharacterisation", K::Method, T::String, kText, 0x60030001}}})},
+      {u"NMRStyleQuery",
+       Join({Property(u"Style", T::String, 0x68030000, {K::PropertyGet, K::PropertyPut}),
+             Property(u"Sort", T::String, 0x68030001, {K::PropertyGet, K::PropertyPut}),
+             Property(u"ShiftDecimals", T::Long, 0x68030002, {K::PropertyGet, K::PropertyPut}),
+             Property(u"CouplingDecimals", T::Long, 0x68030003, {K::PropertyGet, K::PropertyPut}),
+             {GetCommands(0x60030004)}})},
   };
   return surface;
 }

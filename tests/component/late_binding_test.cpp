@@ -15,6 +15,7 @@
 #include "journal/journal_query.h"
 #include "nmr/nmr_specform_query.h"
 #include "nmr/nmr_specform_r_query.h"
+#include "nmr/nmr_style_query.h"
 #include "support/recording_executer.h"
 #include "text/utf8.h"
 
@@ -140,6 +141,39 @@ void NMRSpecFormRQueryTour(Dispatch& query, Tour& call) {
   EXPECT_NE(script.ToText(), u"");
 }
 
+void NMRStyleQueryTour(Dispatch& query, Tour& call) {
+  EXPECT_EQ(call(u"Style", InvokeKind::PropertyGet), Variant(u"ACS"));
+  call(u"Style", InvokeKind::PropertyPut, {Variant(u"rsc")});
+  EXPECT_EQ(Get(query, u"Style"), Variant(u"RSC"));
+  EXPECT_EQ(ErrorNumberOf([&] { call(u"Style", InvokeKind::PropertyPut, {Variant(u"Nature")}); }),
+            1);
+  EXPECT_EQ(Get(query, u"Style"), Variant(u"RSC")) << "a refused name changes nothing";
+
+  EXPECT_EQ(call(u"Sort", InvokeKind::PropertyGet), Variant(u"Descending"));
+  call(u"Sort", InvokeKind::PropertyPut, {Variant(u"astyped")});
+  EXPECT_EQ(Get(query, u"Sort"), Variant(u"AsTyped"));
+  EXPECT_EQ(ErrorNumberOf([&] { call(u"Sort", InvokeKind::PropertyPut, {Variant(u"up")}); }), 1);
+
+  EXPECT_EQ(call(u"ShiftDecimals", InvokeKind::PropertyGet), Variant(int32_t{-2}));
+  call(u"ShiftDecimals", InvokeKind::PropertyPut, {Variant(u"3")});
+  EXPECT_EQ(Get(query, u"ShiftDecimals"), Variant(int32_t{3}));
+  EXPECT_EQ(ErrorNumberOf(
+                [&] { call(u"ShiftDecimals", InvokeKind::PropertyPut, {Variant(int32_t{7})}); }),
+            1);
+  EXPECT_EQ(call(u"CouplingDecimals", InvokeKind::PropertyGet), Variant(int32_t{1}));
+  call(u"CouplingDecimals", InvokeKind::PropertyPut, {Variant(int32_t{-1})});
+  EXPECT_EQ(ErrorNumberOf([&] {
+              call(u"CouplingDecimals", InvokeKind::PropertyPut, {Variant(int32_t{-2})});
+            }),
+            1);
+
+  const std::u16string list = u"1H NMR (CDCl3) \u03B4 1.25 (s, 3H), 7.26 (d, J = 8 Hz, 1H).";
+  const Variant script = call(u"GetCommands", InvokeKind::Method, {Variant(list)});
+  EXPECT_EQ(script, Variant(Directly<NMRStyleQuery>(
+                        query, [&](NMRStyleQuery& direct) { return direct.GetCommands(list); })));
+  EXPECT_NE(script.ToText(), u"");
+}
+
 void ChemFormulaQueryTour(Dispatch& query, Tour& call) {
   EXPECT_EQ(call(u"ItalicCommand", InvokeKind::PropertyGet), Variant(u"Italic"));
   call(u"ItalicCommand", InvokeKind::PropertyPut, {Variant(u"Chemical Italic")});
@@ -255,6 +289,7 @@ constexpr ClassTour kTours[] = {
     {u"NMRSpecFormQuery", &NMRSpecFormQueryTour},
     {u"NMRSpecFormRQuery", &NMRSpecFormRQueryTour},
     {u"CharacterisationQuery", &CharacterisationQueryTour},
+    {u"NMRStyleQuery", &NMRStyleQueryTour},
 };
 
 TEST(LateBinding, EveryMemberOfEveryClassByName) {

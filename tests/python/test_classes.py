@@ -20,6 +20,8 @@ SURFACE = {
                          {"GetCommands"}),
     "NMRSpecFormRQuery": ({"Strict", "SpecFormat"}, {"Strict", "SpecFormat", "TableFormat"},
                           {"GetCommands"}),
+    "NMRStyleQuery": ({"Style", "Sort", "ShiftDecimals", "CouplingDecimals"},
+                      {"Style", "Sort", "ShiftDecimals", "CouplingDecimals"}, {"GetCommands"}),
 }
 
 

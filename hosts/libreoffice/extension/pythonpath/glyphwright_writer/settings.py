@@ -14,6 +14,10 @@ DEFAULTS = {
     "TableFormat": "1H, d, J",
     "JValueStyle": 1,
     "Strict": False,
+    "Style": "ACS",
+    "Sort": "Descending",
+    "ShiftDecimals": -2,
+    "CouplingDecimals": 1,
 }
 
 # The settings each query takes, by query class.
@@ -23,6 +27,7 @@ QUERY_SETTINGS = {
     "CharacterisationQuery": ("ItalicCommand",),
     "NMRSpecFormRQuery": ("SpecFormat", "TableFormat", "Strict"),
     "NMRSpecFormQuery": ("SpecFormat", "TableFormat", "JValueStyle"),
+    "NMRStyleQuery": ("Style", "Sort", "ShiftDecimals", "CouplingDecimals"),
 }
 
 
