@@ -38,4 +38,7 @@ inline constexpr Guid kNMRSpecFormRQueryInterface =
 inline constexpr Guid kNMRSpecFormRQueryInterfaceV0 =
     Guid::Parse("43B5B965-9F14-460F-AE68-391D3679C9FF");
 
+inline constexpr Guid kChemTextQuery = Guid::Parse("2163415F-C318-4E1C-A94D-8A621EC9CBA8");
+inline constexpr Guid kChemTextQueryInterface = Guid::Parse("17CC1B30-D705-4DDE-B35E-7089E7612041");
+
 }  // namespace glyphwright::ids
