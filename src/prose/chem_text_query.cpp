@@ -79,8 +79,7 @@ void ChemTextQuery::AppendScript(std::u16string_view word, int32_t start, int32_
   const std::u16string_view other = subscript ? u"GetSuperscript" : u"GetSubscript";
   int32_t runStart = start;
   for (int32_t k = start; k <= start + length; ++k) {
-    const bool keep =
-        k < start + length && !prose::ListenerReportsSet(*listener, other, k, 1);
+    const bool keep = k < start + length && !prose::ListenerReportsSet(*listener, other, k, 1);
     if (keep) continue;
     if (k > runStart) out.Command2(word, runStart, k - runStart);
     runStart = k + 1;
@@ -131,9 +130,8 @@ int32_t ChemTextQuery::FormatPiece(std::u16string_view text, std::u16string_view
   }
   switch (prose::ClassifyFormula(folds)) {
     case prose::FormulaKind::Neutral:
-      if (!(prose::IsSingleElementFormula(folds) && IsLabelWord(previous) &&
-            piece.start >= 1 && folded[at - 1] == u' ' &&
-            folded.substr(0, at - 1).ends_with(previous))) {
+      if (!(prose::IsSingleElementFormula(folds) && IsLabelWord(previous) && piece.start >= 1 &&
+            folded[at - 1] == u' ' && folded.substr(0, at - 1).ends_with(previous))) {
         AppendMoved(formula_.GetCommands(item), piece.start, out);
       }
       return piece.End();

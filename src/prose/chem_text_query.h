@@ -52,8 +52,8 @@ class ChemTextQuery : public TableDispatch<ChemTextQuery> {
  private:
   // Formats one piece of the text and answers the offset up to which the text is dealt with
   // (an NMR header takes the piece after it too).
-  int32_t FormatPiece(std::u16string_view text, std::u16string_view folded,
-                      prose::TextRange piece, std::u16string_view previous, ScriptWriter& out);
+  int32_t FormatPiece(std::u16string_view text, std::u16string_view folded, prose::TextRange piece,
+                      std::u16string_view previous, ScriptWriter& out);
   // Writes the units of an item's own script, moved by offset.
   void AppendMoved(std::u16string_view script, int32_t offset, ScriptWriter& out);
   void AppendScript(std::u16string_view word, int32_t start, int32_t length, ScriptWriter& out);

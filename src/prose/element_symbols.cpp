@@ -26,9 +26,9 @@ constexpr std::u16string_view kLigands[] = {
     u"dtbbpy", u"acac", u"tmeda", u"dppf", u"dppe", u"dppp", u"bipy", u"phen", u"hfac", u"dba",
     u"cod",    u"bpy",  u"ppy",   u"nbd",  u"cot",  u"tpy",  u"thf",  u"tol",  u"py",   u"en"};
 
-constexpr std::u16string_view kNonMetals[] = {
-    u"H", u"D",  u"He", u"B",  u"C",  u"N",  u"O",  u"F",  u"Ne", u"Si", u"P", u"S",
-    u"Cl", u"Ar", u"As", u"Se", u"Br", u"Kr", u"Te", u"I",  u"Xe", u"At", u"Rn"};
+constexpr std::u16string_view kNonMetals[] = {u"H",  u"D",  u"He", u"B", u"C",  u"N",  u"O",  u"F",
+                                              u"Ne", u"Si", u"P",  u"S", u"Cl", u"Ar", u"As", u"Se",
+                                              u"Br", u"Kr", u"Te", u"I", u"Xe", u"At", u"Rn"};
 
 bool IsUpper(char16_t c) {
   return c >= u'A' && c <= u'Z';

@@ -83,6 +83,10 @@ struct Parse {
   bool hasNitrogen = false;
   bool hasOtherThanCDHN = false;
   bool carbonCountOfTwoOrMore = false;
+  // A count of a hundred or more on an element other than C, H, D, N or O (SW480).
+  bool hugeCount = false;
+  // The second element unit, for the order of binary compounds.
+  std::u16string_view secondSymbol;
   // A charge sign with a digit right before it (Fe3+, SO42-) rather than a bare one (Cl-).
   bool chargeHasDigit = false;
 };
@@ -226,6 +230,11 @@ class FormulaParser {
     } else {
       NoteElement(symbol);
       if (result_.elementUnits == 1) result_.firstCount = lastCount_;
+      if (result_.elementUnits == 2) result_.secondSymbol = symbol;
+      if (lastCount_.size() >= 3 && symbol != u"C" && symbol != u"H" && symbol != u"D" &&
+          symbol != u"N" && symbol != u"O") {
+        result_.hugeCount = true;
+      }
       if (symbol == u"C" && lastCount_.size() > 0 && lastCount_ != u"1") {
         result_.carbonCountOfTwoOrMore = true;
       }
@@ -268,7 +277,13 @@ bool IsPlausibleAtomicIon(const Parse& parse, char16_t sign) {
 FormulaKind Decide(std::u16string_view token, const Parse& parse) {
   if (!parse.ok) return FormulaKind::None;
   // Counts of one are never written: H1N1 and C1 are codes and positions.
-  if (parse.countOfOne) return FormulaKind::None;
+  if (parse.countOfOne || parse.hugeCount) return FormulaKind::None;
+  // A binary compound names its electropositive element first (MgB2, not BV2).
+  if (parse.units == 2 && parse.elementUnits == 2 && !parse.hasBracket &&
+      IsNonMetal(parse.firstSymbol) && !IsNonMetal(parse.secondSymbol) &&
+      parse.firstSymbol != u"H") {
+    return FormulaKind::None;
+  }
   const bool changesSomething =
       parse.hasCount || parse.charged || parse.hasTripleBond || (parse.hasPrefix && parse.hasGroup);
   if (!changesSomething) return FormulaKind::None;

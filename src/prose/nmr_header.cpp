@@ -23,7 +23,8 @@ std::size_t MatchNucleus(std::u16string_view text, std::size_t at, std::size_t& 
   if (p == at || text[at] == u'0' || (p < text.size() && IsDigit(text[p]))) return at;
   digitsEnd = p;
   const std::size_t symbol = ElementSymbolLength(text.substr(p));
-  if (symbol == 0) return at;
+  // D is deuterium's own symbol and takes no mass number: 2D NMR is two-dimensional.
+  if (symbol == 0 || (symbol == 1 && text[p] == u'D')) return at;
   p += symbol;
   if (p < text.size() && IsLetter(text[p]) && (text[p] < u'A' || text[p] > u'Z')) return at;
   return p;

@@ -42,8 +42,10 @@ bool IsLeadingMark(char16_t c) {
 int Balance(std::u16string_view text, std::size_t start, std::size_t end, char16_t opening) {
   int balance = 0;
   for (std::size_t i = start; i < end; ++i) {
-    if (text[i] == opening) ++balance;
-    else if (IsClosing(text[i]) && OpeningOf(text[i]) == opening) --balance;
+    if (text[i] == opening)
+      ++balance;
+    else if (IsClosing(text[i]) && OpeningOf(text[i]) == opening)
+      --balance;
   }
   return balance;
 }
@@ -55,8 +57,10 @@ bool IsWrapped(std::u16string_view text, std::size_t start, std::size_t end) {
     return false;
   int depth = 0;
   for (std::size_t i = start; i < end; ++i) {
-    if (IsOpening(text[i])) ++depth;
-    else if (IsClosing(text[i])) --depth;
+    if (IsOpening(text[i]))
+      ++depth;
+    else if (IsClosing(text[i]))
+      --depth;
     if (depth == 0 && i + 1 < end) return false;
   }
   return true;
@@ -65,6 +69,12 @@ bool IsWrapped(std::u16string_view text, std::size_t start, std::size_t end) {
 void Trim(std::u16string_view text, std::size_t& start, std::size_t& end) {
   for (bool changed = true; changed && start < end;) {
     changed = false;
+    // A possessive 's is English, not a prefix s: Jacobsen's catalyst.
+    if (end - start > 2 && text[end - 1] == u's' && text[end - 2] == u'\'') {
+      end -= 2;
+      changed = true;
+      continue;
+    }
     const char16_t first = text[start];
     const char16_t last = text[end - 1];
     if (IsTrailingMark(last)) {

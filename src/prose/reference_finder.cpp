@@ -25,8 +25,8 @@ bool IsNameChar(char16_t c) {
 constexpr std::size_t kReach = 160;
 
 bool IsYear(std::u16string_view digits) {
-  return digits.size() == 4 && (digits.starts_with(u"18") || digits.starts_with(u"19") ||
-                                digits.starts_with(u"20"));
+  return digits.size() == 4 &&
+         (digits.starts_with(u"18") || digits.starts_with(u"19") || digits.starts_with(u"20"));
 }
 
 // A word of one capital and a full stop: an author's initial, or the J. of a journal.
@@ -88,8 +88,9 @@ void FindReferences(std::u16string_view text, std::u16string_view folded,
     const bool yearFirst = c >= 6 && folded[c - 5] == u' ' && IsDigit(folded[c - 4]) &&
                            IsDigit(folded[c - 3]) && IsDigit(folded[c - 2]) &&
                            IsDigit(folded[c - 1]);
-    const bool nameComma = c + 3 < n && folded[c + 1] == u' ' &&
-                           (IsDigit(folded[c + 2]) || (folded[c + 2] == u'(' && IsDigit(folded[c + 3])));
+    const bool nameComma =
+        c + 3 < n && folded[c + 1] == u' ' &&
+        (IsDigit(folded[c + 2]) || (folded[c + 2] == u'(' && IsDigit(folded[c + 3])));
     if (!yearFirst && !nameComma) continue;
     if (yearFirst && !IsYear(folded.substr(c - 4, 4))) continue;
     const std::size_t nameEnd = yearFirst ? c - 5 : c;
@@ -109,14 +110,13 @@ void FindReferences(std::u16string_view text, std::u16string_view folded,
     for (const ScriptUnit& unit : units) {
       reach = std::max<int64_t>(reach, unit.first + LengthOf(unit));
     }
-    const std::u16string_view nameText =
-        folded.substr(start + static_cast<std::size_t>(name.first),
-                      static_cast<std::size_t>(LengthOf(name)));
+    const std::u16string_view nameText = folded.substr(start + static_cast<std::size_t>(name.first),
+                                                       static_cast<std::size_t>(LengthOf(name)));
     const bool abbreviated = nameText.find(u'.') != std::u16string_view::npos;
     const bool hasVolume = units.size() >= (yearFirst ? 3u : 2u);
     if (!abbreviated && !hasVolume) continue;
-    found.push_back({static_cast<int32_t>(start), static_cast<int32_t>(start + reach),
-                     std::move(script)});
+    found.push_back(
+        {static_cast<int32_t>(start), static_cast<int32_t>(start + reach), std::move(script)});
     resumeAt = start + static_cast<std::size_t>(reach);
   }
 }

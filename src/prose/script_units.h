@@ -9,7 +9,7 @@
 namespace glyphwright::prose {
 
 struct ScriptUnit {
-  int64_t first = 0;          // the index
+  int64_t first = 0;           // the index
   std::u16string_view second;  // the length, or a character code for ReplaceChar
   std::u16string_view word;
 };

@@ -88,8 +88,9 @@ Scores Score(const std::vector<Sample>& samples) {
     }
     if (!anyExpected) ++scores.traps;
     if (got != expected) {
-      scores.misses.push_back(sample.where + "\n  want " + Utf16ToUtf8(WriteLabelled(text, expected)) +
-                              "\n  got  " + Utf16ToUtf8(WriteLabelled(text, got)));
+      scores.misses.push_back(sample.where + "\n  want " +
+                              Utf16ToUtf8(WriteLabelled(text, expected)) + "\n  got  " +
+                              Utf16ToUtf8(WriteLabelled(text, got)));
     }
   }
   return scores;
