@@ -20,7 +20,7 @@ QueryRegistry BuiltInQueries() {
       {u"formula", u"ChemFormulaQuery"},    {u"ion", u"IonFormulaQuery"},
       {u"digits", u"ChemRDigitQuery"},      {u"name", u"ChemNameQuery"},
       {u"journal", u"JournalQuery"},        {u"nmr-list", u"NMRSpecFormQuery"},
-      {u"nmr-table", u"NMRSpecFormRQuery"},
+      {u"nmr-table", u"NMRSpecFormRQuery"}, {u"text", u"ChemTextQuery"},
   };
   QueryRegistry registry;
   for (const auto& [alias, className] : kAliases) {

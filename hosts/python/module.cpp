@@ -13,6 +13,7 @@
 #include "lib_functions.h"
 #include "nmr/nmr_specform_query.h"
 #include "nmr/nmr_specform_r_query.h"
+#include "prose/chem_text_query.h"
 #include "python_errors.h"
 #include "python_text.h"
 #include "python_variant.h"
@@ -58,6 +59,7 @@ PYBIND11_MODULE(glyphwright, module) {
   Bind<JournalQuery>(module, u"JournalQuery");
   Bind<NMRSpecFormQuery>(module, u"NMRSpecFormQuery");
   Bind<NMRSpecFormRQuery>(module, u"NMRSpecFormRQuery");
+  Bind<ChemTextQuery>(module, u"ChemTextQuery");
 
   module.def(
       "CreateObject",

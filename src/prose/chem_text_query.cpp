@@ -32,7 +32,8 @@ bool IsPlainWord(std::u16string_view piece) {
   return std::all_of(piece.begin(), piece.end(), IsLower);
 }
 
-// A capitalised word before a single-element token makes it a label: Figure S8, Scheme P4.
+// A capitalised word before S8 makes it a label of the supporting information (Figure S8), not
+// sulfur; any other molecule of one element after a capital word (Under N2) stays a formula.
 bool IsLabelWord(std::u16string_view word) {
   if (!word.empty() && word.back() == u'.') word.remove_suffix(1);
   if (word.size() < 3 || !IsUpper(word[0])) return false;
@@ -130,8 +131,9 @@ int32_t ChemTextQuery::FormatPiece(std::u16string_view text, std::u16string_view
   }
   switch (prose::ClassifyFormula(folds)) {
     case prose::FormulaKind::Neutral:
-      if (!(prose::IsSingleElementFormula(folds) && IsLabelWord(previous) && piece.start >= 1 &&
-            folded[at - 1] == u' ' && folded.substr(0, at - 1).ends_with(previous))) {
+      if (!(prose::IsSingleElementFormula(folds) && folds[0] == u'S' && IsLabelWord(previous) &&
+            piece.start >= 1 && folded[at - 1] == u' ' &&
+            folded.substr(0, at - 1).ends_with(previous))) {
         AppendMoved(formula_.GetCommands(item), piece.start, out);
       }
       return piece.End();

@@ -139,6 +139,27 @@ TEST(ProgramTest, ScriptFromStandardInputTextFromTheArgument) {
   EXPECT_EQ(outcome.out, "SO\u2084\u00B2\u207B\n");
 }
 
+// The bulk pass formats every item of running text and leaves codes and labels alone.
+TEST(ProgramTest, FormatsEverythingChemicalInRunningText) {
+  const Outcome outcome =
+      Glyphwright({"format", "text", "--to", "html",
+                   "Under N2, SO42- and (R)-2-methylbutanoic acid in CDCl3; A549 cells, Table 2."});
+  EXPECT_EQ(outcome.status, 0);
+  EXPECT_EQ(outcome.err, "");
+  EXPECT_EQ(outcome.out,
+            "<p>Under N<sub>2</sub>, SO<sub>4</sub><sup>2-</sup> and (<i>R</i>)-2-methylbutanoic "
+            "acid in CDCl<sub>3</sub>; A549 cells, Table 2.</p>\n");
+}
+
+// Read from HTML, the document tells the pass what is formatted already: a superscript set by
+// hand stays superscript, and the rest is formatted as usual.
+TEST(ProgramTest, TheBulkPassKeepsFormattingDoneByHand) {
+  const Outcome outcome =
+      Glyphwright({"format", "text", "--from", "html", "--to", "html", "NH<sub>4</sub>+ and H2O"});
+  EXPECT_EQ(outcome.status, 0);
+  EXPECT_EQ(outcome.out, "<p>NH<sub>4</sub><sup>+</sup> and H<sub>2</sub>O</p>\n");
+}
+
 TEST(ProgramTest, TextFromStandardInputIsTakenVerbatim) {
   const std::string empty = WriteTemp("empty.script", "");
   const Outcome outcome = Glyphwright({"run", "--to", "json", empty}, "  H2O\r\n");

@@ -95,6 +95,11 @@ const std::vector<ExpectedClass>& Surface() {
                       u"fmt"),
              Property(u"TableFormat", T::String, 0x68030000, {K::PropertyPut}, u"fmt"),
              {GetCommands(0x60030002)}})},
+      {u"ChemTextQuery",
+       Join({Property(u"ItalicCommand", T::String, 0x40030000, {K::PropertyGet, K::PropertyPut}),
+             Property(u"SmallCommand", T::String, 0x40030001, {K::PropertyGet, K::PropertyPut}),
+             Property(u"FontListener", T::Object, 0x40030002, {K::PropertyGet, K::PropertyPutRef}),
+             {GetCommands(0x60030000)}})},
   };
   return surface;
 }

@@ -20,6 +20,8 @@ SURFACE = {
                          {"GetCommands"}),
     "NMRSpecFormRQuery": ({"Strict", "SpecFormat"}, {"Strict", "SpecFormat", "TableFormat"},
                           {"GetCommands"}),
+    "ChemTextQuery": ({"ItalicCommand", "SmallCommand", "FontListener"},
+                      {"ItalicCommand", "SmallCommand", "FontListener"}, {"GetCommands"}),
 }
 
 
