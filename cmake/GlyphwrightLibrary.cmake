@@ -8,7 +8,8 @@ endif()
 
 set(GLYPHWRIGHT_LIBRARY_PARTS
     glyphwright_text glyphwright_automation glyphwright_script glyphwright_chem
-    glyphwright_journal glyphwright_nmr glyphwright_characterisation glyphwright_component
+    glyphwright_journal glyphwright_prose glyphwright_nmr glyphwright_characterisation
+    glyphwright_component
     glyphwright_document)
 set(library_objects)
 foreach(part IN LISTS GLYPHWRIGHT_LIBRARY_PARTS)

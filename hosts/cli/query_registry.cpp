@@ -21,7 +21,7 @@ QueryRegistry BuiltInQueries() {
       {u"digits", u"ChemRDigitQuery"},      {u"name", u"ChemNameQuery"},
       {u"journal", u"JournalQuery"},        {u"nmr-list", u"NMRSpecFormQuery"},
       {u"nmr-table", u"NMRSpecFormRQuery"}, {u"data", u"CharacterisationQuery"},
-      {u"nmr-style", u"NMRStyleQuery"},
+      {u"nmr-style", u"NMRStyleQuery"},     {u"text", u"ChemTextQuery"},
   };
   QueryRegistry registry;
   for (const auto& [alias, className] : kAliases) {

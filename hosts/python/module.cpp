@@ -18,6 +18,7 @@
 #include "nmr/nmr_specform_r_query.h"
 #include "nmr/nmr_style_query.h"
 #include "peak_list_functions.h"
+#include "prose/chem_text_query.h"
 #include "python_errors.h"
 #include "python_text.h"
 #include "python_variant.h"
@@ -66,6 +67,7 @@ PYBIND11_MODULE(glyphwright, module) {
   Bind<NMRSpecFormRQuery>(module, u"NMRSpecFormRQuery");
   Bind<CharacterisationQuery>(module, u"CharacterisationQuery");
   Bind<NMRStyleQuery>(module, u"NMRStyleQuery");
+  Bind<ChemTextQuery>(module, u"ChemTextQuery");
 
   module.def(
       "CreateObject",

@@ -44,5 +44,7 @@ inline constexpr Guid kCharacterisationQueryInterface =
 
 inline constexpr Guid kNMRStyleQuery = Guid::Parse("6E7075DB-7A59-4DE3-A4BB-E99089F4B047");
 inline constexpr Guid kNMRStyleQueryInterface = Guid::Parse("F7DDF92B-3DEF-4299-B2F0-3A5FE5E8120E");
+inline constexpr Guid kChemTextQuery = Guid::Parse("2163415F-C318-4E1C-A94D-8A621EC9CBA8");
+inline constexpr Guid kChemTextQueryInterface = Guid::Parse("17CC1B30-D705-4DDE-B35E-7089E7612041");
 
 }  // namespace glyphwright::ids

@@ -11,6 +11,7 @@
 #include "nmr/nmr_specform_query.h"
 #include "nmr/nmr_specform_r_query.h"
 #include "nmr/nmr_style_query.h"
+#include "prose/chem_text_query.h"
 #include "script/command_runner.h"
 #include "text/case_fold.h"
 
@@ -110,6 +111,15 @@ const ClassInfo kClasses[] = {
      .aliases = {},
      .create = &CreateInstance<NMRStyleQuery>,
      .members = &SignaturesOf<NMRStyleQuery>},
+    {.name = u"ChemTextQuery",
+     .progId = u"Glyphwright.ChemTextQuery",
+     .helpString = u"Finds the formulas, ions, names, NMR headers and journal references in "
+                   u"running text and formats each as its own query would.",
+     .clsid = ids::kChemTextQuery,
+     .defaultInterface = {u"_ChemTextQuery", ids::kChemTextQueryInterface},
+     .aliases = {},
+     .create = &CreateInstance<ChemTextQuery>,
+     .members = &SignaturesOf<ChemTextQuery>},
 };
 
 }  // namespace

@@ -105,6 +105,11 @@ const std::vector<ExpectedClass>& Surface() {
              Property(u"ShiftDecimals", T::Long, 0x68030002, {K::PropertyGet, K::PropertyPut}),
              Property(u"CouplingDecimals", T::Long, 0x68030003, {K::PropertyGet, K::PropertyPut}),
              {GetCommands(0x60030004)}})},
+      {u"ChemTextQuery",
+       Join({Property(u"ItalicCommand", T::String, 0x40030000, {K::PropertyGet, K::PropertyPut}),
+             Property(u"SmallCommand", T::String, 0x40030001, {K::PropertyGet, K::PropertyPut}),
+             Property(u"FontListener", T::Object, 0x40030002, {K::PropertyGet, K::PropertyPutRef}),
+             {GetCommands(0x60030000)}})},
   };
   return surface;
 }

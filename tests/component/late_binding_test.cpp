@@ -16,6 +16,7 @@
 #include "nmr/nmr_specform_query.h"
 #include "nmr/nmr_specform_r_query.h"
 #include "nmr/nmr_style_query.h"
+#include "prose/chem_text_query.h"
 #include "support/recording_executer.h"
 #include "text/utf8.h"
 
@@ -274,6 +275,24 @@ void ChemRDigitQueryTour(Dispatch& query, Tour& call) {
       << "only the first run is asked about";
 }
 
+void ChemTextQueryTour(Dispatch& query, Tour& call) {
+  EXPECT_EQ(call(u"ItalicCommand", InvokeKind::PropertyGet), Variant(u"Italic"));
+  call(u"ItalicCommand", InvokeKind::PropertyPut, {Variant(u"Chemical Italic")});
+  EXPECT_EQ(call(u"SmallCommand", InvokeKind::PropertyGet), Variant(u"Small"));
+  call(u"SmallCommand", InvokeKind::PropertyPut, {Variant(u"Chemical Small")});
+  const std::u16string text = u"Water, H2O, and L-alanine.";
+  const Variant script = call(u"GetCommands", InvokeKind::Method, {Variant(text)});
+  EXPECT_EQ(script, Variant(Directly<ChemTextQuery>(
+                        query, [&](ChemTextQuery& direct) { return direct.GetCommands(text); })));
+  EXPECT_EQ(script, Variant(u"=8\n=1\nSubscript\n=16\n=1\nChemical Small\n"));
+  // A listener that reports everything superscript keeps the subscript from being set.
+  EXPECT_EQ(call(u"FontListener", InvokeKind::PropertyGet), Variant(DispatchRef()));
+  const auto listener = std::make_shared<StateListener>(0, -1);
+  call(u"FontListener", InvokeKind::PropertyPutRef, {Variant(DispatchRef(listener))});
+  EXPECT_EQ(Get(query, u"FontListener"), Variant(DispatchRef(listener)));
+  EXPECT_EQ(call(u"GetCommands", InvokeKind::Method, {Variant(u"H2O")}), Variant(u""));
+}
+
 struct ClassTour {
   std::u16string_view name;
   void (*tour)(Dispatch& object, Tour& call);
@@ -290,6 +309,7 @@ constexpr ClassTour kTours[] = {
     {u"NMRSpecFormRQuery", &NMRSpecFormRQueryTour},
     {u"CharacterisationQuery", &CharacterisationQueryTour},
     {u"NMRStyleQuery", &NMRStyleQueryTour},
+    {u"ChemTextQuery", &ChemTextQueryTour},
 };
 
 TEST(LateBinding, EveryMemberOfEveryClassByName) {

@@ -22,6 +22,8 @@ SURFACE = {
                           {"GetCommands"}),
     "NMRStyleQuery": ({"Style", "Sort", "ShiftDecimals", "CouplingDecimals"},
                       {"Style", "Sort", "ShiftDecimals", "CouplingDecimals"}, {"GetCommands"}),
+    "ChemTextQuery": ({"ItalicCommand", "SmallCommand", "FontListener"},
+                      {"ItalicCommand", "SmallCommand", "FontListener"}, {"GetCommands"}),
 }
 
 
