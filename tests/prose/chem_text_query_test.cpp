@@ -148,11 +148,11 @@ TEST(ChemTextQueryOnDocumentTest, ASecondPassChangesNothing) {
   const std::string once = PassOn(std::make_shared<Document>(text), false, 1);
   EXPECT_EQ(PassOn(std::make_shared<Document>(text), false, 2), once);
   EXPECT_EQ(PassOn(std::make_shared<Document>(text), true, 2), once);
-  EXPECT_EQ(
-      once,
-      "<p>SO<sub>4</sub><sup>2-</sup> in H<sub>2</sub>O with HC\u2261CH, "
-      "(<i>R</i>)-2-methylbutanoic acid, <span style=\"font-variant:small-caps\">L</span>-alanine; "
-      "<i>J. Am. Chem. Soc.</i> <b>1999</b>, <i>121</i>, 1234.</p>\n");
+  EXPECT_EQ(once,
+            "<p>SO<sub>4</sub><sup>2-</sup> in H<sub>2</sub>O with HC\u2261CH, "
+            "(<i>R</i>)-2-methylbutanoic acid, <span "
+            "style=\"font-variant:small-caps\"><small>L</small></span>-alanine; "
+            "<i>J. Am. Chem. Soc.</i> <b>1999</b>, <i>121</i>, 1234.</p>\n");
 }
 
 TEST(ChemTextQueryOnDocumentTest, FormattingDoneByHandStays) {
