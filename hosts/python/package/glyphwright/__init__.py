@@ -19,9 +19,9 @@ def _load_compiled_module():
             break
     else:
         raise ImportError(f"the compiled glyphwright module is missing from {folder}")
-    spec = importlib.util.spec_from_file_location(__name__, path)
-    module = importlib.util.module_from_spec(spec)
-    spec.loader.exec_module(module)
+    found = importlib.util.spec_from_file_location(__name__, path)
+    module = importlib.util.module_from_spec(found)
+    found.loader.exec_module(module)
     module.__path__ = [folder]
     # The import system hands out what sys.modules holds once this file has run.
     sys.modules[__name__] = module
