@@ -1,6 +1,7 @@
 #include "nmr/decimal_text.h"
 
 #include <charconv>
+#include <cstdlib>
 #include <string>
 
 namespace glyphwright {
@@ -44,7 +45,15 @@ double DecimalValue(std::u16string_view number) {
   for (const char16_t c : number) ascii += c < 0x80 ? static_cast<char>(c) : '?';
   // Independent of the locale the host may have set: the point is always the decimal point.
   double value = 0.0;
+#if __cpp_lib_to_chars >= 201611L
   std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
+#else
+  // A standard library without floating-point from_chars (the browser's) runs in the C locale
+  // only, where strtod reads the same prefix.
+  char* stop = nullptr;
+  value = std::strtod(ascii.c_str(), &stop);
+  if (stop == ascii.c_str()) value = 0.0;
+#endif
   return value;
 }
 
