@@ -7,22 +7,6 @@ namespace glyphwright::python {
 
 namespace py = pybind11;
 
-namespace {
-
-std::u16string Text(const py::str& value) {
-  std::u16string text;
-  if (!StrToUtf16(value.ptr(), text)) throw py::error_already_set();
-  return text;
-}
-
-py::str Str(std::u16string_view text) {
-  PyObject* str = Utf16ToStr(text);
-  if (str == nullptr) throw py::error_already_set();
-  return py::reinterpret_steal<py::str>(str);
-}
-
-}  // namespace
-
 void DefinePeakListFunctions(py::module_& module) {
   module.def(
       "ExplainPeakList",
