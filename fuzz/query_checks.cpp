@@ -86,6 +86,10 @@ void CheckCliScript(std::string_view alias, const std::vector<Setting>& settings
                     std::u16string_view text, std::u16string_view script) {
   if (!HasUtf8Form(text)) return;
   const CliResult result = RunCli(CliArgs("script", alias, settings), U8(text));
+  // An empty script for a list the reader rejects is reported as not converted, status 3.
+  const bool notConverted = script.empty() && result.status == 3 && result.out.empty() &&
+                            result.err.rfind("glyphwright: not converted: ", 0) == 0;
+  if (notConverted) return;
   Check(result.status == 0 && result.out == U8(script) && result.err.empty(),
         "the command prints the library's script", Show(result) + "\nexpected: " + U8(script));
 }
