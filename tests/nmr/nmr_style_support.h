@@ -15,13 +15,6 @@
 
 namespace glyphwright::testing_nmr {
 
-inline void Restyle(const std::shared_ptr<Document>& document, const NMRStyleQuery& query) {
-  const std::u16string script = query.GetCommands(document->BeginQuery());
-  CommandRunner runner;
-  runner.SetExecuter(document);
-  runner.Run(script);
-}
-
 // Any query, the way a host runs it on the selection.
 template <class Query>
 void Format(const std::shared_ptr<Document>& document, const Query& query) {
@@ -29,6 +22,10 @@ void Format(const std::shared_ptr<Document>& document, const Query& query) {
   CommandRunner runner;
   runner.SetExecuter(document);
   runner.Run(script);
+}
+
+inline void Restyle(const std::shared_ptr<Document>& document, const NMRStyleQuery& query) {
+  Format(document, query);
 }
 
 inline NMRStyleQuery StyleQuery(std::u16string_view style) {
