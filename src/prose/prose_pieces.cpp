@@ -105,15 +105,23 @@ void AddPiece(std::u16string_view text, std::size_t start, std::size_t end,
   }
 }
 
+// Whether a piece ends before c. Letters and digits, most of any text, never end one.
+bool EndsPiece(char16_t c) {
+  if ((c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9')) {
+    return false;
+  }
+  return IsBlank(c) || IsPartition(c);
+}
+
 }  // namespace
 
 void CutIntoPieces(std::u16string_view text, std::vector<TextRange>& pieces) {
   const std::size_t n = text.size();
   std::size_t i = 0;
   while (i < n) {
-    while (i < n && (IsBlank(text[i]) || IsPartition(text[i]))) ++i;
+    while (i < n && EndsPiece(text[i])) ++i;
     std::size_t j = i;
-    while (j < n && !IsBlank(text[j]) && !IsPartition(text[j])) ++j;
+    while (j < n && !EndsPiece(text[j])) ++j;
     if (j > i) AddPiece(text, i, j, pieces);
     i = j;
   }
