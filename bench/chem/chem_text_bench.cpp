@@ -6,19 +6,10 @@
 #include <string>
 
 #include "prose/chem_text_query.h"
+#include "repeated_text.h"
 
 namespace glyphwright {
 namespace {
-
-constexpr std::size_t kLargeTextUnits = 512 * 1024;
-
-std::u16string Repeat(std::u16string_view piece, std::size_t units) {
-  std::u16string text;
-  text.reserve(units);
-  while (text.size() + piece.size() <= units) text += piece;
-  text.append(units - text.size(), u' ');
-  return text;
-}
 
 const std::u16string kExperimental =
     u"To a solution of 4-bromoanisole (1.87 g, 10.0 mmol) in dry THF (20 mL) at -78 \u00B0C was "

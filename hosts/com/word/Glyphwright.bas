@@ -168,7 +168,7 @@ End Sub
 Private Sub FormatWith(query As Object, undoName As String, Optional listens As Boolean, _
         Optional unreadable As String)
     Dim host As WordExecuter, runner As Object, text As String, script As String
-    Dim number As Long, description As String, source As String
+    Dim message As String, source As String
     If Selection.Type <> wdSelectionNormal Then Exit Sub
     Set host = New WordExecuter
     host.Attach Selection.Range
@@ -190,15 +190,13 @@ Private Sub FormatWith(query As Object, undoName As String, Optional listens As 
     End If
     Exit Sub
 Failed:
-    number = Err.Number
-    description = Err.Description
+    message = ErrorMessage(Err.Number, Err.Description, text)
     source = Err.Source
     On Error GoTo 0
-    Application.UndoRecord.EndCustomRecord
-    If host.Changed Then ActiveDocument.Undo 1
+    Abandon host
     Set runner.Executer = Nothing
     If listens Then Set query.FontListener = Nothing
-    MsgBox ErrorMessage(number, description, text), vbExclamation, source
+    MsgBox message, vbExclamation, source
 End Sub
 
 ' The bulk pass over each paragraph of the ranges, one undo record for all of it. The status bar
@@ -207,7 +205,7 @@ End Sub
 Private Sub FormatEverything(parts As Collection, undoName As String)
     Dim query As Object, runner As Object, host As WordExecuter, part As Range
     Dim para As Paragraph, piece As Range, text As String, total As Long, done As Long
-    Dim number As Long, description As String, source As String, cancelled As Boolean
+    Dim message As String, source As String, cancelled As Boolean
     Set host = New WordExecuter
     Set query = CreateObject("Glyphwright.ChemTextQuery")
     Set query.FontListener = host
@@ -242,23 +240,30 @@ Private Sub FormatEverything(parts As Collection, undoName As String)
         If cancelled Then Exit For
     Next part
     On Error GoTo 0
-    Application.UndoRecord.EndCustomRecord
-    If cancelled And host.Changed Then ActiveDocument.Undo 1
+    If cancelled Then
+        Abandon host
+    Else
+        Application.UndoRecord.EndCustomRecord
+    End If
     EndPass runner, query
     If cancelled Then
         MsgBox "Stopped: the document is as it was before.", vbInformation, undoName
     End If
     Exit Sub
 Failed:
-    number = Err.Number
-    description = Err.Description
+    message = ErrorMessage(Err.Number, Err.Description, text)
     source = Err.Source
     On Error GoTo 0
+    Abandon host
+    EndPass runner, query
+    MsgBox message & vbLf & "Nothing was changed.", vbExclamation, source
+End Sub
+
+' Ends the undo record of a macro that failed or was stopped and undoes it when its scripts had
+' changed something (an empty record undone would take back the user's own last edit instead).
+Private Sub Abandon(host As WordExecuter)
     Application.UndoRecord.EndCustomRecord
     If host.Changed Then ActiveDocument.Undo 1
-    EndPass runner, query
-    MsgBox ErrorMessage(number, description, text) & vbLf & "Nothing was changed.", _
-        vbExclamation, source
 End Sub
 
 ' The text of a paragraph inside the range (the first and last of a selection are cut by it),
@@ -286,14 +291,15 @@ End Sub
 
 ' "Glyphwright error 1: Missing chemical shift at offset 24." and, for an error that names an
 ' offset into the text, the text around it as the reader saw it.
-Private Function ErrorMessage(number As Long, description As String, text As String) As String
+Private Function ErrorMessage(ByVal number As Long, ByVal description As String, _
+        text As String) As String
     Dim at As Long, digits As String, offset As Long
     ErrorMessage = "Glyphwright error " & number & ": " & description
     at = InStrRev(description, " at offset ")
     If at = 0 Then Exit Function
     digits = Mid(description, at + Len(" at offset "))
     If Right(digits, 1) = "." Then digits = Left(digits, Len(digits) - 1)
-    If digits = "" Or Not IsNumeric(digits) Or InStr(digits, ",") > 0 Then Exit Function
+    If digits = "" Or Len(digits) > 9 Or digits Like "*[!0-9]*" Then Exit Function
     offset = CLng(digits)
     If offset < 0 Or offset > Len(text) Then Exit Function
     ErrorMessage = ErrorMessage & vbLf & "The text there: " & ChrW(171) & _

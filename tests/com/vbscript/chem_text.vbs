@@ -21,16 +21,6 @@ Class SubscriptListener
   End Sub
 End Class
 
-Class FailingListener
-  Public Sub GetSubscript(Index, Length, Value)
-    Err.Raise 5
-  End Sub
-
-  Public Sub GetSuperscript(Index, Length, Value)
-    Err.Raise 5
-  End Sub
-End Class
-
 Dim chem, text, plain, listener, document, runner, once
 Set chem = CreateObject("Glyphwright.ChemTextQuery")
 CheckEqual chem.ItalicCommand, "Italic", "ItalicCommand default"
