@@ -269,17 +269,18 @@ End Sub
 ' The text of a paragraph inside the range (the first and last of a selection are cut by it),
 ' without its paragraph mark or end-of-cell mark.
 Private Function TextOf(whole As Range, part As Range) As Range
-    Dim first As Long, last As Long, ending As String
+    Dim first As Long, last As Long, ending As String, found As Range
     first = whole.Start
     last = whole.End
     If part.Start > first Then first = part.Start
     If part.End < last Then last = part.End
-    Set TextOf = part.Document.Range(first, last)
-    Do While TextOf.End > TextOf.Start
-        ending = Right(TextOf.Text, 1)
+    Set found = part.Document.Range(first, last)
+    Do While found.End > found.Start
+        ending = Right(found.Text, 1)
         If ending <> vbCr And ending <> Chr(7) Then Exit Do
-        TextOf.MoveEnd wdCharacter, -1
+        found.MoveEnd wdCharacter, -1
     Loop
+    Set TextOf = found
 End Function
 
 Private Sub EndPass(runner As Object, query As Object)
