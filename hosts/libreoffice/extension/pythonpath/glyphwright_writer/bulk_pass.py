@@ -12,7 +12,7 @@ import glyphwright
 
 from . import settings, text_walk
 from .job_error import JobError
-from .paragraph_fonts import ParagraphFonts, StepPositions
+from .paragraph_fonts import KnownScripts, ParagraphFonts, StepPositions
 from .pass_progress import NoProgress, PassProgress
 from .writer_executer import WriterExecuter
 
@@ -104,7 +104,7 @@ def _format(document, query, paragraph, executers):
     if not script:
         return
     positions = StepPositions(paragraph) if fonts.one_step_a_unit else None
-    executer = WriterExecuter(document, paragraph, positions)
+    executer = KnownScripts(WriterExecuter(document, paragraph, positions), fonts)
     executers.append(executer)
     runner = glyphwright.CommandRunner()
     runner.Executer = executer

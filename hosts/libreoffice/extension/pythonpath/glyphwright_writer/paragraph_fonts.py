@@ -10,6 +10,7 @@ from com.sun.star.beans import UnknownPropertyException
 from .char_format import MIXED, NONE_SET, WHOLE_RANGE_SET
 from .text_positions import LONGEST_STEP, PARAGRAPH_BREAK, text_runs
 from .utf16 import units
+from .writer_executer import whole
 
 NOTE_MARK = "Footnote"  # the portion type of a footnote's or an endnote's mark
 TEXT = "Text"
@@ -55,6 +56,66 @@ class ParagraphFonts:
         if matching == 0:
             return NONE_SET
         return WHOLE_RANGE_SET if matching == end - start else MIXED
+
+
+    def any_set(self, index, length, sign):
+        """Whether some of [index, index + length) is lowered (sign -1) or raised (sign 1)."""
+        return self._state(index, length, sign) != NONE_SET
+
+    def record(self, index, length, sign, flag):
+        """Notes that [index, index + length) was lowered or raised (flag true), or that what of
+        it was so is on the baseline now (flag false)."""
+        for k in range(max(0, index), min(len(self._signs), index + max(0, length))):
+            if flag:
+                self._signs[k] = sign
+            elif self._signs[k] == sign:
+                self._signs[k] = 0
+
+
+# The operations that change no character and no offset: the paragraph's runs stay true.
+KEEPS_OFFSETS = frozenset(("SetSubscript", "SetSuperscript", "SetSmall", "SetStyle",
+                           "ReplaceChar", "QueryValue", "GetSubscript", "GetSuperscript"))
+
+
+class KnownScripts:
+    """The Writer executer of one paragraph, told what the paragraph's runs said: the runner
+    clears both scripts before it sets one, and clearing a script from characters that have
+    none then costs no call into the office. Any operation that moves text makes it ask the
+    office again."""
+
+    def __init__(self, executer, fonts):
+        self._executer = executer
+        self._fonts = fonts
+        self._true = True  # the runs still describe the paragraph
+
+    def __getattr__(self, name):
+        if name not in KEEPS_OFFSETS:
+            self._true = False
+        return getattr(self._executer, name)
+
+    @property
+    def changed(self):
+        return self._executer.changed
+
+    def SetSubscript(self, Index, Length, flag):
+        self._set(Index, Length, flag, -1, self._executer.SetSubscript)
+
+    def SetSuperscript(self, Index, Length, flag):
+        self._set(Index, Length, flag, 1, self._executer.SetSuperscript)
+
+    def _set(self, index, length, flag, sign, operation):
+        if not self._true:
+            operation(index, length, flag)
+            return
+        try:
+            start, count = whole(index), whole(length)
+        except Exception:  # the executer reports the bad number
+            operation(index, length, flag)
+            return
+        if not flag and not self._fonts.any_set(start, count, sign):
+            return
+        operation(index, length, flag)
+        self._fonts.record(start, count, sign, flag)
 
 
 class StepPositions:
