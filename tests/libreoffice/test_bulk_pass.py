@@ -6,7 +6,7 @@ import pytest
 import unohelper
 from com.sun.star.accessibility.AccessibleRole import PUSH_BUTTON
 from com.sun.star.awt import XTopWindowListener
-from com.sun.star.util import XModifyListener
+from com.sun.star.util import CloseVetoException, XModifyListener
 
 import manuscript
 from manuscript import expected_chars, looks_of
@@ -156,11 +156,13 @@ def test_twice_changes_nothing_more_and_hand_formatting_stays(doc):
 
 class _CancelOnFirstChange(unohelper.Base, XTopWindowListener, XModifyListener):
     """Plays the user: when the pass's progress dialog opens, keeps its window; when the pass
-    first changes the document, presses the dialog's Cancel button."""
+    first changes the document, tries to close the document, then presses the dialog's Cancel
+    button."""
 
     def __init__(self):
         self.window = None
         self.pressed = False
+        self.close_refused = False
 
     def windowOpened(self, event):
         if self.window is None:
@@ -169,6 +171,10 @@ class _CancelOnFirstChange(unohelper.Base, XTopWindowListener, XModifyListener):
     def modified(self, event):
         if self.pressed or self.window is None:
             return
+        try:
+            event.Source.close(False)
+        except CloseVetoException:
+            self.close_refused = True
         context = self.window.getAccessibleContext()
         for index in range(context.getAccessibleChildCount()):
             child = context.getAccessibleChild(index).getAccessibleContext()
@@ -219,6 +225,8 @@ def test_cancel_leaves_the_document_as_it_was(office, doc):
         toolkit.removeTopWindowListener(user)
 
     assert user.pressed, "the progress dialog with its Cancel button did not show"
+    assert user.close_refused, "the document could be closed under the pass"
+    assert doc.document.getCurrentController().getFrame().getComponentWindow().isEnabled()
     assert message == "The formatting was cancelled. The document is as it was."
     assert texts_and_looks(doc) == before
     assert not doc.document.isModified()

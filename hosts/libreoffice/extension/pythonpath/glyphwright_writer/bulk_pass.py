@@ -68,7 +68,7 @@ def run(document, scope, values, ctx=None, frame=None):
     document.lockControllers()
     try:
         if ctx is not None and len(paragraphs) > LONG_PASS:
-            progress = PassProgress(ctx, frame, scope.progress, len(paragraphs))
+            progress = PassProgress(ctx, document, frame, scope.progress, len(paragraphs))
         undo.enterUndoContext(scope.title)
         try:
             for done, paragraph in enumerate(paragraphs, 1):

@@ -1,11 +1,14 @@
 """How far a bulk pass has got, shown while it runs on a long text: the frame's status bar and a
 small dialog with a bar and a Cancel button. The dialog is not modal, so the pass keeps running;
-it lets the office handle what waits (a click on Cancel, a repaint) between paragraphs."""
+it lets the office handle what waits (a click on Cancel, a repaint) between paragraphs. Meanwhile
+the document's view takes no input and the document refuses to close, so nothing changes under
+the pass but what it does itself."""
 
 import time
 
 import unohelper
 from com.sun.star.awt import XActionListener, XTopWindowListener
+from com.sun.star.util import CloseVetoException, XCloseListener
 
 TITLE = "Chemistry"
 WIDTH, HEIGHT = 200, 58
@@ -60,10 +63,23 @@ class _Cancel(unohelper.Base, XActionListener, XTopWindowListener):
         pass
 
 
+class _KeepOpen(unohelper.Base, XCloseListener):
+    """Refuses to let the document close while the pass works on it."""
+
+    def queryClosing(self, event, gets_ownership):
+        raise CloseVetoException("The document is being formatted; cancel that first.", self)
+
+    def notifyClosing(self, event):
+        pass
+
+    def disposing(self, source):
+        pass
+
+
 class PassProgress:
     """The dialog and the status bar for a pass over `total` paragraphs."""
 
-    def __init__(self, ctx, frame, what, total):
+    def __init__(self, ctx, document, frame, what, total):
         self.cancelled = False
         self.total = max(1, total)
         self.what = what
@@ -72,13 +88,23 @@ class PassProgress:
         self.toolkit = smgr.createInstanceWithContext("com.sun.star.awt.Toolkit", ctx)
         self.indicator = None
         self.dialog = None
+        self.document = document
+        self.keep_open = _KeepOpen()
+        document.addCloseListener(self.keep_open)
+        self.view = frame.getComponentWindow() if frame is not None else None
         try:
-            self.indicator = frame.createStatusIndicator()
-            self.indicator.start(what, self.total)
-        except Exception:  # a frame without a status bar: the dialog alone shows the progress
-            self.indicator = None
-        self.dialog = self._build(ctx, frame)
-        self._handle_events()
+            if self.view is not None:
+                self.view.setEnable(False)
+            try:
+                self.indicator = frame.createStatusIndicator()
+                self.indicator.start(what, self.total)
+            except Exception:  # a frame without a status bar: the dialog alone shows progress
+                self.indicator = None
+            self.dialog = self._build(ctx, frame)
+            self._handle_events()
+        except BaseException:
+            self.close()
+            raise
 
     def _build(self, ctx, frame):
         smgr = ctx.ServiceManager
@@ -128,6 +154,12 @@ class PassProgress:
         self.toolkit.processEventsToIdle()
 
     def close(self):
+        if self.view is not None:
+            self.view.setEnable(True)
+            self.view = None
+        if self.keep_open is not None:
+            self.document.removeCloseListener(self.keep_open)
+            self.keep_open = None
         if self.indicator is not None:
             self.indicator.end()
             self.indicator = None
