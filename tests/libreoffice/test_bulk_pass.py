@@ -137,8 +137,8 @@ def test_without_a_selection_the_user_is_told_to_select(doc):
 def test_twice_changes_nothing_more_and_hand_formatting_stays(doc):
     text = "The H2O2 was added to SO42- and Fe3+ in CDCl3, then 2 H2 + O2 → 2 H2O."
     doc.write(text)
-    # By hand: the 2 of SO42- raised (as a charge would be), the 3 of Fe3+ lowered.
-    hand = [(text.index("SO42-") + 2, "sup"), (text.index("Fe3+") + 2, "sub")]
+    # By hand: the first 2 of H2O2 raised, the 3 of Fe3+ lowered; the pass would do the opposite.
+    hand = [(text.index("H2O2") + 1, "sup"), (text.index("Fe3+") + 2, "sub")]
     for offset, look in hand:
         doc.range_at(offset, 1).setPropertyValues(
             ("CharEscapement", "CharEscapementHeight", "CharAutoEscapement"),
@@ -147,11 +147,34 @@ def test_twice_changes_nothing_more_and_hand_formatting_stays(doc):
     assert doc.dispatch("EverythingInDocument") == ""
     once = doc.chars()
     assert once[:-1] == expected_chars(text, hand=hand)
-    assert repr(once[text.index("SO42-") + 2]) == "4 sup"
+    assert repr(once[text.index("H2O2") + 1]) == "2 sup"
+    assert repr(once[text.index("H2O2") + 3]) == "2 sub"
     assert repr(once[text.index("Fe3+") + 2]) == "3 sub"
 
     assert doc.dispatch("EverythingInDocument") == ""
     assert doc.chars() == once
+
+
+def test_a_field_is_read_as_blanks_and_keeps_its_looks(doc):
+    """A field shows text but is one character of the document: the pass neither formats it nor
+    lets it join the formula next to it, and the places after it are still found."""
+    before_field, after_field = "Dissolve CO2 in ", " and then Fe3+ with H2SO4."
+    manuscript.append(doc.document, before_field)
+    field = doc.document.createInstance("com.sun.star.text.textfield.Input")
+    field.Content = "H2O"
+    doc.text.insertTextContent(doc.text.getEnd(), field, False)
+    manuscript.append(doc.document, after_field)
+    text = before_field + "H2O" + after_field
+    [(shown, looks_before)] = texts_and_looks(doc)
+    assert shown == text
+
+    assert doc.dispatch("EverythingInDocument") == ""
+
+    [(_, looks)] = texts_and_looks(doc)
+    field_units = range(len(before_field), len(before_field) + 3)
+    assert looks == manuscript.expected_with_marks(text, field_units, looks_before)
+    assert [repr(char) for char in looks[field_units[0]:field_units[-1] + 1]] == ["H", "2", "O"]
+    assert "".join(char.char for char in looks if char.sub) == "224"
 
 
 class _CancelOnFirstChange(unohelper.Base, XTopWindowListener, XModifyListener):

@@ -12,8 +12,7 @@ from .text_positions import LONGEST_STEP, PARAGRAPH_BREAK, text_runs
 from .utf16 import units
 from .writer_executer import whole
 
-NOTE_MARK = "Footnote"  # the portion type of a footnote's or an endnote's mark
-TEXT = "Text"
+TEXT = "Text"  # the portion type of ordinary text
 
 
 class ParagraphFonts:
@@ -34,8 +33,10 @@ class ParagraphFonts:
             piece = part.getString()
             if kind != TEXT or len(piece) != width:
                 self.one_step_a_unit = False
-            # A note's mark reads as its number: blanks keep '1' from joining the CO2 before it.
-            pieces.append(" " * width if kind == NOTE_MARK else piece)
+            # A note's mark reads as its number and a field as what it shows: as blanks they
+            # neither join the text around them (the '1' after CO2) nor get formatting of their
+            # own, which only part of a field cannot take.
+            pieces.append(piece if kind == TEXT else " " * width)
             self._signs.extend([(escapement > 0) - (escapement < 0)] * width)
         self.text = "".join(pieces)
         if len(self._signs) > LONGEST_STEP:
