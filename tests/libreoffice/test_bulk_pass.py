@@ -2,6 +2,7 @@
 footnotes formatted as the reference document formats each paragraph; one undo step; cancel and
 a second pass leave nothing behind; a generated 50-page manuscript saved and reloaded."""
 
+import glyphwright
 import pytest
 import unohelper
 from com.sun.star.accessibility.AccessibleRole import PUSH_BUTTON
@@ -132,6 +133,29 @@ def test_without_a_selection_the_user_is_told_to_select(doc):
     before = texts_and_looks(doc)
     assert doc.dispatch("EverythingInSelection") == "Select the text to format first."
     assert texts_and_looks(doc) == before
+
+
+def test_a_failure_in_the_middle_of_the_pass_is_undone(doc, monkeypatch):
+    from glyphwright_writer import bulk_pass, settings
+    from glyphwright_writer.writer_executer import WriterExecuter
+
+    make_paper(doc)
+    doc.document.setModified(False)
+    before = texts_and_looks(doc)
+    undo = doc.document.getUndoManager()
+    steps = undo.getAllUndoActionTitles()
+
+    def broken(self, Index, Length, flag):
+        raise RuntimeError("The ink ran out.")
+    # CuSO4 is lowered by then; the failure comes at the charge of Fe3+.
+    monkeypatch.setattr(WriterExecuter, "SetSuperscript", broken)
+    with pytest.raises(glyphwright.AutomationError) as failure:
+        bulk_pass.run(doc.document, bulk_pass.SCOPES["EverythingInDocument"], settings.DEFAULTS)
+
+    assert failure.value.description == "The ink ran out."
+    assert texts_and_looks(doc) == before
+    assert not doc.document.isModified()
+    assert undo.getAllUndoActionTitles() == steps and not undo.isRedoPossible()
 
 
 def test_twice_changes_nothing_more_and_hand_formatting_stays(doc):

@@ -14,6 +14,7 @@ from . import settings, text_walk
 from .job_error import JobError
 from .paragraph_fonts import KnownScripts, ParagraphFonts, StepPositions
 from .pass_progress import NoProgress, PassProgress
+from .undo_step import one_undo_step
 from .writer_executer import WriterExecuter
 
 QUERY_CLASS = "ChemTextQuery"
@@ -61,30 +62,19 @@ def run(document, scope, values, ctx=None, frame=None):
     was. Without ctx no progress is shown."""
     paragraphs = paragraphs_of(document, scope)
     query = make_query(values)
-    undo = document.getUndoManager()
-    was_modified = document.isModified()
     executers = []
     progress = NoProgress()
     document.lockControllers()
     try:
         if ctx is not None and len(paragraphs) > LONG_PASS:
             progress = PassProgress(ctx, document, frame, scope.progress, len(paragraphs))
-        undo.enterUndoContext(scope.title)
-        try:
+        with one_undo_step(document, scope.title,
+                           lambda: any(executer.changed for executer in executers)):
             for done, paragraph in enumerate(paragraphs, 1):
                 _format(document, query, paragraph, executers)
                 progress.advance(done)
                 if progress.cancelled:
                     raise Cancelled()
-        except BaseException:
-            undo.leaveUndoContext()
-            # An empty undo context leaves no action behind: undo only what this pass did.
-            if any(executer.changed for executer in executers):
-                undo.undo()
-                undo.clearRedo()
-                document.setModified(was_modified)
-            raise
-        undo.leaveUndoContext()
     finally:
         progress.close()
         document.unlockControllers()
