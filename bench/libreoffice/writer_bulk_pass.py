@@ -15,6 +15,20 @@ GOAL_SECONDS = 10.0
 RUNS = 3
 
 
+def office_cpu_seconds(office):
+    """The processor time the office's processes have used so far, in seconds."""
+    ticks = os.sysconf("SC_CLK_TCK")
+    total = 0
+    for pid in office._group_members(office.process.pid):
+        try:
+            with open(f"/proc/{pid}/stat", encoding="utf-8") as stat:
+                fields = stat.read().rsplit(")", 1)[1].split()
+        except OSError:
+            continue
+        total += int(fields[11]) + int(fields[12])  # utime and stime
+    return total / ticks
+
+
 def main():
     if len(sys.argv) < 2 or not os.path.exists(sys.argv[1]):
         sys.exit("usage: writer_bulk_pass.py GLYPHWRIGHT_OXT [ROUNDS]")
@@ -33,13 +47,15 @@ def main():
         office.add_extension(oxt)
         office.restart()  # an extension added while the office runs is slow until a restart
         paper = manuscript.Manuscript(rounds=rounds)
-        seconds = []
+        seconds, cpu = [], []
         for _ in range(RUNS):
             doc = WriterDoc(office, office.new_writer())
             try:
                 paper.write(doc.document)
                 pages = doc.document.getCurrentController().PageCount
+                used = office_cpu_seconds(office)
                 message = doc.dispatch("EverythingInDocument")
+                cpu.append(office_cpu_seconds(office) - used)
                 if message:
                     sys.exit(f"the pass failed: {message}")
                 seconds.append(doc.last_elapsed)
@@ -47,10 +63,13 @@ def main():
                 doc.close()
             characters = sum(len(text) for text in paper.texts())
             print(f"Everything in Document, {pages} pages, {len(paper.texts())} paragraphs, "
-                  f"{characters} characters: {seconds[-1]:.2f} s")
+                  f"{characters} characters: {seconds[-1]:.2f} s "
+                  f"({cpu[-1]:.2f} s of the office's processor time)")
         median = statistics.median(seconds)
         verdict = "within" if median < GOAL_SECONDS else "OVER"
-        print(f"median of {RUNS}: {median:.2f} s ({verdict} the {GOAL_SECONDS:.0f} s goal)")
+        print(f"median of {RUNS}: {median:.2f} s ({verdict} the {GOAL_SECONDS:.0f} s goal), "
+              f"processor time {statistics.median(cpu):.2f} s: on a busy machine the wall "
+              f"time can be far longer than the work")
     finally:
         office.stop()
 

@@ -13,6 +13,7 @@ from .utf16 import units
 from .writer_executer import whole
 
 TEXT = "Text"  # the portion type of ordinary text
+PARAGRAPH = "com.sun.star.text.Paragraph"
 
 
 class ParagraphFonts:
@@ -24,13 +25,12 @@ class ParagraphFonts:
         # Whether each code unit is one step of a Writer cursor: no field, no note's mark, no
         # character outside the BMP.
         self.one_step_a_unit = True
-        for width, part in text_runs(text_range):
+        for width, part, piece in _runs(text_range):
             if part is PARAGRAPH_BREAK:
                 pieces.append("\r")
                 self._signs.append(0)
                 continue
             escapement, kind = _look(part)
-            piece = part.getString()
             if kind != TEXT or len(piece) != width:
                 self.one_step_a_unit = False
             # A note's mark reads as its number and a field as what it shows: as blanks they
@@ -148,6 +148,22 @@ class StepPositions:
         probe.gotoRange(place.getStart(), False)
         probe.gotoRange(self._start, True)
         return -units(probe.getString())
+
+
+def _runs(text_range):
+    """(width, run, its text) of each run of the range: a whole paragraph's portions as Writer
+    enumerates them (it cuts whole paragraphs right), or text_runs' for a part of one."""
+    if not text_range.supportsService(PARAGRAPH):
+        return [(width, part, "" if part is PARAGRAPH_BREAK else part.getString())
+                for width, part in text_runs(text_range)]
+    runs = []
+    portions = text_range.createEnumeration()
+    while portions.hasMoreElements():
+        portion = portions.nextElement()
+        piece = portion.getString()
+        if piece:
+            runs.append((units(piece), portion, piece))
+    return runs
 
 
 def _look(part):
