@@ -203,13 +203,15 @@ def test_a_field_is_read_as_blanks_and_keeps_its_looks(doc):
 
 class _CancelOnFirstChange(unohelper.Base, XTopWindowListener, XModifyListener):
     """Plays the user: when the pass's progress dialog opens, keeps its window; when the pass
-    first changes the document, tries to close the document, then presses the dialog's Cancel
-    button."""
+    first changes the document, tries to close the document and to start another job, then
+    presses the dialog's Cancel button."""
 
-    def __init__(self):
+    def __init__(self, doc):
+        self.doc = doc
         self.window = None
         self.pressed = False
         self.close_refused = False
+        self.second_job = None
 
     def windowOpened(self, event):
         if self.window is None:
@@ -222,6 +224,7 @@ class _CancelOnFirstChange(unohelper.Base, XTopWindowListener, XModifyListener):
             event.Source.close(False)
         except CloseVetoException:
             self.close_refused = True
+        self.second_job = self.doc.dispatch_here("Formula")
         context = self.window.getAccessibleContext()
         for index in range(context.getAccessibleChildCount()):
             child = context.getAccessibleChild(index).getAccessibleContext()
@@ -260,7 +263,7 @@ def test_cancel_leaves_the_document_as_it_was(office, doc):
     undo = doc.document.getUndoManager()
     # Writing the paper filled the undo list to its limit, where one more step drops the oldest.
     undo.clear()
-    user = _CancelOnFirstChange()
+    user = _CancelOnFirstChange(doc)
     toolkit = office.ctx.ServiceManager.createInstanceWithContext(
         "com.sun.star.awt.Toolkit", office.ctx)
     toolkit.addTopWindowListener(user)
@@ -273,6 +276,8 @@ def test_cancel_leaves_the_document_as_it_was(office, doc):
 
     assert user.pressed, "the progress dialog with its Cancel button did not show"
     assert user.close_refused, "the document could be closed under the pass"
+    assert user.second_job == ("Chemistry formatting is still running in this document. "
+                               "Wait for it to finish.")
     assert doc.document.getCurrentController().getFrame().getComponentWindow().isEnabled()
     assert message == "The formatting was cancelled. The document is as it was."
     assert texts_and_looks(doc) == before

@@ -165,11 +165,7 @@ class WriterDoc:
     def dispatch(self, command):
         """Dispatches vnd.glyphwright:<command> to the document's frame as the menu does;
         answers the message the user was shown, "" when there was none."""
-        url = URL()
-        url.Complete = f"vnd.glyphwright:{command}"
-        frame = self.document.getCurrentController().getFrame()
-        dispatcher = frame.queryDispatch(url, "_self", 0)
-        assert dispatcher is not None, f"no dispatcher for {url.Complete}"
+        url, dispatcher = self._dispatcher(command)
         result = _Result()
         timing = {}
 
@@ -188,6 +184,22 @@ class WriterDoc:
         self.last_elapsed = timing["elapsed"]
         assert result.message is not None, "the dispatcher did not report back"
         return result.message
+
+    def dispatch_here(self, command):
+        """Dispatches the command on the calling thread: from a listener the office calls while
+        a command runs, which holds the office's main thread. Answers the message."""
+        url, dispatcher = self._dispatcher(command)
+        result = _Result()
+        dispatcher.dispatchWithNotification(url, (), result)
+        return result.message
+
+    def _dispatcher(self, command):
+        url = URL()
+        url.Complete = f"vnd.glyphwright:{command}"
+        frame = self.document.getCurrentController().getFrame()
+        dispatcher = frame.queryDispatch(url, "_self", 0)
+        assert dispatcher is not None, f"no dispatcher for {url.Complete}"
+        return url, dispatcher
 
     # ---- reading back ----
 

@@ -29,6 +29,7 @@ SERVICE_NAMES = ("com.sun.star.frame.ProtocolHandler",)
 PROTOCOL = "vnd.glyphwright:"
 SETTINGS = "Settings"
 CHECK = "CheckCharacterisation"
+BUSY = "Chemistry formatting is still running in this document. Wait for it to finish."
 
 
 def command_of(url):
@@ -107,6 +108,9 @@ class ChemistryDispatcher(unohelper.Base, XDispatchProvider, XNotifyingDispatch,
             document = self.frame.getController().getModel()
             if not hasattr(document, "getText"):
                 raise jobs.JobError("The chemistry commands work in text documents.")
+            # A long pass lets the office handle the menus while it runs: no job may start inside.
+            if document.hasControllersLocked():
+                raise jobs.JobError(BUSY)
             if name == CHECK:
                 findings_dialog.show(self.ctx, self.frame, document)
                 return ""
