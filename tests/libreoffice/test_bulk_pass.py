@@ -128,6 +128,19 @@ def test_selected_table_cells_are_formatted(doc):
     assert found[BODY[2]] == plain(BODY[2])
 
 
+def test_endnotes_are_part_of_the_document(doc):
+    manuscript.append(doc.document, "See the note.")
+    note = doc.document.createInstance("com.sun.star.text.Endnote")
+    doc.text.insertTextContent(doc.text.getEnd(), note, False)
+    note.setString("Made from CO2 and SO42-.")
+
+    assert doc.dispatch("EverythingInDocument") == ""
+
+    [paragraph] = manuscript.paragraphs(doc.document.getEndnotes().getByIndex(0))
+    assert looks_of(paragraph) == expected_chars("Made from CO2 and SO42-.")
+    assert looks_of(paragraph) != plain("Made from CO2 and SO42-.")
+
+
 def test_without_a_selection_the_user_is_told_to_select(doc):
     make_paper(doc)
     before = texts_and_looks(doc)
