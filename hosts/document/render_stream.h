@@ -9,6 +9,10 @@
 
 namespace glyphwright {
 
+// Large enough that a sink's work per piece (a conversion, a write) is cheap beside the
+// rendering, small enough to stay in the cache.
+inline constexpr std::size_t kRenderPieceSize = 1 << 15;
+
 // A Writer has BeginParagraph(out, style, ended), Run(out, run), EndParagraph(out) and
 // Finish(out), each appending its text to out. This visitor calls them as the document walks its
 // paragraphs, and hands out to the sink whenever it has grown to a piece.
@@ -35,12 +39,8 @@ class PieceVisitor {
   }
 
  private:
-  // Large enough that a sink's work per piece (a conversion, a write) is cheap beside the
-  // rendering, small enough to stay in the cache.
-  static constexpr std::size_t kPieceSize = 1 << 15;
-
   void HandOver() {
-    if (sink_ == nullptr || out_.size() < kPieceSize) return;
+    if (sink_ == nullptr || out_.size() < kRenderPieceSize) return;
     // A surrogate pair may be cut between two runs; it stays in one piece, or each half would be
     // read alone.
     if (out_.back() >= 0xD800 && out_.back() <= 0xDBFF) return;
@@ -65,6 +65,8 @@ template <class Writer>
 std::u16string RenderWhole(const Document& document) {
   Writer writer;
   std::u16string out;
+  // Room for the text and some markup, so that a short rendering is not copied as it grows.
+  out.reserve(static_cast<std::size_t>(document.Size()) * 2 + 32);
   RenderParagraphs(document, writer, out, nullptr);
   return out;
 }
@@ -73,6 +75,7 @@ template <class Writer>
 void RenderInPieces(const Document& document, const RenderSink& sink) {
   Writer writer;
   std::u16string out;
+  out.reserve(2 * kRenderPieceSize);
   RenderParagraphs(document, writer, out, &sink);
 }
 
