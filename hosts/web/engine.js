@@ -58,10 +58,17 @@ function makeApi(module) {
     }
   }
 
+  // The browser's own decoder is many times faster than building the string in script, but it
+  // writes U+FFFD for a lone surrogate; a part holding U+FFFD is built unit by unit instead.
+  var utf16 = typeof TextDecoder === 'function' ? new TextDecoder('utf-16le') : null;
   function part(result, which) {
     var length = module._gw_result_part_length(result, which);
     if (length === 0) return '';
     var start = module._gw_result_part(result, which) >> 1, heap = module.HEAPU16;
+    if (utf16) {
+      var decoded = utf16.decode(heap.subarray(start, start + length));
+      if (decoded.indexOf('\uFFFD') < 0) return decoded;
+    }
     var chunks = [];
     for (var at = 0; at < length; at += 8192) {
       chunks.push(String.fromCharCode.apply(
@@ -70,20 +77,22 @@ function makeApi(module) {
     return chunks.join('');
   }
 
-  // The result's parts, or its error thrown; the result is freed either way.
-  function take(result) {
+  var ALL_PARTS = {html: PART_HTML, text: PART_TEXT, unicode: PART_UNICODE, script: PART_SCRIPT};
+
+  // The result's parts (all of them, or those named), or its error thrown; the result is freed
+  // either way.
+  function take(result, names) {
     try {
       var number = module._gw_result_error(result);
       if (number !== 0) {
         throw GlyphwrightError(number, part(result, PART_DESCRIPTION) || 'Out of memory',
                                part(result, PART_SOURCE));
       }
-      return {
-        html: part(result, PART_HTML),
-        text: part(result, PART_TEXT),
-        unicode: part(result, PART_UNICODE),
-        script: part(result, PART_SCRIPT),
-      };
+      var answer = {};
+      (names || Object.keys(ALL_PARTS)).forEach(function (name) {
+        answer[name] = part(result, ALL_PARTS[name]);
+      });
+      return answer;
     } finally {
       if (result) module._gw_result_free(result);
     }
@@ -117,11 +126,12 @@ function makeApi(module) {
         });
         if (number !== 0) throw GlyphwrightError(number, 'Out of memory');
       },
-      run: function (query, settings) {
+      // names: the parts wanted (['html', 'text'], say); all four when left out.
+      run: function (query, settings, names) {
         var packed = [checkText(query), packSettings(settings)];
         return withText(packed, function (p) {
           return take(module._gw_document_format(handle, p[0], packed[0].length, p[1],
-                                                 packed[1].length));
+                                                 packed[1].length), names);
         });
       },
       free: function () { module._gw_document_free(handle); },
@@ -146,13 +156,16 @@ function instantiate(wasmModule) {
 // The worker's side: the first message brings the compiled module; each later one is a job
 // {id, query, text, settings}, run on the worker's document (text null: on the document as the
 // last job left it; a string: on a new document holding it, line breaks as paragraph marks).
+// The parts the page shows and copies: the script, the largest, stays in the worker.
+var PAGE_PARTS = ['html', 'text', 'unicode'];
+
 function serveWorker(scope) {
   var api = null, document = null, pending = [];
   function handle(message) {
     var answer = {id: message.id};
     try {
       if (message.text !== null) document.setText(message.text.replace(/\r\n?|\n/g, '\r'));
-      answer.result = document.run(message.query, message.settings);
+      answer.result = document.run(message.query, message.settings, PAGE_PARTS);
     } catch (error) {
       answer.error = {number: error.number || 1, description: error.description || 'Internal Error.'};
     }
@@ -173,4 +186,5 @@ function serveWorker(scope) {
   };
 }
 
-return {instantiate: instantiate, serveWorker: serveWorker, GlyphwrightError: GlyphwrightError};
+return {instantiate: instantiate, serveWorker: serveWorker, GlyphwrightError: GlyphwrightError,
+        PAGE_PARTS: PAGE_PARTS};

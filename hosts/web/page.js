@@ -103,7 +103,7 @@ function startOnPage() {
     try {
       if (!pageDocument) pageDocument = api.newDocument();
       if (job.text !== null) pageDocument.setText(job.text.replace(/\r\n?|\n/g, '\r'));
-      answer.result = pageDocument.run(job.query, job.settings);
+      answer.result = pageDocument.run(job.query, job.settings, engine.PAGE_PARTS);
     } catch (error) {
       answer.error = {number: error.number || 1, description: error.description || error.message};
     }
@@ -155,31 +155,41 @@ function showSettings(form, settings) {
 
 // ---- The result, shown and copied -----------------------------------------------------------
 
-// A large result goes into the page a slice at a time, cut only between blocks (a paragraph or
-// a whole table), with a pause between slices so the page keeps answering.
-var SLICE = 256 * 1024;
+// A large result is shown a slice at a time, cut only between blocks (a paragraph or a whole
+// table): the first slice at once, the next whenever the reader scrolls near the end of what is
+// shown. The page then lays out only what is read, however long the result; Copy still takes
+// all of it.
+var SLICE = 16 * 1024;
 
-function showHtml(output, html, done) {
-  output.textContent = '';
-  if (html.length <= SLICE) {
-    output.innerHTML = html;
-    done();
-    return;
-  }
-  var lines = html.split('\n'), at = 0, token = {};
-  output.sliceToken = token;
-  (function next() {
-    if (output.sliceToken !== token) return;  // a newer result replaced this one
-    var slice = [], size = 0;
-    while (at < lines.length && (size < SLICE || !/^<(p|table)[ >]/.test(lines[at]))) {
-      slice.push(lines[at]);
-      size += lines[at].length + 1;
-      at++;
+// Where the slice that starts at `from` ends: the first block that starts SLICE characters on,
+// or the end of the HTML.
+function sliceEnd(html, from) {
+  if (html.length - from <= SLICE) return html.length;
+  for (var at = html.indexOf('\n', from + SLICE); at >= 0; at = html.indexOf('\n', at + 1)) {
+    if (html.startsWith('<p>', at + 1) || html.startsWith('<p ', at + 1) ||
+        html.startsWith('<table', at + 1)) {
+      return at + 1;
     }
-    output.insertAdjacentHTML('beforeend', slice.join('\n'));
-    if (at < lines.length) setTimeout(next, 0);
-    else done();
-  })();
+  }
+  return html.length;
+}
+
+function showHtml(output, html) {
+  var at = sliceEnd(html, 0);
+  output.innerHTML = html.slice(0, at);
+  output.setAttribute('data-complete', at < html.length ? 'false' : 'true');
+  output.onscroll = at < html.length ? function more() {
+    // A slice is many screens long: one more whenever the reader is within a screen of the end.
+    if (output.scrollTop + 2 * output.clientHeight < output.scrollHeight) return;
+    var end = sliceEnd(html, at);
+    output.insertAdjacentHTML('beforeend', html.slice(at, end));
+    at = end;
+    if (at >= html.length) {
+      output.onscroll = null;
+      output.setAttribute('data-complete', 'true');
+    }
+  } : null;
+  return at >= html.length;
 }
 
 // HTML for the clipboard: a whole document, so that word processors read it as one, with the
@@ -295,7 +305,8 @@ function startPage() {
       documentText = text;
       shown = answer.result;
       copyButton.disabled = copyUnicodeButton.disabled = false;
-      showHtml(output, shown.html, function () { setState('done', 'Formatted.'); });
+      var whole = showHtml(output, shown.html);
+      setState('done', whole ? 'Formatted.' : 'Formatted; scroll the result for the rest.');
     });
   }
 
