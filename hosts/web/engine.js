@@ -35,6 +35,23 @@ function packSettings(settings) {
   return packed;
 }
 
+// A string of UTF-16 code units. The browser's decoder is many times faster than building the
+// string in script, but it writes U+FFFD for a lone surrogate: units holding U+FFFD are taken
+// one by one instead, so that even a lone surrogate arrives as it was.
+var utf16 = typeof TextDecoder === 'function' ? new TextDecoder('utf-16le') : null;
+function textOf(units) {
+  if (units.length === 0) return '';
+  if (utf16) {
+    var decoded = utf16.decode(units);
+    if (decoded.indexOf('\uFFFD') < 0) return decoded;
+  }
+  var chunks = [];
+  for (var at = 0; at < units.length; at += 8192) {
+    chunks.push(String.fromCharCode.apply(null, units.subarray(at, Math.min(units.length, at + 8192))));
+  }
+  return chunks.join('');
+}
+
 function checkText(value) {
   if (typeof value !== 'string') throw GlyphwrightError(13, 'Type mismatch');
   return value;
@@ -58,30 +75,21 @@ function makeApi(module) {
     }
   }
 
-  // The browser's own decoder is many times faster than building the string in script, but it
-  // writes U+FFFD for a lone surrogate; a part holding U+FFFD is built unit by unit instead.
-  var utf16 = typeof TextDecoder === 'function' ? new TextDecoder('utf-16le') : null;
-  function part(result, which) {
+  function units(result, which) {
     var length = module._gw_result_part_length(result, which);
-    if (length === 0) return '';
-    var start = module._gw_result_part(result, which) >> 1, heap = module.HEAPU16;
-    if (utf16) {
-      var decoded = utf16.decode(heap.subarray(start, start + length));
-      if (decoded.indexOf('\uFFFD') < 0) return decoded;
-    }
-    var chunks = [];
-    for (var at = 0; at < length; at += 8192) {
-      chunks.push(String.fromCharCode.apply(
-          null, heap.subarray(start + at, start + Math.min(length, at + 8192))));
-    }
-    return chunks.join('');
+    var start = module._gw_result_part(result, which) >> 1;
+    return module.HEAPU16.subarray(start, start + length);
+  }
+
+  function part(result, which) {
+    return textOf(units(result, which));
   }
 
   var ALL_PARTS = {html: PART_HTML, text: PART_TEXT, unicode: PART_UNICODE, script: PART_SCRIPT};
 
-  // The result's parts (all of them, or those named), or its error thrown; the result is freed
-  // either way.
-  function take(result, names) {
+  // The result's parts (all of them, or those named) as strings, or as arrays of UTF-16 code
+  // units with copyUnits; or its error thrown. The result is freed either way.
+  function take(result, names, copyUnits) {
     try {
       var number = module._gw_result_error(result);
       if (number !== 0) {
@@ -90,7 +98,8 @@ function makeApi(module) {
       }
       var answer = {};
       (names || Object.keys(ALL_PARTS)).forEach(function (name) {
-        answer[name] = part(result, ALL_PARTS[name]);
+        answer[name] = copyUnits ? units(result, ALL_PARTS[name]).slice()
+                                 : part(result, ALL_PARTS[name]);
       });
       return answer;
     } finally {
@@ -126,12 +135,13 @@ function makeApi(module) {
         });
         if (number !== 0) throw GlyphwrightError(number, 'Out of memory');
       },
-      // names: the parts wanted (['html', 'text'], say); all four when left out.
-      run: function (query, settings, names) {
+      // names: the parts wanted (['html', 'text'], say), all four when left out; copyUnits:
+      // each as a Uint16Array of code units rather than a string.
+      run: function (query, settings, names, copyUnits) {
         var packed = [checkText(query), packSettings(settings)];
         return withText(packed, function (p) {
           return take(module._gw_document_format(handle, p[0], packed[0].length, p[1],
-                                                 packed[1].length), names);
+                                                 packed[1].length), names, copyUnits);
         });
       },
       free: function () { module._gw_document_free(handle); },
@@ -165,11 +175,14 @@ function serveWorker(scope) {
     var answer = {id: message.id};
     try {
       if (message.text !== null) document.setText(message.text.replace(/\r\n?|\n/g, '\r'));
-      answer.result = document.run(message.query, message.settings, PAGE_PARTS);
+      // Code units, not strings: their buffers move to the page instead of being copied there.
+      answer.result = document.run(message.query, message.settings, PAGE_PARTS, true);
     } catch (error) {
       answer.error = {number: error.number || 1, description: error.description || 'Internal Error.'};
     }
-    scope.postMessage(answer);
+    scope.postMessage(answer, answer.result ? PAGE_PARTS.map(function (name) {
+      return answer.result[name].buffer;
+    }) : []);
   }
   scope.onmessage = function (event) {
     if (event.data.wasmModule) {
@@ -187,4 +200,4 @@ function serveWorker(scope) {
 }
 
 return {instantiate: instantiate, serveWorker: serveWorker, GlyphwrightError: GlyphwrightError,
-        PAGE_PARTS: PAGE_PARTS};
+        PAGE_PARTS: PAGE_PARTS, textOf: textOf};

@@ -65,9 +65,14 @@ function startWorker(module) {
     worker = new Worker(URL.createObjectURL(new Blob([source], {type: 'text/javascript'})));
     worker.postMessage({wasmModule: module});
     worker.onmessage = function (event) {
-      var callback = callbacks[event.data.id];
-      delete callbacks[event.data.id];
-      if (callback) callback(event.data);
+      var answer = event.data, callback = callbacks[answer.id];
+      delete callbacks[answer.id];
+      if (answer.result) {
+        engine.PAGE_PARTS.forEach(function (name) {
+          answer.result[name] = engine.textOf(answer.result[name]);
+        });
+      }
+      if (callback) callback(answer);
     };
     // A module that stopped (out of memory, say) keeps nothing: the waiting jobs fail with the
     // reason, and the next job gets a fresh worker (and a fresh document).
@@ -272,6 +277,9 @@ function startPage() {
   form.addEventListener('change', function () { saveSettings(readSettings(form)); });
 
   function setError(error) {
+    // Touching the text box, even to set what it has, can make the browser lay out all of a
+    // long text in it again.
+    if (!error && errorBox.hidden) return;
     errorBox.textContent = error ? error.description : '';
     errorBox.hidden = !error;
     if (error) errorBox.setAttribute('data-number', String(error.number));
