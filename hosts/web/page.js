@@ -256,6 +256,12 @@ function shortcutKeys(queries) {
   return keys;
 }
 
+// A text box that holds megabytes makes the browser pause for seconds whenever it lays the page
+// out again. A paste that would make the box that long is held by the page instead: the box
+// shows its beginning, read-only, and the jobs work on the whole text until it is cleared.
+var HOLD_LENGTH = 512 * 1024;  // code units
+var PREVIEW_LENGTH = 4096;
+
 function startPage() {
   var input = document.getElementById('input');
   var output = document.getElementById('output');
@@ -265,6 +271,7 @@ function startPage() {
   var form = document.getElementById('settings');
   var copyButton = document.getElementById('copy');
   var copyUnicodeButton = document.getElementById('copy-unicode');
+  var heldNote = document.getElementById('held');
   if (!input || !output) return;
 
   var run = null;         // runs a job off the page's thread (or on it, without workers)
@@ -295,7 +302,7 @@ function startPage() {
 
   function runJob(alias) {
     if (!run || busy) return;
-    var text = input.value;
+    var text = held !== null ? held : input.value;
     // While the text is as the last job found it, the next job works on that job's result, as
     // it would on a document (pressing "digits" again steps the digits on).
     var keep = documentText !== null && text === documentText;
@@ -335,6 +342,35 @@ function startPage() {
 
   // A text pasted while its job's document is kept starts afresh.
   input.addEventListener('input', function () { documentText = null; });
+
+  var held = null;  // the whole of a long pasted text, or null: the box holds the text
+  function hold(text) {
+    held = text;
+    documentText = null;
+    input.value = text.slice(0, PREVIEW_LENGTH);
+    input.readOnly = true;
+    heldNote.querySelector('span').textContent = 'The box shows the beginning of a long text (' +
+        text.length.toLocaleString('en') + ' characters); the jobs and Copy work on all of it.';
+    heldNote.hidden = false;
+  }
+  input.addEventListener('paste', function (event) {
+    var pasted = event.clipboardData ? event.clipboardData.getData('text/plain') : '';
+    var start = input.selectionStart, end = input.selectionEnd;
+    if (!heldNote || held !== null || input.value.length - (end - start) + pasted.length <= HOLD_LENGTH) {
+      return;
+    }
+    event.preventDefault();
+    hold(input.value.slice(0, start) + pasted + input.value.slice(end));
+  });
+  if (heldNote) {
+    heldNote.querySelector('button').addEventListener('click', function () {
+      held = documentText = null;
+      input.value = '';
+      input.readOnly = false;
+      heldNote.hidden = true;
+      input.focus();
+    });
+  }
 
   ready.then(function () {
     var queries = api.queries(), keys = shortcutKeys(queries);
