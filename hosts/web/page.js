@@ -67,11 +67,6 @@ function startWorker(module) {
     worker.onmessage = function (event) {
       var answer = event.data, callback = callbacks[answer.id];
       delete callbacks[answer.id];
-      if (answer.result) {
-        engine.PAGE_PARTS.forEach(function (name) {
-          answer.result[name] = engine.textOf(answer.result[name]);
-        });
-      }
       if (callback) callback(answer);
     };
     // A module that stopped (out of memory, say) keeps nothing: the waiting jobs fail with the
@@ -108,7 +103,7 @@ function startOnPage() {
     try {
       if (!pageDocument) pageDocument = api.newDocument();
       if (job.text !== null) pageDocument.setText(job.text.replace(/\r\n?|\n/g, '\r'));
-      answer.result = pageDocument.run(job.query, job.settings, engine.PAGE_PARTS);
+      answer.result = pageDocument.run(job.query, job.settings, engine.PAGE_PARTS, true);
     } catch (error) {
       answer.error = {number: error.number || 1, description: error.description || error.message};
     }
@@ -166,35 +161,51 @@ function showSettings(form, settings) {
 // all of it.
 var SLICE = 16 * 1024;
 
-// Where the slice that starts at `from` ends: the first block that starts SLICE characters on,
-// or the end of the HTML.
-function sliceEnd(html, from) {
-  if (html.length - from <= SLICE) return html.length;
-  for (var at = html.indexOf('\n', from + SLICE); at >= 0; at = html.indexOf('\n', at + 1)) {
-    if (html.startsWith('<p>', at + 1) || html.startsWith('<p ', at + 1) ||
-        html.startsWith('<table', at + 1)) {
-      return at + 1;
-    }
-  }
-  return html.length;
+// A result as the worker sends it, code units; a part becomes a string only when it is needed
+// whole (to be copied), so that a long result costs the page nothing until then.
+function Result(units) {
+  this.units = units;
+  this.texts = {};
+}
+Result.prototype.part = function (name) {
+  if (!(name in this.texts)) this.texts[name] = engine.textOf(this.units[name]);
+  return this.texts[name];
+};
+
+var LF = 10;
+// "<p>", "<p " or "<table" at `at`.
+function startsBlock(units, at) {
+  if (units[at] !== 0x3C) return false;
+  if (units[at + 1] === 0x70) return units[at + 2] === 0x3E || units[at + 2] === 0x20;
+  return String.fromCharCode.apply(null, units.subarray(at + 1, at + 6)) === 'table';
 }
 
-function showHtml(output, html) {
-  var at = sliceEnd(html, 0);
-  output.innerHTML = html.slice(0, at);
-  output.setAttribute('data-complete', at < html.length ? 'false' : 'true');
-  output.onscroll = at < html.length ? function more() {
+// Where the slice that starts at `from` ends: the first block that starts SLICE code units on,
+// or the end of the HTML.
+function sliceEnd(units, from) {
+  if (units.length - from <= SLICE) return units.length;
+  for (var at = units.indexOf(LF, from + SLICE); at >= 0; at = units.indexOf(LF, at + 1)) {
+    if (startsBlock(units, at + 1)) return at + 1;
+  }
+  return units.length;
+}
+
+function showHtml(output, units) {
+  var at = sliceEnd(units, 0);
+  output.innerHTML = engine.textOf(units.subarray(0, at));
+  output.setAttribute('data-complete', at < units.length ? 'false' : 'true');
+  output.onscroll = at < units.length ? function more() {
     // A slice is many screens long: one more whenever the reader is within a screen of the end.
     if (output.scrollTop + 2 * output.clientHeight < output.scrollHeight) return;
-    var end = sliceEnd(html, at);
-    output.insertAdjacentHTML('beforeend', html.slice(at, end));
+    var end = sliceEnd(units, at);
+    output.insertAdjacentHTML('beforeend', engine.textOf(units.subarray(at, end)));
     at = end;
-    if (at >= html.length) {
+    if (at >= units.length) {
       output.onscroll = null;
       output.setAttribute('data-complete', 'true');
     }
   } : null;
-  return at >= html.length;
+  return at >= units.length;
 }
 
 // HTML for the clipboard: a whole document, so that word processors read it as one, with the
@@ -318,9 +329,9 @@ function startPage() {
       }
       setError(null);
       documentText = text;
-      shown = answer.result;
+      shown = new Result(answer.result);
       copyButton.disabled = copyUnicodeButton.disabled = false;
-      var whole = showHtml(output, shown.html);
+      var whole = showHtml(output, shown.units.html);
       setState('done', whole ? 'Formatted.' : 'Formatted; scroll the result for the rest.');
     });
   }
@@ -334,10 +345,12 @@ function startPage() {
   }
 
   copyButton.addEventListener('click', function () {
-    if (shown) copy({'text/html': clipboardHtml(shown.html), 'text/plain': shown.text}, 'Result');
+    if (shown) {
+      copy({'text/html': clipboardHtml(shown.part('html')), 'text/plain': shown.part('text')}, 'Result');
+    }
   });
   copyUnicodeButton.addEventListener('click', function () {
-    if (shown) copy({'text/plain': shown.unicode}, 'Unicode text');
+    if (shown) copy({'text/plain': shown.part('unicode')}, 'Unicode text');
   });
 
   // A text pasted while its job's document is kept starts afresh.
