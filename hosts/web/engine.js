@@ -169,6 +169,35 @@ function instantiate(wasmModule) {
 // The parts the page shows and copies: the script, the largest, stays in the worker.
 var PAGE_PARTS = ['html', 'text', 'unicode'];
 
+// HTML for the clipboard: a whole document, so that word processors read it as one, with the
+// formatting written both as tags and as inline styles (some editors keep only the one or the
+// other; every one keeps a table).
+function clipboardHtml(html) {
+  var body = html
+      .replace(/<sub>/g, '<sub style="vertical-align:sub">')
+      .replace(/<sup>/g, '<sup style="vertical-align:super">')
+      .replace(/<i>/g, '<i style="font-style:italic">')
+      .replace(/<b>/g, '<b style="font-weight:bold">')
+      .replace(/<table class="nmr-spec-table">/g,
+               '<table class="nmr-spec-table" style="border-collapse:collapse">');
+  return '<html><head><meta charset="utf-8"></head><body>\n<!--StartFragment-->' + body +
+         '<!--EndFragment-->\n</body></html>';
+}
+
+function unitsOf(text) {
+  var units = new Uint16Array(text.length);
+  for (var i = 0; i < text.length; i++) units[i] = text.charCodeAt(i);
+  return units;
+}
+
+// One job on the document for the page: its parts as code units, and the HTML as Copy puts it
+// on the clipboard ("clipboard"), made here so that a worker does that work too.
+function pageResult(document, query, settings) {
+  var result = document.run(query, settings, PAGE_PARTS, true);
+  result.clipboard = unitsOf(clipboardHtml(textOf(result.html)));
+  return result;
+}
+
 function serveWorker(scope) {
   var api = null, document = null, pending = [];
   function handle(message) {
@@ -176,11 +205,11 @@ function serveWorker(scope) {
     try {
       if (message.text !== null) document.setText(message.text.replace(/\r\n?|\n/g, '\r'));
       // Code units, not strings: their buffers move to the page instead of being copied there.
-      answer.result = document.run(message.query, message.settings, PAGE_PARTS, true);
+      answer.result = pageResult(document, message.query, message.settings);
     } catch (error) {
       answer.error = {number: error.number || 1, description: error.description || 'Internal Error.'};
     }
-    scope.postMessage(answer, answer.result ? PAGE_PARTS.map(function (name) {
+    scope.postMessage(answer, answer.result ? Object.keys(answer.result).map(function (name) {
       return answer.result[name].buffer;
     }) : []);
   }
@@ -200,4 +229,4 @@ function serveWorker(scope) {
 }
 
 return {instantiate: instantiate, serveWorker: serveWorker, GlyphwrightError: GlyphwrightError,
-        PAGE_PARTS: PAGE_PARTS, textOf: textOf};
+        pageResult: pageResult, textOf: textOf};

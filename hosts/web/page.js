@@ -103,7 +103,7 @@ function startOnPage() {
     try {
       if (!pageDocument) pageDocument = api.newDocument();
       if (job.text !== null) pageDocument.setText(job.text.replace(/\r\n?|\n/g, '\r'));
-      answer.result = pageDocument.run(job.query, job.settings, engine.PAGE_PARTS, true);
+      answer.result = engine.pageResult(pageDocument, job.query, job.settings);
     } catch (error) {
       answer.error = {number: error.number || 1, description: error.description || error.message};
     }
@@ -161,15 +161,52 @@ function showSettings(form, settings) {
 // all of it.
 var SLICE = 16 * 1024;
 
-// A result as the worker sends it, code units; a part becomes a string only when it is needed
-// whole (to be copied), so that a long result costs the page nothing until then.
+// A result as the worker sends it, code units; a part becomes a string when it is needed whole
+// (to be copied), or bit by bit between the page's other tasks beforehand, so that even a long
+// result never holds the page up for long.
+var DECODE_CHUNK = 256 * 1024;
+
 function Result(units) {
   this.units = units;
   this.texts = {};
+  this.pending = {};  // name: {decoder, chunks, at} of a part being decoded bit by bit
 }
+// One more chunk of the part; true when the part is whole.
+Result.prototype.step = function (name) {
+  if (name in this.texts) return true;
+  var units = this.units[name], job = this.pending[name];
+  if (!job) {
+    if (typeof TextDecoder !== 'function') {
+      this.texts[name] = engine.textOf(units);
+      return true;
+    }
+    job = this.pending[name] = {decoder: new TextDecoder('utf-16le'), chunks: [], at: 0};
+  }
+  var end = Math.min(units.length, job.at + DECODE_CHUNK);
+  // Streamed, a pair of surrogates cut between two chunks is decoded whole.
+  job.chunks.push(job.decoder.decode(units.subarray(job.at, end), {stream: end < units.length}));
+  job.at = end;
+  if (end < units.length) return false;
+  var text = job.chunks.join('');
+  // U+FFFD may stand for a lone surrogate: such a part is taken unit by unit.
+  this.texts[name] = text.indexOf('\uFFFD') < 0 ? text : engine.textOf(units);
+  delete this.pending[name];
+  return true;
+};
 Result.prototype.part = function (name) {
-  if (!(name in this.texts)) this.texts[name] = engine.textOf(this.units[name]);
+  while (!this.step(name)) {
+    // the rest of it at once: the reader is waiting for it
+  }
   return this.texts[name];
+};
+// Decodes the parts a chunk a task, in order, while the page has nothing else to do; then done.
+Result.prototype.prepare = function (names, done) {
+  var result = this;
+  (function next() {
+    while (names.length && result.step(names[0])) names.shift();
+    if (names.length) setTimeout(next, 0);
+    else done();
+  })();
 };
 
 var LF = 10;
@@ -206,21 +243,6 @@ function showHtml(output, units) {
     }
   } : null;
   return at >= units.length;
-}
-
-// HTML for the clipboard: a whole document, so that word processors read it as one, with the
-// formatting written both as tags and as inline styles (some editors keep only the one or the
-// other; every one keeps a table).
-function clipboardHtml(html) {
-  var body = html
-      .replace(/<sub>/g, '<sub style="vertical-align:sub">')
-      .replace(/<sup>/g, '<sup style="vertical-align:super">')
-      .replace(/<i>/g, '<i style="font-style:italic">')
-      .replace(/<b>/g, '<b style="font-weight:bold">')
-      .replace(/<table class="nmr-spec-table">/g,
-               '<table class="nmr-spec-table" style="border-collapse:collapse">');
-  return '<html><head><meta charset="utf-8"></head><body>\n<!--StartFragment-->' + body +
-         '<!--EndFragment-->\n</body></html>';
 }
 
 // Puts the payload on the clipboard: through the copy event, which every browser lets a click
@@ -330,8 +352,15 @@ function startPage() {
       setError(null);
       documentText = text;
       shown = new Result(answer.result);
-      copyButton.disabled = copyUnicodeButton.disabled = false;
       var whole = showHtml(output, shown.units.html);
+      // What Copy puts on the clipboard, made ready beforehand: a click may take only so long
+      // before the browser no longer counts the copy as the reader's.
+      // Copy is offered once it is: at once for a short result.
+      copyButton.disabled = copyUnicodeButton.disabled = true;
+      var prepared = shown;
+      shown.prepare(['text', 'clipboard', 'unicode'], function () {
+        if (shown === prepared) copyButton.disabled = copyUnicodeButton.disabled = false;
+      });
       setState('done', whole ? 'Formatted.' : 'Formatted; scroll the result for the rest.');
     });
   }
@@ -346,7 +375,7 @@ function startPage() {
 
   copyButton.addEventListener('click', function () {
     if (shown) {
-      copy({'text/html': clipboardHtml(shown.part('html')), 'text/plain': shown.part('text')}, 'Result');
+      copy({'text/html': shown.part('clipboard'), 'text/plain': shown.part('text')}, 'Result');
     }
   });
   copyUnicodeButton.addEventListener('click', function () {
