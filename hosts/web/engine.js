@@ -47,7 +47,8 @@ function textOf(units) {
   }
   var chunks = [];
   for (var at = 0; at < units.length; at += 8192) {
-    chunks.push(String.fromCharCode.apply(null, units.subarray(at, Math.min(units.length, at + 8192))));
+    var end = Math.min(units.length, at + 8192);
+    chunks.push(String.fromCharCode.apply(null, units.subarray(at, end)));
   }
   return chunks.join('');
 }

@@ -398,7 +398,8 @@ function startPage() {
   input.addEventListener('paste', function (event) {
     var pasted = event.clipboardData ? event.clipboardData.getData('text/plain') : '';
     var start = input.selectionStart, end = input.selectionEnd;
-    if (!heldNote || held !== null || input.value.length - (end - start) + pasted.length <= HOLD_LENGTH) {
+    var length = input.value.length - (end - start) + pasted.length;
+    if (!heldNote || held !== null || length <= HOLD_LENGTH) {
       return;
     }
     event.preventDefault();
