@@ -35,6 +35,26 @@ function packSettings(settings) {
   return packed;
 }
 
+// A string of UTF-16 code units. The browser's decoder is many times faster than building the
+// string in script, but it writes U+FFFD for a lone surrogate: units holding U+FFFD are taken
+// one by one instead, so that even a lone surrogate arrives as it was.
+var utf16 = typeof TextDecoder === 'function' ? new TextDecoder('utf-16le') : null;
+function textOf(units) {
+  if (units.length === 0) return '';
+  // A short text is quicker built directly than through a call of the decoder.
+  if (units.length <= 1024) return String.fromCharCode.apply(null, units);
+  if (utf16) {
+    var decoded = utf16.decode(units);
+    if (decoded.indexOf('\uFFFD') < 0) return decoded;
+  }
+  var chunks = [];
+  for (var at = 0; at < units.length; at += 8192) {
+    var end = Math.min(units.length, at + 8192);
+    chunks.push(String.fromCharCode.apply(null, units.subarray(at, end)));
+  }
+  return chunks.join('');
+}
+
 function checkText(value) {
   if (typeof value !== 'string') throw GlyphwrightError(13, 'Type mismatch');
   return value;
@@ -58,32 +78,33 @@ function makeApi(module) {
     }
   }
 
-  function part(result, which) {
+  function units(result, which) {
     var length = module._gw_result_part_length(result, which);
-    if (length === 0) return '';
-    var start = module._gw_result_part(result, which) >> 1, heap = module.HEAPU16;
-    var chunks = [];
-    for (var at = 0; at < length; at += 8192) {
-      chunks.push(String.fromCharCode.apply(
-          null, heap.subarray(start + at, start + Math.min(length, at + 8192))));
-    }
-    return chunks.join('');
+    var start = module._gw_result_part(result, which) >> 1;
+    return module.HEAPU16.subarray(start, start + length);
   }
 
-  // The result's parts, or its error thrown; the result is freed either way.
-  function take(result) {
+  function part(result, which) {
+    return textOf(units(result, which));
+  }
+
+  var ALL_PARTS = {html: PART_HTML, text: PART_TEXT, unicode: PART_UNICODE, script: PART_SCRIPT};
+
+  // The result's parts (all of them, or those named) as strings, or as arrays of UTF-16 code
+  // units with copyUnits; or its error thrown. The result is freed either way.
+  function take(result, names, copyUnits) {
     try {
       var number = module._gw_result_error(result);
       if (number !== 0) {
         throw GlyphwrightError(number, part(result, PART_DESCRIPTION) || 'Out of memory',
                                part(result, PART_SOURCE));
       }
-      return {
-        html: part(result, PART_HTML),
-        text: part(result, PART_TEXT),
-        unicode: part(result, PART_UNICODE),
-        script: part(result, PART_SCRIPT),
-      };
+      var answer = {};
+      (names || Object.keys(ALL_PARTS)).forEach(function (name) {
+        answer[name] = copyUnits ? units(result, ALL_PARTS[name]).slice()
+                                 : part(result, ALL_PARTS[name]);
+      });
+      return answer;
     } finally {
       if (result) module._gw_result_free(result);
     }
@@ -117,11 +138,13 @@ function makeApi(module) {
         });
         if (number !== 0) throw GlyphwrightError(number, 'Out of memory');
       },
-      run: function (query, settings) {
+      // names: the parts wanted (['html', 'text'], say), all four when left out; copyUnits:
+      // each as a Uint16Array of code units rather than a string.
+      run: function (query, settings, names, copyUnits) {
         var packed = [checkText(query), packSettings(settings)];
         return withText(packed, function (p) {
           return take(module._gw_document_format(handle, p[0], packed[0].length, p[1],
-                                                 packed[1].length));
+                                                 packed[1].length), names, copyUnits);
         });
       },
       free: function () { module._gw_document_free(handle); },
@@ -146,17 +169,52 @@ function instantiate(wasmModule) {
 // The worker's side: the first message brings the compiled module; each later one is a job
 // {id, query, text, settings}, run on the worker's document (text null: on the document as the
 // last job left it; a string: on a new document holding it, line breaks as paragraph marks).
+// The parts the page shows and copies: the script, the largest, stays in the worker.
+var PAGE_PARTS = ['html', 'text', 'unicode'];
+
+// HTML for the clipboard: a whole document, so that word processors read it as one, with the
+// formatting written both as tags and as inline styles (some editors keep only the one or the
+// other; every one keeps a table).
+function clipboardHtml(html) {
+  var body = html
+      .replace(/<sub>/g, '<sub style="vertical-align:sub">')
+      .replace(/<sup>/g, '<sup style="vertical-align:super">')
+      .replace(/<i>/g, '<i style="font-style:italic">')
+      .replace(/<b>/g, '<b style="font-weight:bold">')
+      .replace(/<table class="nmr-spec-table">/g,
+               '<table class="nmr-spec-table" style="border-collapse:collapse">');
+  return '<html><head><meta charset="utf-8"></head><body>\n<!--StartFragment-->' + body +
+         '<!--EndFragment-->\n</body></html>';
+}
+
+function unitsOf(text) {
+  var units = new Uint16Array(text.length);
+  for (var i = 0; i < text.length; i++) units[i] = text.charCodeAt(i);
+  return units;
+}
+
+// One job on the document for the page: its parts as code units, and the HTML as Copy puts it
+// on the clipboard ("clipboard"), made here so that a worker does that work too.
+function pageResult(document, query, settings) {
+  var result = document.run(query, settings, PAGE_PARTS, true);
+  result.clipboard = unitsOf(clipboardHtml(textOf(result.html)));
+  return result;
+}
+
 function serveWorker(scope) {
   var api = null, document = null, pending = [];
   function handle(message) {
     var answer = {id: message.id};
     try {
       if (message.text !== null) document.setText(message.text.replace(/\r\n?|\n/g, '\r'));
-      answer.result = document.run(message.query, message.settings);
+      // Code units, not strings: their buffers move to the page instead of being copied there.
+      answer.result = pageResult(document, message.query, message.settings);
     } catch (error) {
       answer.error = {number: error.number || 1, description: error.description || 'Internal Error.'};
     }
-    scope.postMessage(answer);
+    scope.postMessage(answer, answer.result ? Object.keys(answer.result).map(function (name) {
+      return answer.result[name].buffer;
+    }) : []);
   }
   scope.onmessage = function (event) {
     if (event.data.wasmModule) {
@@ -173,4 +231,5 @@ function serveWorker(scope) {
   };
 }
 
-return {instantiate: instantiate, serveWorker: serveWorker, GlyphwrightError: GlyphwrightError};
+return {instantiate: instantiate, serveWorker: serveWorker, GlyphwrightError: GlyphwrightError,
+        pageResult: pageResult, textOf: textOf};

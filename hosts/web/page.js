@@ -65,9 +65,9 @@ function startWorker(module) {
     worker = new Worker(URL.createObjectURL(new Blob([source], {type: 'text/javascript'})));
     worker.postMessage({wasmModule: module});
     worker.onmessage = function (event) {
-      var callback = callbacks[event.data.id];
-      delete callbacks[event.data.id];
-      if (callback) callback(event.data);
+      var answer = event.data, callback = callbacks[answer.id];
+      delete callbacks[answer.id];
+      if (callback) callback(answer);
     };
     // A module that stopped (out of memory, say) keeps nothing: the waiting jobs fail with the
     // reason, and the next job gets a fresh worker (and a fresh document).
@@ -103,7 +103,7 @@ function startOnPage() {
     try {
       if (!pageDocument) pageDocument = api.newDocument();
       if (job.text !== null) pageDocument.setText(job.text.replace(/\r\n?|\n/g, '\r'));
-      answer.result = pageDocument.run(job.query, job.settings);
+      answer.result = engine.pageResult(pageDocument, job.query, job.settings);
     } catch (error) {
       answer.error = {number: error.number || 1, description: error.description || error.message};
     }
@@ -155,46 +155,94 @@ function showSettings(form, settings) {
 
 // ---- The result, shown and copied -----------------------------------------------------------
 
-// A large result goes into the page a slice at a time, cut only between blocks (a paragraph or
-// a whole table), with a pause between slices so the page keeps answering.
-var SLICE = 256 * 1024;
+// A large result is shown a slice at a time, cut only between blocks (a paragraph or a whole
+// table): the first slice at once, the next whenever the reader scrolls near the end of what is
+// shown. The page then lays out only what is read, however long the result; Copy still takes
+// all of it.
+var SLICE = 16 * 1024;
 
-function showHtml(output, html, done) {
-  output.textContent = '';
-  if (html.length <= SLICE) {
-    output.innerHTML = html;
-    done();
-    return;
-  }
-  var lines = html.split('\n'), at = 0, token = {};
-  output.sliceToken = token;
-  (function next() {
-    if (output.sliceToken !== token) return;  // a newer result replaced this one
-    var slice = [], size = 0;
-    while (at < lines.length && (size < SLICE || !/^<(p|table)[ >]/.test(lines[at]))) {
-      slice.push(lines[at]);
-      size += lines[at].length + 1;
-      at++;
+// A result as the worker sends it, code units; a part becomes a string when it is needed whole
+// (to be copied), or bit by bit between the page's other tasks beforehand, so that even a long
+// result never holds the page up for long.
+var DECODE_CHUNK = 256 * 1024;
+
+function Result(units) {
+  this.units = units;
+  this.texts = {};
+  this.pending = {};  // name: {decoder, chunks, at} of a part being decoded bit by bit
+}
+// One more chunk of the part; true when the part is whole.
+Result.prototype.step = function (name) {
+  if (name in this.texts) return true;
+  var units = this.units[name], job = this.pending[name];
+  if (!job) {
+    if (typeof TextDecoder !== 'function') {
+      this.texts[name] = engine.textOf(units);
+      return true;
     }
-    output.insertAdjacentHTML('beforeend', slice.join('\n'));
-    if (at < lines.length) setTimeout(next, 0);
+    job = this.pending[name] = {decoder: new TextDecoder('utf-16le'), chunks: [], at: 0};
+  }
+  var end = Math.min(units.length, job.at + DECODE_CHUNK);
+  // Streamed, a pair of surrogates cut between two chunks is decoded whole.
+  job.chunks.push(job.decoder.decode(units.subarray(job.at, end), {stream: end < units.length}));
+  job.at = end;
+  if (end < units.length) return false;
+  var text = job.chunks.join('');
+  // U+FFFD may stand for a lone surrogate: such a part is taken unit by unit.
+  this.texts[name] = text.indexOf('\uFFFD') < 0 ? text : engine.textOf(units);
+  delete this.pending[name];
+  return true;
+};
+Result.prototype.part = function (name) {
+  while (!this.step(name)) {
+    // the rest of it at once: the reader is waiting for it
+  }
+  return this.texts[name];
+};
+// Decodes the parts a chunk a task, in order, while the page has nothing else to do; then done.
+Result.prototype.prepare = function (names, done) {
+  var result = this;
+  (function next() {
+    while (names.length && result.step(names[0])) names.shift();
+    if (names.length) setTimeout(next, 0);
     else done();
   })();
+};
+
+var LF = 10;
+// "<p>", "<p " or "<table" at `at`.
+function startsBlock(units, at) {
+  if (units[at] !== 0x3C) return false;
+  if (units[at + 1] === 0x70) return units[at + 2] === 0x3E || units[at + 2] === 0x20;
+  return String.fromCharCode.apply(null, units.subarray(at + 1, at + 6)) === 'table';
 }
 
-// HTML for the clipboard: a whole document, so that word processors read it as one, with the
-// formatting written both as tags and as inline styles (some editors keep only the one or the
-// other; every one keeps a table).
-function clipboardHtml(html) {
-  var body = html
-      .replace(/<sub>/g, '<sub style="vertical-align:sub">')
-      .replace(/<sup>/g, '<sup style="vertical-align:super">')
-      .replace(/<i>/g, '<i style="font-style:italic">')
-      .replace(/<b>/g, '<b style="font-weight:bold">')
-      .replace(/<table class="nmr-spec-table">/g,
-               '<table class="nmr-spec-table" style="border-collapse:collapse">');
-  return '<html><head><meta charset="utf-8"></head><body>\n<!--StartFragment-->' + body +
-         '<!--EndFragment-->\n</body></html>';
+// Where the slice that starts at `from` ends: the first block that starts SLICE code units on,
+// or the end of the HTML.
+function sliceEnd(units, from) {
+  if (units.length - from <= SLICE) return units.length;
+  for (var at = units.indexOf(LF, from + SLICE); at >= 0; at = units.indexOf(LF, at + 1)) {
+    if (startsBlock(units, at + 1)) return at + 1;
+  }
+  return units.length;
+}
+
+function showHtml(output, units) {
+  var at = sliceEnd(units, 0);
+  output.innerHTML = engine.textOf(units.subarray(0, at));
+  output.setAttribute('data-complete', at < units.length ? 'false' : 'true');
+  output.onscroll = at < units.length ? function more() {
+    // A slice is many screens long: one more whenever the reader is within a screen of the end.
+    if (output.scrollTop + 2 * output.clientHeight < output.scrollHeight) return;
+    var end = sliceEnd(units, at);
+    output.insertAdjacentHTML('beforeend', engine.textOf(units.subarray(at, end)));
+    at = end;
+    if (at >= units.length) {
+      output.onscroll = null;
+      output.setAttribute('data-complete', 'true');
+    }
+  } : null;
+  return at >= units.length;
 }
 
 // Puts the payload on the clipboard: through the copy event, which every browser lets a click
@@ -241,6 +289,12 @@ function shortcutKeys(queries) {
   return keys;
 }
 
+// A text box that holds megabytes makes the browser pause for seconds whenever it lays the page
+// out again. A paste that would make the box that long is held by the page instead: the box
+// shows its beginning, read-only, and the jobs work on the whole text until it is cleared.
+var HOLD_LENGTH = 512 * 1024;  // code units
+var PREVIEW_LENGTH = 4096;
+
 function startPage() {
   var input = document.getElementById('input');
   var output = document.getElementById('output');
@@ -250,6 +304,7 @@ function startPage() {
   var form = document.getElementById('settings');
   var copyButton = document.getElementById('copy');
   var copyUnicodeButton = document.getElementById('copy-unicode');
+  var heldNote = document.getElementById('held');
   if (!input || !output) return;
 
   var run = null;         // runs a job off the page's thread (or on it, without workers)
@@ -262,6 +317,9 @@ function startPage() {
   form.addEventListener('change', function () { saveSettings(readSettings(form)); });
 
   function setError(error) {
+    // Touching the text box, even to set what it has, can make the browser lay out all of a
+    // long text in it again.
+    if (!error && errorBox.hidden) return;
     errorBox.textContent = error ? error.description : '';
     errorBox.hidden = !error;
     if (error) errorBox.setAttribute('data-number', String(error.number));
@@ -277,7 +335,7 @@ function startPage() {
 
   function runJob(alias) {
     if (!run || busy) return;
-    var text = input.value;
+    var text = held !== null ? held : input.value;
     // While the text is as the last job found it, the next job works on that job's result, as
     // it would on a document (pressing "digits" again steps the digits on).
     var keep = documentText !== null && text === documentText;
@@ -293,9 +351,17 @@ function startPage() {
       }
       setError(null);
       documentText = text;
-      shown = answer.result;
-      copyButton.disabled = copyUnicodeButton.disabled = false;
-      showHtml(output, shown.html, function () { setState('done', 'Formatted.'); });
+      shown = new Result(answer.result);
+      var whole = showHtml(output, shown.units.html);
+      // What Copy puts on the clipboard, made ready beforehand: a click may take only so long
+      // before the browser no longer counts the copy as the reader's.
+      // Copy is offered once it is: at once for a short result.
+      copyButton.disabled = copyUnicodeButton.disabled = true;
+      var prepared = shown;
+      shown.prepare(['text', 'clipboard', 'unicode'], function () {
+        if (shown === prepared) copyButton.disabled = copyUnicodeButton.disabled = false;
+      });
+      setState('done', whole ? 'Formatted.' : 'Formatted; scroll the result for the rest.');
     });
   }
 
@@ -308,14 +374,46 @@ function startPage() {
   }
 
   copyButton.addEventListener('click', function () {
-    if (shown) copy({'text/html': clipboardHtml(shown.html), 'text/plain': shown.text}, 'Result');
+    if (shown) {
+      copy({'text/html': shown.part('clipboard'), 'text/plain': shown.part('text')}, 'Result');
+    }
   });
   copyUnicodeButton.addEventListener('click', function () {
-    if (shown) copy({'text/plain': shown.unicode}, 'Unicode text');
+    if (shown) copy({'text/plain': shown.part('unicode')}, 'Unicode text');
   });
 
   // A text pasted while its job's document is kept starts afresh.
   input.addEventListener('input', function () { documentText = null; });
+
+  var held = null;  // the whole of a long pasted text, or null: the box holds the text
+  function hold(text) {
+    held = text;
+    documentText = null;
+    input.value = text.slice(0, PREVIEW_LENGTH);
+    input.readOnly = true;
+    heldNote.querySelector('span').textContent = 'The box shows the beginning of a long text (' +
+        text.length.toLocaleString('en') + ' characters); the jobs and Copy work on all of it.';
+    heldNote.hidden = false;
+  }
+  input.addEventListener('paste', function (event) {
+    var pasted = event.clipboardData ? event.clipboardData.getData('text/plain') : '';
+    var start = input.selectionStart, end = input.selectionEnd;
+    var length = input.value.length - (end - start) + pasted.length;
+    if (!heldNote || held !== null || length <= HOLD_LENGTH) {
+      return;
+    }
+    event.preventDefault();
+    hold(input.value.slice(0, start) + pasted + input.value.slice(end));
+  });
+  if (heldNote) {
+    heldNote.querySelector('button').addEventListener('click', function () {
+      held = documentText = null;
+      input.value = '';
+      input.readOnly = false;
+      heldNote.hidden = true;
+      input.focus();
+    });
+  }
 
   ready.then(function () {
     var queries = api.queries(), keys = shortcutKeys(queries);

@@ -1,5 +1,10 @@
 # The static site: the library as WebAssembly (Emscripten), the page's script around it, and
-# index.html. Only the sources the jobs need are linked; -Os keeps the module small.
+# index.html. Only the sources the jobs need are linked; -Os keeps the module small, but the
+# script's run on the document, the late-bound calls and the renderers, where a large text spends
+# most of its time, are optimised for speed.
+foreach(hot glyphwright_automation glyphwright_script glyphwright_document glyphwright_web)
+  target_compile_options(${hot} PRIVATE -O2)
+endforeach()
 add_executable(glyphwright_wasm web_exports.cpp)
 target_link_libraries(glyphwright_wasm PRIVATE glyphwright_web)
 glyphwright_warnings(glyphwright_wasm)

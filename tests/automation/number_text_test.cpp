@@ -2,6 +2,8 @@
 
 #include <clocale>
 #include <cmath>
+#include <cstdlib>
+#include <string>
 
 #include "automation/automation_error.h"
 #include "automation/number_text.h"
@@ -25,6 +27,36 @@ TEST(TextToDoubleTest, ReadsTheRunTimesNumberForms) {
       {u"1e-999", 0}, {u"0.1", 0.1},
   };
   for (const auto& [text, value] : cases) EXPECT_EQ(TextToDouble(text), value);
+}
+
+// Short decimals take a quicker road than long ones; both must give the correctly rounded
+// double, the one the C library's own conversion gives.
+TEST(TextToDoubleTest, ShortAndLongDecimalsRoundAsTheCLibraryDoes) {
+  const char* const cases[] = {"0",
+                               "8.0",
+                               "0.1",
+                               "0.3",
+                               "2.675",
+                               ".5",
+                               "5.",
+                               "007.250",
+                               "1.1",
+                               "9007199254740993",
+                               "123456789012345",
+                               "1234567890.12345",
+                               "0.000000000000001",
+                               "999999999999999.9",
+                               "4.35",
+                               "1.0000000000000002",
+                               "3.14159265358979",
+                               "0.1234567890123456"};
+  for (const char* text : cases) {
+    const std::string ascii(text);
+    const std::u16string wide(ascii.begin(), ascii.end());
+    const double expected = std::strtod(text, nullptr);
+    EXPECT_EQ(TextToDouble(wide), expected) << text;
+    EXPECT_EQ(TextToDouble(u"-" + wide), -expected) << text;
+  }
 }
 
 TEST(TextToDoubleTest, RejectsAnythingElseWithTypeMismatch) {
