@@ -135,6 +135,9 @@ bench: bench-packages
 	@echo "== Python call overhead"
 	@PYTHONPATH=$(BENCH_DIR)/hosts/python /usr/bin/python3 bench/python/call_overhead.py \
 		$(BENCH_DIR)/bench/component/late_binding_bench
+	@echo "== Python, 1 MB through GetCommands"
+	@PYTHONPATH=$(BENCH_DIR)/hosts/python /usr/bin/python3 bench/python/large_text.py \
+		$(BENCH_DIR)/bench/chem/chem_bench
 
 # The same jobs side by side with the tools chemists use today (npm packages, pinned in
 # bench/peers/package.json, installed into ~/.cache/glyphwright/peers).
