@@ -72,7 +72,7 @@ def run(document, job, values):
         undo.enterUndoContext(job.title)
         try:
             for selected in ranges:
-                executer = WriterExecuter(document, selected)
+                executer = WriterExecuter(document, selected, gather_typing=True)
                 executers.append(executer)
                 _format(job, values, executer, range_text(selected))
         except BaseException:
@@ -110,6 +110,7 @@ def _format(job, values, executer, text):
     runner.Executer = executer
     try:
         runner.Run(script)
+        executer.finish()
     finally:
         # The runner's reference is invisible to Python's collector.
         runner.Executer = None

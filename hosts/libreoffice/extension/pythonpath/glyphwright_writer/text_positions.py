@@ -25,16 +25,34 @@ class TextPositions:
         else:
             self._anchor = None  # the origin is the start of the text
             self._lead = 0
+        # The last place found exactly, and its distance from the anchor: scripts name their
+        # places mostly in order, and walking on from the last one keeps a long list linear.
+        # An edit at or before it makes it forget (see `edited_at`).
+        self._mark = None
+        self._mark_distance = 0
 
     def cursor_at(self, offset):
         """A collapsed cursor at offset, clamped to the text."""
-        cursor = self._at_anchor()
         distance = self._lead + offset
-        if distance > 0:
-            self.move(cursor, distance)
+        if self._mark is not None and distance >= self._mark_distance:
+            cursor = self.text.createTextCursorByRange(self._mark)
+            walked = self._mark_distance
+        else:
+            cursor = self._at_anchor()
+            walked = 0
+        if distance > walked:
+            if self.move(cursor, distance - walked) == 0:
+                self._mark = self.text.createTextCursorByRange(cursor)
+                self._mark_distance = distance
         elif distance < 0:
             self.move(cursor, -distance, forward=False)
         return cursor
+
+    def edited_at(self, place):
+        """Told before the text changes from the start of place on: a remembered place that does
+        not lie before it may move or vanish, and is forgotten."""
+        if self._mark is not None and self.text.compareRegionStarts(self._mark, place) != 1:
+            self._mark = None
 
     def range_of(self, index, length):
         """A cursor over [index, index + length), each end clamped to the text on its own: a
