@@ -54,7 +54,7 @@ def run_gathering(doc, before, selection, after, script):
     doc.write(before + selection + after)
     doc.select_text(selection, occurrence=0 if selection not in before else 1)
     selected = doc.document.getCurrentController().getSelection().getByIndex(0)
-    executer = WriterExecuter(doc.document, selected, gather_typing=True)
+    executer = WriterExecuter(doc.document, selected, batched=True)
     runner = glyphwright.CommandRunner()
     runner.Executer = executer
     try:
@@ -89,7 +89,7 @@ def start_gathering(doc, text):
     doc.write(text)
     doc.select_text(text)
     selected = doc.document.getCurrentController().getSelection().getByIndex(0)
-    executer = WriterExecuter(doc.document, selected, gather_typing=True)
+    executer = WriterExecuter(doc.document, selected, batched=True)
     runner = glyphwright.CommandRunner()
     runner.Executer = executer
     return executer, runner

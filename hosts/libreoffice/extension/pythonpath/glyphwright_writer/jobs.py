@@ -72,7 +72,7 @@ def run(document, job, values):
         undo.enterUndoContext(job.title)
         try:
             for selected in ranges:
-                executer = WriterExecuter(document, selected, gather_typing=True)
+                executer = WriterExecuter(document, selected, batched=True)
                 executers.append(executer)
                 _format(job, values, executer, range_text(selected))
         except BaseException:

@@ -6,9 +6,11 @@ origin). The executer keeps its own cursor and selection as Writer text cursors,
 moves along with every edit; the view is brought up to date by `show`. Typing, pasting, cutting
 and moving collapse the selection onto the cursor.
 
-An executer made with gather_typing=True keeps text typed one piece after another and puts it
-into the document in one go, when the next operation comes or when `finish` is called; its owner
-must call `finish` after the run. A backspace takes back typed text that has not gone in yet."""
+An executer made with batched=True, as the jobs make it, spends fewer calls on the document:
+- it keeps text typed one piece after another and puts it into the document in one go, when the
+  next operation comes or when `finish` is called (its owner must call `finish` after the run);
+  a backspace takes back typed text that has not gone in yet;
+- it copies plain text without Writer's transferable (see Clip)."""
 
 import functools
 import math
@@ -19,7 +21,7 @@ from com.sun.star.text.ControlCharacter import PARAGRAPH_BREAK
 import glyphwright
 
 from . import char_format
-from .clip import Clip
+from .clip import Clip, plain_property_names
 from .text_positions import TextPositions
 
 CURSOR_POSITION = "$CursorPosition"
@@ -62,7 +64,7 @@ SIMPLE = frozenset(chr(code) for code in range(0x20, 0x7F))
 class WriterExecuter:
     """Executer and FontListener for one selected range of a Writer document."""
 
-    def __init__(self, document, selected, gather_typing=False):
+    def __init__(self, document, selected, batched=False):
         self.document = document
         self.controller = document.getCurrentController()
         self.text = selected.getText()
@@ -72,7 +74,8 @@ class WriterExecuter:
         self.clip = None
         self.changed = False  # the document was edited
         self.moved = False  # the cursor or the selection is no longer the user's
-        self.gather_typing = gather_typing
+        self.batched = batched
+        self._plain_names = plain_property_names(self.cursor) if batched else None
         self._typing = []  # pieces typed at the cursor and not yet in the document
         self._typing_style = ""
 
@@ -166,7 +169,7 @@ class WriterExecuter:
         self._collapse_selection()
         if not Text:
             return
-        if not self.gather_typing:
+        if not self.batched:
             self._type(Text, StyleName)
             return
         if self._typing and StyleName != self._typing_style:
@@ -201,12 +204,12 @@ class WriterExecuter:
 
     @typing_first
     def CopyText(self, Start, Length):
-        self.clip = Clip(self.controller, self._range(Start, Length))
+        self.clip = Clip(self.controller, self._range(Start, Length), self._plain_names)
 
     @typing_first
     def CutText(self, Start, Length):
         target = self._range(Start, Length)
-        self.clip = Clip(self.controller, target)
+        self.clip = Clip(self.controller, target, self._plain_names)
         if not target.isCollapsed():
             self.changed = True
             self.positions.edited_at(target)
