@@ -25,10 +25,11 @@ class Clip:
         self.text = None  # the plain text, when that is all the clip needs
         if text_range.isCollapsed():
             return
-        runs = text_runs(text_range)
+        kinds = [] if plain_names is not None else None
+        runs = text_runs(text_range, kinds)
         self.runs = [(width, part if part is PARAGRAPH_BREAK else read_modelled(part))
                      for width, part in runs]
-        if plain_names is not None and _plain(text_range, runs, plain_names):
+        if plain_names is not None and _plain(kinds, runs, plain_names):
             self.text = text_range.getString()
         else:
             self.transferable = controller.getTransferableForTextRange(text_range)
@@ -76,25 +77,11 @@ def plain_property_names(text_range):
                  and prop.Name not in kept)
 
 
-def _only_text(text_range):
-    """Whether the range lies in one paragraph and holds text portions alone. Empty portions
-    count too: a field that shows nothing is still a character of the text."""
-    paragraphs = text_range.getText().createTextCursorByRange(text_range).createEnumeration()
-    paragraph = paragraphs.nextElement()
-    if paragraphs.hasMoreElements() or \
-            not paragraph.supportsService("com.sun.star.text.Paragraph"):
-        return False
-    portions = paragraph.createEnumeration()
-    while portions.hasMoreElements():
-        if portions.nextElement().TextPortionType != TEXT_PORTION:
-            return False
-    return True
-
-
-def _plain(text_range, runs, names):
+def _plain(kinds, runs, names):
     """Whether the range is text in one paragraph, its runs without direct attributes among
-    names."""
-    if not _only_text(text_range):
+    names. Empty portions count too: a field that shows nothing is still a character of the
+    text."""
+    if any(kind != TEXT_PORTION for kind in kinds):
         return False
     for _, part in runs:
         if part is PARAGRAPH_BREAK:

@@ -123,12 +123,16 @@ class TextPositions:
 PARAGRAPH_BREAK = None  # the part of a run that is a paragraph break
 
 
-def text_runs(text_range):
+def text_runs(text_range, portion_types=None):
     """The runs of a range in order: (width in code units, part) where part is a text range with
-    one set of character attributes, or PARAGRAPH_BREAK. A table in the range is a JobError."""
-    runs = _runs_as_writer_cuts_them(text_range)
+    one set of character attributes, or PARAGRAPH_BREAK. A table in the range is a JobError.
+    A list given as portion_types gets the kind of every portion of the range, empty ones too,
+    or None when the kinds are not known."""
+    runs = _runs_as_writer_cuts_them(text_range, portion_types)
     if runs is None:
         runs = _runs_cut_here(text_range)
+        if portion_types is not None:
+            portion_types[:] = [None]
     return runs
 
 
@@ -144,7 +148,7 @@ def _paragraph_portions(cursor):
         first = False
 
 
-def _runs_as_writer_cuts_them(text_range):
+def _runs_as_writer_cuts_them(text_range, portion_types=None):
     """The portions of the range as Writer cuts them, or None when the cut is wrong: Writer cuts
     the first portion of a range wrongly when a character outside the BMP comes before it in its
     paragraph, and then the portions do not spell the range's text."""
@@ -158,6 +162,8 @@ def _runs_as_writer_cuts_them(text_range):
         portions = paragraph.createEnumeration()
         while portions.hasMoreElements():
             portion = portions.nextElement()
+            if portion_types is not None:
+                portion_types.append(portion.TextPortionType)
             piece = portion.getString()
             if piece:
                 runs.append((units(piece), portion))
