@@ -21,6 +21,11 @@ GATHERING_CASES = [
      "=2\nGoTo\n=xe\u0301\nTypeText\nTypeBackspace\n"),
     ("a backspace after a typed paragraph break", "", "ab", "",
      "=1\nGoTo\n=x\ry\nTypeText\nTypeBackspace\nTypeBackspace\n"),
+    ("a backspace after a paste takes back what was typed after it", "", "ab cd", "",
+     "=0\n=1\nItalic\n=3\n=2\nCopy\n=EndOfSelection\nGoTo\nPaste\n=,\nTypeText\n"
+     "TypeBackspace\nTypeBackspace\n=)\nTypeText\n"),
+    ("a backspace after a move goes to the document", "", "ab cd", "",
+     "=2\nGoTo\n=x\nTypeText\n=4\nGoTo\n=y\nTypeText\nTypeBackspace\nTypeBackspace\n"),
     ("styled and plain typing", "", "ab", "",
      "=2\nGoTo\n=1 \nTypeText\n=J\n=Italic\nTypeStyledText\n=K\n=Italic\nTypeStyledText\n"
      "= = 7\nTypeText\n"),

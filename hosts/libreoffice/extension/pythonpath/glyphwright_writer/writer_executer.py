@@ -52,6 +52,7 @@ def typing_first(operation):
     @functools.wraps(operation)
     def after_typing(self, *args):
         self._put_typing()
+        self._after_simple = False  # the operation may move the cursor or change the text
         return operation(self, *args)
     return after_typing
 
@@ -78,6 +79,8 @@ class WriterExecuter:
         self._plain_names = plain_property_names(self.cursor) if batched else None
         self._typing = []  # pieces typed at the cursor and not yet in the document
         self._typing_style = ""
+        # The character before the cursor is known to be one of SIMPLE: typed or pasted last.
+        self._after_simple = False
 
     def finish(self):
         """Puts the gathered typing into the document."""
@@ -152,6 +155,7 @@ class WriterExecuter:
         if self._take_back_typed():
             return
         self._put_typing()
+        self._after_simple = False
         before = self.text.createTextCursorByRange(self.cursor)
         if before.goLeft(1, True):
             self.changed = True
@@ -225,6 +229,7 @@ class WriterExecuter:
         self.changed = True
         self.positions.edited_at(self.cursor)
         self.clip.paste(self.controller, self.positions, self.cursor)
+        self._after_simple = self.clip.text is not None and self.clip.text[-1:] in SIMPLE
 
     @typing_first
     def DeleteText(self, Start, Length):
@@ -268,6 +273,7 @@ class WriterExecuter:
         char_format.make_plain(typed)
         if style:
             char_format.set_named_format(self.document, typed, style)
+        self._after_simple = text[-1] in SIMPLE
 
     def _put_typing(self):
         """Types the gathered pieces as one text: typed one after another, each plain from the
@@ -283,8 +289,12 @@ class WriterExecuter:
         if not self._typing:
             return False
         last = self._typing[-1]
-        before = last[-2] if len(last) > 1 else (self._typing[-2][-1] if len(self._typing) > 1
-                                                  else "")
+        if len(last) > 1:
+            before = last[-2]
+        elif len(self._typing) > 1:
+            before = self._typing[-2][-1]
+        else:
+            before = "x" if self._after_simple else ""  # what matters: one of SIMPLE or not
         if last[-1] not in SIMPLE or before not in SIMPLE:
             return False
         if len(last) > 1:
