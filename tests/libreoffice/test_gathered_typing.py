@@ -6,8 +6,7 @@ import glyphwright
 import pytest
 from glyphwright_writer.writer_executer import WriterExecuter
 
-import reference
-from test_writer_executer import CASES, run_in_reference
+from test_writer_executer import CASES, run_in_reference, run_in_writer
 
 GATHERING_CASES = [
     # id, text before, selection, text after, script
@@ -84,7 +83,6 @@ def test_gathered_typing_leaves_what_the_reference_leaves(doc, before, selection
 @pytest.mark.parametrize("before, selection, after, script",
                          [pytest.param(*case[1:], id=case[0]) for case in GATHERING_CASES])
 def test_typing_at_once_leaves_what_the_reference_leaves(doc, before, selection, after, script):
-    from test_writer_executer import run_in_writer
     script += "=|\nTypeText\n"
     run_in_writer(doc, before, selection, after, script)
     assert doc.chars() == run_in_reference(before, selection, after, script)

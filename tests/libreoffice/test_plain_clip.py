@@ -3,7 +3,6 @@ attributes the transferable's paste leaves, and is taken only where that holds: 
 with a field, a paragraph break or a direct attribute the runs do not keep takes the
 transferable."""
 
-import glyphwright
 import pytest
 from com.sun.star.awt.FontSlant import ITALIC
 from com.sun.star.awt.FontUnderline import SINGLE
@@ -11,6 +10,7 @@ from com.sun.star.awt.FontWeight import BOLD
 
 from glyphwright_writer.clip import Clip, plain_property_names
 from glyphwright_writer.writer_executer import WriterExecuter
+from writer_doc import WriterDoc
 
 # What a reader or a later save could tell apart.
 COMPARED = ("CharFontName", "CharHeight", "CharWeight", "CharPosture", "CharEscapement",
@@ -74,7 +74,6 @@ CASES = [
 @pytest.mark.parametrize("setup, copy, paste_at",
                          [pytest.param(*case[1:], id=case[0]) for case in CASES])
 def test_plain_paste_looks_as_the_transferable_paste(office, setup, copy, paste_at):
-    from writer_doc import WriterDoc
     results = []
     for plain in (False, True):
         doc = WriterDoc(office, office.new_writer())
@@ -125,4 +124,3 @@ def test_a_field_takes_the_transferable(doc):
     clip = Clip(executer.controller, executer.positions.range_of(2, 3),
                 plain_property_names(executer.cursor))
     assert clip.transferable is not None
-    assert glyphwright  # the module is loaded as the other tests load it
