@@ -248,11 +248,31 @@ console.log('\nWhere a peer\'s output means something else (first examples):');
 for (const r of rows) {
   for (const example of r.agreement.examples) console.log(`  ${r.peer}, ${r.job}: ${example}`);
 }
-writeFileSync(join(work, 'results.json'), JSON.stringify(rows.map((r) => ({
-  job: r.job, peer: r.peer, glyphwrightScripts: r.ourRate.scripts,
-  glyphwrightRendered: r.ourRate.rendered, peerRate: r.peerRate,
-  agree: r.agreement.agree, total: r.agreement.total, examples: r.agreement.examples,
-})), null, 2));
+
+// Both NMR scripts on long lists: the time per peak, which stays flat when the work is linear.
+const scaling = {};
+for (const line of execFileSync(peerJobs, ['--scaling'], { encoding: 'utf8' }).trim().split('\n')) {
+  const [job, peaks, nanoseconds] = line.split(' ');
+  (scaling[job] ??= {})[peaks] = Number(nanoseconds);
+}
+console.log('\nNMR scripts on long lists: nanoseconds per peak, and each over the time at 1,000'
+  + ' peaks (1.0x is linear).');
+console.log(`${pad('job', 19)}${pad('1,000', 10)}${pad('10,000', 16)}100,000`);
+for (const [job, perPeak] of Object.entries(scaling)) {
+  const at = (peaks) => `${perPeak[peaks].toFixed(0)} (${(perPeak[peaks] / perPeak[1000])
+    .toFixed(2)}x)`;
+  console.log(`${pad(job, 19)}${pad(perPeak[1000].toFixed(0), 10)}${pad(at(10000), 16)}`
+    + `${at(100000)}`);
+}
+
+writeFileSync(join(work, 'results.json'), JSON.stringify({
+  jobs: rows.map((r) => ({
+    job: r.job, peer: r.peer, glyphwrightScripts: r.ourRate.scripts,
+    glyphwrightRendered: r.ourRate.rendered, peerRate: r.peerRate,
+    agree: r.agreement.agree, total: r.agreement.total, examples: r.agreement.examples,
+  })),
+  nanosecondsPerPeak: scaling,
+}, null, 2));
 
 if (commandLine) {
   timeCommandLine({ program: commandLine, work, formulas, ions, glyphwrightIon, mhchemIon,

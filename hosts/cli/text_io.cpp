@@ -93,23 +93,27 @@ std::shared_ptr<Document> MakeDocument(std::u16string_view input, InputForm form
 }
 
 void WriteRendering(std::ostream& out, const Document& document, OutputForm form) {
-  std::u16string rendered;
+  // Each piece is written as it comes, so the rendering is never held whole, in either form.
+  char16_t last = 0;
+  const RenderSink sink = [&](std::u16string_view piece) {
+    WriteUtf8(out, piece);
+    last = piece.back();
+  };
   switch (form) {
     case OutputForm::Html:
-      rendered = RenderHtml(document);
+      RenderHtml(document, sink);
       break;
     case OutputForm::Text:
-      rendered = RenderText(document);
+      RenderText(document, sink);
       break;
     case OutputForm::Unicode:
-      rendered = RenderUnicode(document);
+      RenderUnicode(document, sink);
       break;
     case OutputForm::Json:
-      rendered = RenderJson(document);
+      RenderJson(document, sink);
       break;
   }
-  if (rendered.empty() || rendered.back() != u'\n') rendered.push_back(u'\n');
-  WriteUtf8(out, rendered);
+  if (last != u'\n') out.put('\n');
 }
 
 void WriteUtf8(std::ostream& out, std::u16string_view text) {

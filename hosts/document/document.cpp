@@ -82,13 +82,17 @@ Document::Cell Document::MakeCell(char16_t code, const CharFormat& format) {
 
 CharFormat Document::FormatOf(const Cell& cell) const {
   CharFormat format;
+  AssignFormat(cell, format);
+  return format;
+}
+
+void Document::AssignFormat(const Cell& cell, CharFormat& format) const {
   format.subscript = (cell.flags & kSubscript) != 0;
   format.superscript = (cell.flags & kSuperscript) != 0;
   format.smallCaps = (cell.flags & kSmallCaps) != 0;
   format.italic = (cell.flags & kItalic) != 0;
   format.bold = (cell.flags & kBold) != 0;
-  format.style = styles_[cell.style];
-  return format;
+  format.style.assign(styles_[cell.style]);
 }
 
 // A paragraph's style lives in its mark: the first mark at or after the position.
@@ -358,35 +362,16 @@ std::u16string Document::ParagraphStyleAt(int32_t position) const {
 }
 
 std::vector<Paragraph> Document::Paragraphs() const {
-  std::vector<Paragraph> paragraphs;
-  Paragraph current;
-  // Cells of equal flags and style have equal formats: a run is cut only where those change, and
-  // each run's format and text are made once.
-  const std::size_t size = cells_.size();
-  for (std::size_t i = 0; i < size;) {
-    const Cell& first = cells_[i];
-    if (first.code == kParagraphMark) {
-      current.style = styles_[first.paragraphStyle];
-      current.ended = true;
-      paragraphs.push_back(std::move(current));
-      current = Paragraph();
-      ++i;
-      continue;
+  struct Collect {
+    std::vector<Paragraph> paragraphs;
+    void BeginParagraph(std::u16string_view style, bool ended) {
+      paragraphs.push_back({std::u16string(style), {}, ended});
     }
-    std::size_t end = i + 1;
-    while (end < size && cells_[end].code != kParagraphMark && cells_[end].flags == first.flags &&
-           cells_[end].style == first.style) {
-      ++end;
-    }
-    Run& run = current.runs.emplace_back(Run{std::u16string(end - i, u'\0'), FormatOf(first)});
-    for (std::size_t k = i; k < end; ++k) run.text[k - i] = cells_[k].code;
-    i = end;
-  }
-  if (!current.runs.empty() || paragraphs.empty()) {
-    current.style = styles_[lastParagraphStyle_];
-    paragraphs.push_back(std::move(current));
-  }
-  return paragraphs;
+    void Run(const glyphwright::Run& run) { paragraphs.back().runs.push_back(run); }
+    void EndParagraph() {}
+  } collect;
+  VisitParagraphs(collect);
+  return std::move(collect.paragraphs);
 }
 
 void Document::Append(std::u16string_view text, const CharFormat& format) {

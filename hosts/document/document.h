@@ -97,6 +97,12 @@ class Document : public TableDispatch<Document> {
   // Every paragraph; an empty last paragraph without a mark is left out unless it is the only
   // one, as a word processor shows no line after a final paragraph mark.
   std::vector<Paragraph> Paragraphs() const;
+  // The same paragraphs walked without making them: for each, visitor.BeginParagraph(style,
+  // ended), visitor.Run(run) for each of its runs, visitor.EndParagraph(). The run is one object
+  // reused, so a renderer that writes each run as it comes needs the memory of one run, however
+  // long the paragraph (text with LF and no CR is one paragraph).
+  template <class Visitor>
+  void VisitParagraphs(Visitor& visitor) const;
 
   // Appends text at the end of the document, CR as a paragraph mark; for readers of other
   // formats. The selection and the origin stay where they are.
@@ -122,6 +128,8 @@ class Document : public TableDispatch<Document> {
   StyleId InternStyle(std::u16string_view name);
   Cell MakeCell(char16_t code, const CharFormat& format);
   CharFormat FormatOf(const Cell& cell) const;
+  // FormatOf into an existing format, so that a reused run keeps its style's room.
+  void AssignFormat(const Cell& cell, CharFormat& format) const;
   StyleId ParagraphStyleIdAt(int32_t position) const;
   void SetParagraphStyleAt(int32_t position, StyleId style);
 
@@ -145,5 +153,40 @@ class Document : public TableDispatch<Document> {
   int32_t selectionStart_ = 0;
   int32_t selectionEnd_ = 0;
 };
+
+template <class Visitor>
+void Document::VisitParagraphs(Visitor& visitor) const {
+  Run run;  // its text and style keep their room from run to run
+  bool visited = false;
+  const std::size_t size = cells_.size();
+  std::size_t i = 0;
+  while (i < size || !visited) {
+    // A paragraph's style lives in its mark, at its end.
+    std::size_t mark = i;
+    while (mark < size && cells_[mark].code != kParagraphMark) ++mark;
+    const bool ended = mark < size;
+    // A last paragraph without a mark shows when it has text, or when it is the only one.
+    if (!ended && mark == i && visited) break;
+    visitor.BeginParagraph(
+        std::u16string_view(styles_[ended ? cells_[mark].paragraphStyle : lastParagraphStyle_]),
+        ended);
+    // Cells of equal flags and style have equal formats: a run is cut only where those change.
+    while (i < mark) {
+      const Cell& first = cells_[i];
+      std::size_t end = i + 1;
+      while (end < mark && cells_[end].flags == first.flags && cells_[end].style == first.style) {
+        ++end;
+      }
+      run.text.resize(end - i);
+      for (std::size_t k = i; k < end; ++k) run.text[k - i] = cells_[k].code;
+      AssignFormat(first, run.format);
+      visitor.Run(static_cast<const Run&>(run));
+      i = end;
+    }
+    visitor.EndParagraph();
+    visited = true;
+    if (ended) ++i;
+  }
+}
 
 }  // namespace glyphwright

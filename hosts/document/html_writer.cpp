@@ -1,6 +1,8 @@
 #include <array>
+#include <span>
 #include <vector>
 
+#include "document/render_stream.h"
 #include "document/renderers.h"
 
 namespace glyphwright {
@@ -88,21 +90,18 @@ bool IsCapital(char16_t c) {
          (c >= u'\u0391' && c <= u'\u03A9');
 }
 
-// Runs as inline HTML, closing only the elements the next run does not share.
+// Runs as inline HTML, closing only the elements the next run does not share; Close ends the
+// last run's elements.
 class InlineWriter {
  public:
-  explicit InlineWriter(std::u16string& out) : out_(out) {}
-  ~InlineWriter() { CloseDownTo(0); }
-
-  void Write(const Run& run) {
-    Elements wanted = ElementsOf(run.format);
-    if (!LooksSmallCaps(run.format)) {
-      Write(wanted, run.text);
+  void Write(std::u16string& out, const CharFormat& format, std::u16string_view text) {
+    Elements wanted = ElementsOf(format);
+    if (!LooksSmallCaps(format)) {
+      Write(out, wanted, text);
       return;
     }
     // The capitals of a small-capital run go one size smaller too, innermost: <small> is what
     // browsers and word processors all read, and it keeps the letters as typed.
-    const std::u16string_view text = run.text;
     const std::size_t plainDepth = wanted.size();
     for (std::size_t start = 0; start < text.size();) {
       const bool capital = IsCapital(text[start]);
@@ -110,63 +109,99 @@ class InlineWriter {
       while (end < text.size() && IsCapital(text[end]) == capital) ++end;
       wanted.shrink(plainDepth);
       if (capital) wanted.push_back({u"<small>", u"</small>", {}});
-      Write(wanted, text.substr(start, end - start));
+      Write(out, wanted, text.substr(start, end - start));
       start = end;
     }
   }
 
+  void Close(std::u16string& out) { CloseDownTo(out, 0); }
+
  private:
-  void Write(const Elements& wanted, std::u16string_view text) {
+  void Write(std::u16string& out, const Elements& wanted, std::u16string_view text) {
     std::size_t shared = 0;
     while (shared < open_.size() && shared < wanted.size() && open_[shared] == wanted[shared]) {
       ++shared;
     }
-    CloseDownTo(shared);
+    CloseDownTo(out, shared);
     for (std::size_t i = shared; i < wanted.size(); ++i) {
-      AppendOpen(out_, wanted[i]);
+      AppendOpen(out, wanted[i]);
       open_.push_back(wanted[i]);
     }
-    AppendEscaped(out_, text);
+    AppendEscaped(out, text);
   }
 
-  void CloseDownTo(std::size_t depth) {
+  void CloseDownTo(std::u16string& out, std::size_t depth) {
     while (open_.size() > depth) {
-      out_ += open_.back().close;
+      out += open_.back().close;
       open_.pop_back();
     }
   }
 
-  std::u16string& out_;
   Elements open_;
 };
 
-void WriteRuns(std::u16string& out, const std::vector<Run>& runs) {
-  InlineWriter writer(out);
-  for (const Run& run : runs) writer.Write(run);
-}
+// Paragraphs as blocks; a stretch of table paragraphs as one table, opened at its first row and
+// closed before the next other paragraph (or at the end). A table row is the paragraph's runs cut
+// at every TAB, one cell a part.
+class HtmlWriter {
+ public:
+  void BeginParagraph(std::u16string& out, std::u16string_view style, bool) {
+    inRow_ = style == kNmrSpecTable;
+    if (inRow_) {
+      if (!inTable_) {
+        out += u"<table class=\"";
+        out += StyleClass(kNmrSpecTable);
+        out += u"\">\n";
+        inTable_ = true;
+      }
+      out += u"<tr><td>";
+      return;
+    }
+    Finish(out);
+    const std::u16string name = StyleClass(style);
+    if (name.empty()) {
+      out += u"<p>";
+    } else {
+      out += u"<p class=\"";
+      out += name;
+      out += u"\">";
+    }
+  }
 
-// A table row: the paragraph's runs cut at every TAB, one cell a part.
-void WriteRow(std::u16string& out, const Paragraph& paragraph) {
-  std::vector<std::vector<Run>> cells(1);
-  for (const Run& run : paragraph.runs) {
+  void Run(std::u16string& out, const glyphwright::Run& run) {
+    if (!inRow_) {
+      inline_.Write(out, run.format, run.text);
+      return;
+    }
+    const std::u16string_view text = run.text;
     std::size_t start = 0;
     while (true) {
-      const std::size_t tab = run.text.find(u'\t', start);
-      const std::size_t end = tab == std::u16string::npos ? run.text.size() : tab;
-      if (end > start) cells.back().push_back({run.text.substr(start, end - start), run.format});
-      if (tab == std::u16string::npos) break;
-      cells.emplace_back();
+      const std::size_t tab = text.find(u'\t', start);
+      const std::size_t end = tab == std::u16string_view::npos ? text.size() : tab;
+      if (end > start) inline_.Write(out, run.format, text.substr(start, end - start));
+      if (tab == std::u16string_view::npos) break;
+      inline_.Close(out);
+      out += u"</td><td>";
       start = tab + 1;
     }
   }
-  out += u"<tr>";
-  for (const std::vector<Run>& cell : cells) {
-    out += u"<td>";
-    WriteRuns(out, cell);
-    out += u"</td>";
+
+  void EndParagraph(std::u16string& out) {
+    inline_.Close(out);
+    out += inRow_ ? u"</td></tr>\n" : u"</p>\n";
   }
-  out += u"</tr>\n";
-}
+
+  void Finish(std::u16string& out) {
+    if (!inTable_) return;
+    out += u"</table>\n";
+    inTable_ = false;
+  }
+
+ private:
+  InlineWriter inline_;
+  bool inTable_ = false;
+  bool inRow_ = false;
+};
 
 }  // namespace
 
@@ -186,26 +221,11 @@ std::u16string StyleClass(std::u16string_view style) {
 }
 
 std::u16string RenderHtml(const Document& document) {
-  const std::vector<Paragraph> paragraphs = document.Paragraphs();
-  std::u16string out;
-  for (std::size_t i = 0; i < paragraphs.size();) {
-    if (paragraphs[i].style == kNmrSpecTable) {
-      out += u"<table class=\"";
-      out += StyleClass(kNmrSpecTable);
-      out += u"\">\n";
-      for (; i < paragraphs.size() && paragraphs[i].style == kNmrSpecTable; ++i) {
-        WriteRow(out, paragraphs[i]);
-      }
-      out += u"</table>\n";
-      continue;
-    }
-    const std::u16string name = StyleClass(paragraphs[i].style);
-    out += name.empty() ? u"<p>" : u"<p class=\"" + name + u"\">";
-    WriteRuns(out, paragraphs[i].runs);
-    out += u"</p>\n";
-    ++i;
-  }
-  return out;
+  return RenderWhole<HtmlWriter>(document);
+}
+
+void RenderHtml(const Document& document, const RenderSink& sink) {
+  RenderInPieces<HtmlWriter>(document, sink);
 }
 
 }  // namespace glyphwright

@@ -1,3 +1,4 @@
+#include "document/render_stream.h"
 #include "document/renderers.h"
 
 namespace glyphwright {
@@ -62,39 +63,56 @@ void AppendFlag(std::u16string& out, bool set, std::u16string_view name) {
   out += u"\":true";
 }
 
+// {"paragraphs":[ opens with the first paragraph (or at the end, for none); ]} closes.
+class JsonWriter {
+ public:
+  void BeginParagraph(std::u16string& out, std::u16string_view style, bool) {
+    out += opened_ ? u"," : u"{\"paragraphs\":[";
+    opened_ = true;
+    out += u"{\"style\":";
+    AppendString(out, style);
+    out += u",\"runs\":[";
+    firstRun_ = true;
+  }
+
+  void Run(std::u16string& out, const glyphwright::Run& run) {
+    if (!firstRun_) out.push_back(u',');
+    firstRun_ = false;
+    out += u"{\"text\":";
+    AppendString(out, run.text);
+    const CharFormat& format = run.format;
+    AppendFlag(out, format.subscript, u"subscript");
+    AppendFlag(out, format.superscript, u"superscript");
+    AppendFlag(out, format.smallCaps, u"smallCaps");
+    AppendFlag(out, format.italic, u"italic");
+    AppendFlag(out, format.bold, u"bold");
+    if (!format.style.empty()) {
+      out += u",\"characterStyle\":";
+      AppendString(out, format.style);
+    }
+    out.push_back(u'}');
+  }
+
+  void EndParagraph(std::u16string& out) { out += u"]}"; }
+
+  void Finish(std::u16string& out) {
+    if (!opened_) out += u"{\"paragraphs\":[";
+    out += u"]}";
+  }
+
+ private:
+  bool opened_ = false;
+  bool firstRun_ = true;
+};
+
 }  // namespace
 
 std::u16string RenderJson(const Document& document) {
-  std::u16string out = u"{\"paragraphs\":[";
-  bool firstParagraph = true;
-  for (const Paragraph& paragraph : document.Paragraphs()) {
-    if (!firstParagraph) out.push_back(u',');
-    firstParagraph = false;
-    out += u"{\"style\":";
-    AppendString(out, paragraph.style);
-    out += u",\"runs\":[";
-    bool firstRun = true;
-    for (const Run& run : paragraph.runs) {
-      if (!firstRun) out.push_back(u',');
-      firstRun = false;
-      out += u"{\"text\":";
-      AppendString(out, run.text);
-      const CharFormat& format = run.format;
-      AppendFlag(out, format.subscript, u"subscript");
-      AppendFlag(out, format.superscript, u"superscript");
-      AppendFlag(out, format.smallCaps, u"smallCaps");
-      AppendFlag(out, format.italic, u"italic");
-      AppendFlag(out, format.bold, u"bold");
-      if (!format.style.empty()) {
-        out += u",\"characterStyle\":";
-        AppendString(out, format.style);
-      }
-      out.push_back(u'}');
-    }
-    out += u"]}";
-  }
-  out += u"]}";
-  return out;
+  return RenderWhole<JsonWriter>(document);
+}
+
+void RenderJson(const Document& document, const RenderSink& sink) {
+  RenderInPieces<JsonWriter>(document, sink);
 }
 
 }  // namespace glyphwright

@@ -1,6 +1,7 @@
 // What a user sees of a document, in four forms. Each ends every paragraph mark with LF.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -28,6 +29,18 @@ std::u16string RenderUnicode(const Document& document);
 // {"paragraphs":[{"style":"","runs":[{"text":"H"},{"text":"2","subscript":true}]}]}: every
 // run's formatting, attributes present only when set.
 std::u16string RenderJson(const Document& document);
+
+// Receives a rendering a piece at a time, each piece ending where a run or paragraph ends; the
+// pieces joined are the rendering. A piece is never empty and lives only until the sink returns; it
+// never ends inside a surrogate pair.
+using RenderSink = std::function<void(std::u16string_view piece)>;
+
+// The same four renderings made as the paragraphs come and handed over in pieces of some
+// thousands of characters: a document of any length renders in the memory of one piece.
+void RenderHtml(const Document& document, const RenderSink& sink);
+void RenderText(const Document& document, const RenderSink& sink);
+void RenderUnicode(const Document& document, const RenderSink& sink);
+void RenderJson(const Document& document, const RenderSink& sink);
 
 // A style name as a CSS class: "NMR Spec Table" is "nmr-spec-table".
 std::u16string StyleClass(std::u16string_view style);

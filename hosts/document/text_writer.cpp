@@ -1,4 +1,5 @@
 // The plain and the Unicode renderings.
+#include "document/render_stream.h"
 #include "document/renderers.h"
 #include "document/unicode_scripts.h"
 #include "document/unicode_small_capitals.h"
@@ -6,31 +7,52 @@
 namespace glyphwright {
 namespace {
 
-template <class MapRun>
-std::u16string Render(const Document& document, MapRun mapRun) {
-  std::u16string out;
-  for (const Paragraph& paragraph : document.Paragraphs()) {
-    for (const Run& run : paragraph.runs) mapRun(run, out);
-    if (paragraph.ended) out.push_back(u'\n');
+// Each run mapped character by character; LF for a paragraph mark.
+template <void (*kMapRun)(const Run&, std::u16string&)>
+struct RunWriter {
+  void BeginParagraph(std::u16string&, std::u16string_view, bool ended) { ended_ = ended; }
+  void Run(std::u16string& out, const glyphwright::Run& run) { kMapRun(run, out); }
+  void EndParagraph(std::u16string& out) {
+    if (ended_) out.push_back(u'\n');
   }
-  return out;
+  void Finish(std::u16string&) {}
+
+ private:
+  bool ended_ = false;
+};
+
+void PlainRun(const Run& run, std::u16string& out) {
+  out += run.text;
 }
+
+void UnicodeRun(const Run& run, std::u16string& out) {
+  // A subscript or superscript small capital has no character of its own: the script wins.
+  char16_t (*form)(char16_t) = run.format.subscript         ? &ToSubscriptForm
+                               : run.format.superscript     ? &ToSuperscriptForm
+                               : LooksSmallCaps(run.format) ? &ToSmallCapitalForm
+                                                            : nullptr;
+  for (const char16_t code : run.text) out.push_back(form ? form(code) : code);
+}
+
+using TextWriter = RunWriter<&PlainRun>;
+using UnicodeWriter = RunWriter<&UnicodeRun>;
 
 }  // namespace
 
 std::u16string RenderText(const Document& document) {
-  return Render(document, [](const Run& run, std::u16string& out) { out += run.text; });
+  return RenderWhole<TextWriter>(document);
+}
+
+void RenderText(const Document& document, const RenderSink& sink) {
+  RenderInPieces<TextWriter>(document, sink);
 }
 
 std::u16string RenderUnicode(const Document& document) {
-  return Render(document, [](const Run& run, std::u16string& out) {
-    // A subscript or superscript small capital has no character of its own: the script wins.
-    char16_t (*form)(char16_t) = run.format.subscript         ? &ToSubscriptForm
-                                 : run.format.superscript     ? &ToSuperscriptForm
-                                 : LooksSmallCaps(run.format) ? &ToSmallCapitalForm
-                                                              : nullptr;
-    for (const char16_t code : run.text) out.push_back(form ? form(code) : code);
-  });
+  return RenderWhole<UnicodeWriter>(document);
+}
+
+void RenderUnicode(const Document& document, const RenderSink& sink) {
+  RenderInPieces<UnicodeWriter>(document, sink);
 }
 
 }  // namespace glyphwright

@@ -65,11 +65,13 @@ SIMPLE = frozenset(chr(code) for code in range(0x20, 0x7F))
 class WriterExecuter:
     """Executer and FontListener for one selected range of a Writer document."""
 
-    def __init__(self, document, selected, batched=False):
+    def __init__(self, document, selected, positions=None, batched=False):
+        """positions: what maps offsets to places, when the caller knows a quicker way than
+        TextPositions for the selected range. batched: see the module's notes."""
         self.document = document
         self.controller = document.getCurrentController()
         self.text = selected.getText()
-        self.positions = TextPositions(self.text, selected)
+        self.positions = positions or TextPositions(self.text, selected)
         self.cursor = self.text.createTextCursorByRange(selected.getStart())
         self.selection = self.text.createTextCursorByRange(selected)  # None: at the cursor
         self.clip = None
@@ -136,7 +138,7 @@ class WriterExecuter:
         if target.isCollapsed():
             return
         self.changed = True
-        self.positions.edited_at(target)
+        self._edited_at(target)
         # Typed right after the old character, the new one takes over its attributes.
         after = self.text.createTextCursorByRange(target.getEnd())
         if code & 0xFFFF == CARRIAGE_RETURN:
@@ -159,14 +161,14 @@ class WriterExecuter:
         before = self.text.createTextCursorByRange(self.cursor)
         if before.goLeft(1, True):
             self.changed = True
-            self.positions.edited_at(before)
+            self._edited_at(before)
             before.setString("")
 
     @typing_first
     def TypeParagraph(self):
         self._collapse_selection()
         self.changed = True
-        self.positions.edited_at(self.cursor)
+        self._edited_at(self.cursor)
         self.text.insertControlCharacter(self.cursor, PARAGRAPH_BREAK, False)
 
     def TypeText(self, Text, StyleName):
@@ -216,7 +218,7 @@ class WriterExecuter:
         self.clip = Clip(self.controller, target, self._plain_names)
         if not target.isCollapsed():
             self.changed = True
-            self.positions.edited_at(target)
+            self._edited_at(target)
             target.setString("")
         self.cursor.gotoRange(target.getStart(), False)
         self._collapse_selection()
@@ -227,7 +229,7 @@ class WriterExecuter:
         if self.clip is None or self.clip.empty():
             return
         self.changed = True
-        self.positions.edited_at(self.cursor)
+        self._edited_at(self.cursor)
         self.clip.paste(self.controller, self.positions, self.cursor)
         self._after_simple = self.clip.text is not None and self.clip.text[-1:] in SIMPLE
 
@@ -236,7 +238,7 @@ class WriterExecuter:
         target = self._range(Start, Length)
         if not target.isCollapsed():
             self.changed = True
-            self.positions.edited_at(target)
+            self._edited_at(target)
             target.setString("")  # the cursor and the selection move with the text
 
     # ---- FontListener ----
@@ -264,9 +266,15 @@ class WriterExecuter:
 
     # ---- helpers ----
 
+    def _edited_at(self, place):
+        # Positions that remember no place need not be told of edits.
+        edited_at = getattr(self.positions, "edited_at", None)
+        if edited_at is not None:
+            edited_at(place)
+
     def _type(self, text, style):
         self.changed = True
-        self.positions.edited_at(self.cursor)
+        self._edited_at(self.cursor)
         self.text.insertString(self.cursor, text, False)
         typed = self.text.createTextCursorByRange(self.cursor)
         typed.goLeft(len(text), True)  # a step a character, a CR one paragraph break

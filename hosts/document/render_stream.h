@@ -1,0 +1,82 @@
+// How each renderer walks a document: a writer turns the paragraphs and runs into text as they
+// come, and the text goes either into one string or, a piece at a time, to a sink.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "document/renderers.h"
+
+namespace glyphwright {
+
+// Large enough that a sink's work per piece (a conversion, a write) is cheap beside the
+// rendering, small enough to stay in the cache.
+inline constexpr std::size_t kRenderPieceSize = 1 << 15;
+
+// A Writer has BeginParagraph(out, style, ended), Run(out, run), EndParagraph(out) and
+// Finish(out), each appending its text to out. This visitor calls them as the document walks its
+// paragraphs, and hands out to the sink whenever it has grown to a piece.
+template <class Writer>
+class PieceVisitor {
+ public:
+  PieceVisitor(Writer& writer, std::u16string& out, const RenderSink* sink)
+      : writer_(writer), out_(out), sink_(sink) {}
+
+  void BeginParagraph(std::u16string_view style, bool ended) {
+    writer_.BeginParagraph(out_, style, ended);
+  }
+  void Run(const glyphwright::Run& run) {
+    writer_.Run(out_, run);
+    HandOver();
+  }
+  void EndParagraph() {
+    writer_.EndParagraph(out_);
+    HandOver();
+  }
+  void Finish() {
+    writer_.Finish(out_);
+    if (sink_ != nullptr && !out_.empty()) (*sink_)(out_);
+  }
+
+ private:
+  void HandOver() {
+    if (sink_ == nullptr || out_.size() < kRenderPieceSize) return;
+    // A surrogate pair may be cut between two runs; it stays in one piece, or each half would be
+    // read alone.
+    if (out_.back() >= 0xD800 && out_.back() <= 0xDBFF) return;
+    (*sink_)(out_);
+    out_.clear();
+  }
+
+  Writer& writer_;
+  std::u16string& out_;
+  const RenderSink* sink_;
+};
+
+template <class Writer>
+void RenderParagraphs(const Document& document, Writer& writer, std::u16string& out,
+                      const RenderSink* sink) {
+  PieceVisitor<Writer> visitor(writer, out, sink);
+  document.VisitParagraphs(visitor);
+  visitor.Finish();
+}
+
+template <class Writer>
+std::u16string RenderWhole(const Document& document) {
+  Writer writer;
+  std::u16string out;
+  // Room for the text and some markup, so that a short rendering is not copied as it grows.
+  out.reserve(static_cast<std::size_t>(document.Size()) * 2 + 32);
+  RenderParagraphs(document, writer, out, nullptr);
+  return out;
+}
+
+template <class Writer>
+void RenderInPieces(const Document& document, const RenderSink& sink) {
+  Writer writer;
+  std::u16string out;
+  out.reserve(2 * kRenderPieceSize);
+  RenderParagraphs(document, writer, out, &sink);
+}
+
+}  // namespace glyphwright
