@@ -12,7 +12,8 @@ WEB_TEST_PACKAGES := $(WEB_PACKAGES) chromium chromium-driver python3-selenium
 TEST_PACKAGES  := $(BUILD_PACKAGES) help2man libgtest-dev libgmock-dev pybind11-dev python3-dev python3-pytest \
                   libreoffice-writer-nogui python3-uno libreoffice-script-provider-python poppler-utils \
                   $(WINDOWS_PACKAGES) $(WEB_TEST_PACKAGES)
-BENCH_PACKAGES := $(BUILD_PACKAGES) libbenchmark-dev pybind11-dev python3-dev
+BENCH_PACKAGES := $(BUILD_PACKAGES) libbenchmark-dev pybind11-dev python3-dev \
+                  libreoffice-writer-nogui python3-uno libreoffice-script-provider-python
 # make dist: the manual page, the .deb and its checks, the Windows setup; make test-dist: pip too.
 DIST_PACKAGES  := $(BUILD_PACKAGES) help2man pybind11-dev python3-dev dpkg-dev fakeroot file lintian \
                   nsis gzip man-db pkg-config python3-venv python3-pip python3-setuptools \
@@ -135,6 +136,12 @@ bench: bench-packages
 	@echo "== Python call overhead"
 	@PYTHONPATH=$(BENCH_DIR)/hosts/python /usr/bin/python3 bench/python/call_overhead.py \
 		$(BENCH_DIR)/bench/component/late_binding_bench
+	@echo "== Python, 1 MB through GetCommands"
+	@PYTHONPATH=$(BENCH_DIR)/hosts/python /usr/bin/python3 bench/python/large_text.py \
+		$(BENCH_DIR)/bench/chem/chem_bench
+	@echo "== Writer, NMR peak lists in a headless soffice"
+	@PYTHONDONTWRITEBYTECODE=1 /usr/bin/python3 bench/libreoffice/writer_bench.py \
+		$(BENCH_DIR)/hosts/libreoffice/glyphwright.oxt
 	@echo "== Writer: Everything in Document on a 50-page manuscript"
 	@if command -v soffice >/dev/null && /usr/bin/python3 -c "import uno" 2>/dev/null; then \
 		/usr/bin/python3 bench/libreoffice/writer_bulk_pass.py $(BENCH_DIR)/hosts/libreoffice/glyphwright.oxt; \

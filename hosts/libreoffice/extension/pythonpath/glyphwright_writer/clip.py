@@ -1,29 +1,51 @@
 """Copy and paste inside one document, formatting included, without the system clipboard."""
 
-from .char_format import read_modelled, write_modelled
+from com.sun.star.beans.PropertyState import DIRECT_VALUE
+
+from .char_format import MODELLED, read_modelled, write_modelled
 from .text_positions import PARAGRAPH_BREAK, text_runs
+
+# Portions that are text and nothing else: no field, bookmark, footnote, frame or change mark.
+TEXT_PORTION = "Text"
 
 
 class Clip:
-    """A copied stretch of a Writer text: Writer's own transferable, and the width and attributes
-    of each of its runs. Writer lets the attributes of the character before the insertion point
-    spread over pasted text; the runs put the copied attributes back."""
+    """A copied stretch of a Writer text: the width and attributes of each of its runs, and
+    Writer's own transferable. Writer lets the attributes of the character before the insertion
+    point spread over pasted text; the runs put the copied attributes back.
 
-    def __init__(self, controller, text_range):
+    Plain text in one paragraph, whose characters carry no direct attribute beyond the ones the
+    runs keep, needs no transferable: typed at the insertion point it takes over the same
+    spreading attributes, and the runs put back the rest. `plain_names` lists the character
+    properties that must then come from styles alone; None always takes the transferable."""
+
+    def __init__(self, controller, text_range, plain_names=None):
         self.runs = []
         self.transferable = None
+        self.text = None  # the plain text, when that is all the clip needs
         if text_range.isCollapsed():
             return
-        self.transferable = controller.getTransferableForTextRange(text_range)
+        kinds = [] if plain_names is not None else None
+        runs = text_runs(text_range, kinds)
         self.runs = [(width, part if part is PARAGRAPH_BREAK else read_modelled(part))
-                     for width, part in text_runs(text_range)]
+                     for width, part in runs]
+        if plain_names is not None and _plain(kinds, runs, plain_names):
+            self.text = text_range.getString()
+        else:
+            self.transferable = controller.getTransferableForTextRange(text_range)
 
     def empty(self):
-        return self.transferable is None
+        return self.transferable is None and self.text is None
 
     def paste(self, controller, positions, cursor):
         """Inserts the clip at the collapsed cursor, which ends after it."""
         text = positions.text
+        if self.text is not None:
+            text.insertString(cursor, self.text, False)
+            start = text.createTextCursorByRange(cursor)
+            start.goLeft(len(self.text), False)  # one paragraph: a step a character
+            self._restore(positions, start)
+            return
         before = text.createTextCursorByRange(cursor)
         at_text_start = not before.goLeft(1, False)
         view = controller.getViewCursor()
@@ -44,3 +66,29 @@ class Clip:
             if values is not PARAGRAPH_BREAK:
                 write_modelled(run, values)
             place.gotoRange(run.getEnd(), False)
+
+
+def plain_property_names(text_range):
+    """The character properties of a text range that a plain clip must not carry directly."""
+    kept = set(MODELLED)  # the heights only come back with small capitals: not kept
+    return tuple(prop.Name for prop in text_range.getPropertySetInfo().getProperties()
+                 if (prop.Name.startswith("Char") or prop.Name.startswith("HyperLink")
+                     or prop.Name.startswith("Ruby") or prop.Name == "TextUserDefinedAttributes")
+                 and prop.Name not in kept)
+
+
+def _plain(kinds, runs, names):
+    """Whether the range is text in one paragraph, its runs without direct attributes among
+    names. Empty portions count too: a field that shows nothing is still a character of the
+    text."""
+    if any(kind != TEXT_PORTION for kind in kinds):
+        return False
+    for _, part in runs:
+        if part is PARAGRAPH_BREAK:
+            return False
+        try:
+            if DIRECT_VALUE in part.getPropertyStates(names):
+                return False
+        except Exception:  # a property this portion does not know: take the transferable
+            return False
+    return True

@@ -71,7 +71,7 @@ def run(document, job, values):
         with one_undo_step(document, job.title,
                            lambda: any(executer.changed for executer in executers)):
             for selected in ranges:
-                executer = WriterExecuter(document, selected)
+                executer = WriterExecuter(document, selected, batched=True)
                 executers.append(executer)
                 _format(job, values, executer, range_text(selected))
     finally:
@@ -100,6 +100,7 @@ def _format(job, values, executer, text):
     runner.Executer = executer
     try:
         runner.Run(script)
+        executer.finish()
     finally:
         # The runner's reference is invisible to Python's collector.
         runner.Executer = None

@@ -25,16 +25,34 @@ class TextPositions:
         else:
             self._anchor = None  # the origin is the start of the text
             self._lead = 0
+        # The last place found exactly, and its distance from the anchor: scripts name their
+        # places mostly in order, and walking on from the last one keeps a long list linear.
+        # An edit at or before it makes it forget (see `edited_at`).
+        self._mark = None
+        self._mark_distance = 0
 
     def cursor_at(self, offset):
         """A collapsed cursor at offset, clamped to the text."""
-        cursor = self._at_anchor()
         distance = self._lead + offset
-        if distance > 0:
-            self.move(cursor, distance)
+        if self._mark is not None and distance >= self._mark_distance:
+            cursor = self.text.createTextCursorByRange(self._mark)
+            walked = self._mark_distance
+        else:
+            cursor = self._at_anchor()
+            walked = 0
+        if distance > walked:
+            if self.move(cursor, distance - walked) == 0:
+                self._mark = self.text.createTextCursorByRange(cursor)
+                self._mark_distance = distance
         elif distance < 0:
             self.move(cursor, -distance, forward=False)
         return cursor
+
+    def edited_at(self, place):
+        """Told before the text changes from the start of place on: a remembered place that does
+        not lie before it may move or vanish, and is forgotten."""
+        if self._mark is not None and self.text.compareRegionStarts(self._mark, place) != 1:
+            self._mark = None
 
     def range_of(self, index, length):
         """A cursor over [index, index + length), each end clamped to the text on its own: a
@@ -105,12 +123,16 @@ class TextPositions:
 PARAGRAPH_BREAK = None  # the part of a run that is a paragraph break
 
 
-def text_runs(text_range):
+def text_runs(text_range, portion_types=None):
     """The runs of a range in order: (width in code units, part) where part is a text range with
-    one set of character attributes, or PARAGRAPH_BREAK. A table in the range is a JobError."""
-    runs = _runs_as_writer_cuts_them(text_range)
+    one set of character attributes, or PARAGRAPH_BREAK. A table in the range is a JobError.
+    A list given as portion_types gets the kind of every portion of the range, empty ones too,
+    or None when the kinds are not known."""
+    runs = _runs_as_writer_cuts_them(text_range, portion_types)
     if runs is None:
         runs = _runs_cut_here(text_range)
+        if portion_types is not None:
+            portion_types[:] = [None]
     return runs
 
 
@@ -126,7 +148,7 @@ def _paragraph_portions(cursor):
         first = False
 
 
-def _runs_as_writer_cuts_them(text_range):
+def _runs_as_writer_cuts_them(text_range, portion_types=None):
     """The portions of the range as Writer cuts them, or None when the cut is wrong: Writer cuts
     the first portion of a range wrongly when a character outside the BMP comes before it in its
     paragraph, and then the portions do not spell the range's text."""
@@ -140,6 +162,8 @@ def _runs_as_writer_cuts_them(text_range):
         portions = paragraph.createEnumeration()
         while portions.hasMoreElements():
             portion = portions.nextElement()
+            if portion_types is not None:
+                portion_types.append(portion.TextPortionType)
             piece = portion.getString()
             if piece:
                 runs.append((units(piece), portion))

@@ -4,8 +4,15 @@ The runner calls the operations by name. Positions and lengths arrive as float a
 code units from the start of the user's selection as it was when the query read it (the
 origin). The executer keeps its own cursor and selection as Writer text cursors, which Writer
 moves along with every edit; the view is brought up to date by `show`. Typing, pasting, cutting
-and moving collapse the selection onto the cursor."""
+and moving collapse the selection onto the cursor.
 
+An executer made with batched=True, as the jobs make it, spends fewer calls on the document:
+- it keeps text typed one piece after another and puts it into the document in one go, when the
+  next operation comes or when `finish` is called (its owner must call `finish` after the run);
+  a backspace takes back typed text that has not gone in yet;
+- it copies plain text without Writer's transferable (see Clip)."""
+
+import functools
 import math
 import re
 
@@ -14,7 +21,7 @@ from com.sun.star.text.ControlCharacter import PARAGRAPH_BREAK
 import glyphwright
 
 from . import char_format
-from .clip import Clip
+from .clip import Clip, plain_property_names
 from .text_positions import TextPositions
 
 CURSOR_POSITION = "$CursorPosition"
@@ -40,12 +47,27 @@ def whole(number):
     return int(round(number))
 
 
+def typing_first(operation):
+    """The operation sees the document with the gathered typing in it."""
+    @functools.wraps(operation)
+    def after_typing(self, *args):
+        self._put_typing()
+        self._after_simple = False  # the operation may move the cursor or change the text
+        return operation(self, *args)
+    return after_typing
+
+
+# The characters a backspace may take back from gathered typing: one of them is one step of the
+# cursor whatever comes before it, as long as the character before is one of them too.
+SIMPLE = frozenset(chr(code) for code in range(0x20, 0x7F))
+
+
 class WriterExecuter:
     """Executer and FontListener for one selected range of a Writer document."""
 
-    def __init__(self, document, selected, positions=None):
+    def __init__(self, document, selected, positions=None, batched=False):
         """positions: what maps offsets to places, when the caller knows a quicker way than
-        TextPositions for the selected range."""
+        TextPositions for the selected range. batched: see the module's notes."""
         self.document = document
         self.controller = document.getCurrentController()
         self.text = selected.getText()
@@ -55,32 +77,49 @@ class WriterExecuter:
         self.clip = None
         self.changed = False  # the document was edited
         self.moved = False  # the cursor or the selection is no longer the user's
+        self.batched = batched
+        self._plain_names = plain_property_names(self.cursor) if batched else None
+        self._typing = []  # pieces typed at the cursor and not yet in the document
+        self._typing_style = ""
+        # The character before the cursor is known to be one of SIMPLE: typed or pasted last.
+        self._after_simple = False
+
+    def finish(self):
+        """Puts the gathered typing into the document."""
+        self._put_typing()
 
     # ---- values ----
 
     def QueryValue(self, value):
+        # The runner asks about every value it pushes; only the cursor's place needs the typing.
         if value == CURSOR_POSITION:
+            self._put_typing()
             return self.positions.offset_of(self.cursor)
         return value
 
     # ---- character formatting ----
 
+    @typing_first
     def SetSubscript(self, Index, Length, flag):
         self._set_script(Index, Length, flag, char_format.SUBSCRIPT)
 
+    @typing_first
     def SetSuperscript(self, Index, Length, flag):
         self._set_script(Index, Length, flag, char_format.SUPERSCRIPT)
 
+    @typing_first
     def SetSmall(self, Index, Length):
         target = self._range(Index, Length)
         self.changed = True
         char_format.set_small_capitals(target)
 
+    @typing_first
     def SetStyle(self, Index, Length, StyleName):
         target = self._range(Index, Length)
         self.changed = True
         char_format.set_named_format(self.document, target, StyleName)
 
+    @typing_first
     def ApplyStyle(self, StyleName):
         self.changed = True
         if StyleName in (char_format.CHEMICAL_ITALIC, char_format.CHEMICAL_SMALL):
@@ -89,6 +128,7 @@ class WriterExecuter:
         name = char_format.ensure_paragraph_style(self.document, StyleName)
         self._paragraphs_of_selection().setPropertyValue("ParaStyleName", name)
 
+    @typing_first
     def ReplaceChar(self, Index, Code):
         code = whole(Code)
         # A code unit as signed 16-bit text; the unsigned form is taken as well.
@@ -98,6 +138,7 @@ class WriterExecuter:
         if target.isCollapsed():
             return
         self.changed = True
+        self._edited_at(target)
         # Typed right after the old character, the new one takes over its attributes.
         after = self.text.createTextCursorByRange(target.getEnd())
         if code & 0xFFFF == CARRIAGE_RETURN:
@@ -113,30 +154,38 @@ class WriterExecuter:
 
     def TypeBackspace(self):
         self._collapse_selection()
+        if self._take_back_typed():
+            return
+        self._put_typing()
+        self._after_simple = False
         before = self.text.createTextCursorByRange(self.cursor)
         if before.goLeft(1, True):
             self.changed = True
+            self._edited_at(before)
             before.setString("")
 
+    @typing_first
     def TypeParagraph(self):
         self._collapse_selection()
         self.changed = True
+        self._edited_at(self.cursor)
         self.text.insertControlCharacter(self.cursor, PARAGRAPH_BREAK, False)
 
     def TypeText(self, Text, StyleName):
         self._collapse_selection()
         if not Text:
             return
-        self.changed = True
-        self.text.insertString(self.cursor, Text, False)
-        typed = self.text.createTextCursorByRange(self.cursor)
-        typed.goLeft(len(Text), True)  # a step a character, a CR one paragraph break
-        char_format.make_plain(typed)
-        if StyleName:
-            char_format.set_named_format(self.document, typed, StyleName)
+        if not self.batched:
+            self._type(Text, StyleName)
+            return
+        if self._typing and StyleName != self._typing_style:
+            self._put_typing()
+        self._typing.append(Text)
+        self._typing_style = StyleName
 
     # ---- cursor and selection ----
 
+    @typing_first
     def MoveCursor(self, Target):
         if Target == "EndOfSelection":
             if self.selection is not None:
@@ -151,6 +200,7 @@ class WriterExecuter:
             raise invalid_procedure_call()
         self._collapse_selection()
 
+    @typing_first
     def SelectRange(self, Start, Length):
         self.selection = self._range(Start, Length)
         self.cursor.gotoRange(self.selection.getStart(), False)
@@ -158,41 +208,52 @@ class WriterExecuter:
 
     # ---- clipboard ----
 
+    @typing_first
     def CopyText(self, Start, Length):
-        self.clip = Clip(self.controller, self._range(Start, Length))
+        self.clip = Clip(self.controller, self._range(Start, Length), self._plain_names)
 
+    @typing_first
     def CutText(self, Start, Length):
         target = self._range(Start, Length)
-        self.clip = Clip(self.controller, target)
+        self.clip = Clip(self.controller, target, self._plain_names)
         if not target.isCollapsed():
             self.changed = True
+            self._edited_at(target)
             target.setString("")
         self.cursor.gotoRange(target.getStart(), False)
         self._collapse_selection()
 
+    @typing_first
     def PasteText(self):
         self._collapse_selection()
         if self.clip is None or self.clip.empty():
             return
         self.changed = True
+        self._edited_at(self.cursor)
         self.clip.paste(self.controller, self.positions, self.cursor)
+        self._after_simple = self.clip.text is not None and self.clip.text[-1:] in SIMPLE
 
+    @typing_first
     def DeleteText(self, Start, Length):
         target = self._range(Start, Length)
         if not target.isCollapsed():
             self.changed = True
+            self._edited_at(target)
             target.setString("")  # the cursor and the selection move with the text
 
     # ---- FontListener ----
 
+    @typing_first
     def GetSubscript(self, Index, Length, Value=0):
         return char_format.script_state(self._range(Index, Length), char_format.SUBSCRIPT)
 
+    @typing_first
     def GetSuperscript(self, Index, Length, Value=0):
         return char_format.script_state(self._range(Index, Length), char_format.SUPERSCRIPT)
 
     # ---- the host's side ----
 
+    @typing_first
     def show(self):
         """Shows the executer's selection, or its cursor, in the document's view when a script
         moved them; a script that only formats leaves the user's selection as it was."""
@@ -204,6 +265,51 @@ class WriterExecuter:
             self.controller.select(self.selection)
 
     # ---- helpers ----
+
+    def _edited_at(self, place):
+        # Positions that remember no place need not be told of edits.
+        edited_at = getattr(self.positions, "edited_at", None)
+        if edited_at is not None:
+            edited_at(place)
+
+    def _type(self, text, style):
+        self.changed = True
+        self._edited_at(self.cursor)
+        self.text.insertString(self.cursor, text, False)
+        typed = self.text.createTextCursorByRange(self.cursor)
+        typed.goLeft(len(text), True)  # a step a character, a CR one paragraph break
+        char_format.make_plain(typed)
+        if style:
+            char_format.set_named_format(self.document, typed, style)
+        self._after_simple = text[-1] in SIMPLE
+
+    def _put_typing(self):
+        """Types the gathered pieces as one text: typed one after another, each plain from the
+        one before, they come out as they would have one by one."""
+        if self._typing:
+            text = "".join(self._typing)
+            self._typing = []
+            self._type(text, self._typing_style)
+
+    def _take_back_typed(self):
+        """Takes the last gathered character back; False when a backspace must go to the
+        document (nothing gathered, or a character that may not be one step on its own)."""
+        if not self._typing:
+            return False
+        last = self._typing[-1]
+        if len(last) > 1:
+            before = last[-2]
+        elif len(self._typing) > 1:
+            before = self._typing[-2][-1]
+        else:
+            before = "x" if self._after_simple else ""  # what matters: one of SIMPLE or not
+        if last[-1] not in SIMPLE or before not in SIMPLE:
+            return False
+        if len(last) > 1:
+            self._typing[-1] = last[:-1]
+        else:
+            self._typing.pop()
+        return True
 
     def _range(self, index, length):
         return self.positions.range_of(whole(index), whole(length))

@@ -1,0 +1,120 @@
+"""The Writer Executer that gathers typing, as the jobs use it, leaves what the one that types at
+once leaves: the reference document's characters, formatting and paragraph styles. So does the
+remembered place that positions walk on from, after edits before, at and after it."""
+
+import glyphwright
+import pytest
+from glyphwright_writer.writer_executer import WriterExecuter
+
+from test_writer_executer import CASES, run_in_reference, run_in_writer
+
+GATHERING_CASES = [
+    # id, text before, selection, text after, script
+    ("pieces typed one after another", "", "ab", " c",
+     "=2\nGoTo\n=x\nTypeText\n=y\nTypeText\n=1\n=1\nSubscript\n=z\nTypeText\n"),
+    ("backspaces take back gathered typing", "", "ab", "",
+     "=2\nGoTo\n=x, \nTypeText\n=, \nTypeText\nTypeBackspace\nTypeBackspace\n=)\nTypeText\n"),
+    ("backspaces beyond the gathered typing reach the document", "", "abc", "",
+     "=3\nGoTo\n=xy\nTypeText\nTypeBackspace\nTypeBackspace\nTypeBackspace\nTypeBackspace\n"),
+    ("a backspace after a combining mark goes to the document", "", "ab", "",
+     "=2\nGoTo\n=xe\u0301\nTypeText\nTypeBackspace\n"),
+    ("a backspace after a typed paragraph break", "", "ab", "",
+     "=1\nGoTo\n=x\ry\nTypeText\nTypeBackspace\nTypeBackspace\n"),
+    ("a backspace after a paste takes back what was typed after it", "", "ab cd", "",
+     "=0\n=1\nItalic\n=3\n=2\nCopy\n=EndOfSelection\nGoTo\nPaste\n=,\nTypeText\n"
+     "TypeBackspace\nTypeBackspace\n=)\nTypeText\n"),
+    ("a backspace after a move goes to the document", "", "ab cd", "",
+     "=2\nGoTo\n=x\nTypeText\n=4\nGoTo\n=y\nTypeText\nTypeBackspace\nTypeBackspace\n"),
+    ("styled and plain typing", "", "ab", "",
+     "=2\nGoTo\n=1 \nTypeText\n=J\n=Italic\nTypeStyledText\n=K\n=Italic\nTypeStyledText\n"
+     "= = 7\nTypeText\n"),
+    ("the cursor position sees the gathered typing", "", "ab", "",
+     "=1\nGoTo\n=xyz\nTypeText\n=$CursorPosition\n=1\nSubscript\n"),
+    ("paste after gathered typing", "", "ab cd", "",
+     "=0\n=1\nItalic\n=0\n=2\nCopy\n=EndOfSelection\nGoTo\n=, \nTypeText\nPaste\n=.\nTypeText\n"),
+    ("places in order, typing after them", "", "abcdefgh", "",
+     "=1\n=1\nCopy\n=EndOfSelection\nGoTo\nPaste\n=3\n=1\nCopy\n=EndOfSelection\nGoTo\nPaste\n"
+     "=5\n=1\nBold\n=7\n=1\nItalic\n"),
+    # Each edit below happens at or before the last place found; the one format after it names a
+    # place past that one, which a stale memory would find at the wrong character.
+    ("a deletion before the remembered place", "", "abcdefgh", "",
+     "=4\n=1\nSubscript\n=0\n=2\nDelete\n=5\n=1\nBold\n"),
+    ("typing at the remembered place", "", "abcdefgh", "",
+     "=3\n=1\nSubscript\n=4\nGoTo\n=XY\nTypeText\n=5\n=1\nBold\n"),
+    ("a paste at the remembered place", "", "abcdefgh", "",
+     "=3\n=1\nBold\n=0\n=2\nCopy\n=4\nGoTo\nPaste\n=5\n=1\nItalic\n"),
+    ("a replaced character at the remembered place", "", "abcdefgh", "",
+     "=2\n=2\nItalic\n=4\n=88\nReplaceChar\n=5\n=1\nBold\n"),
+    ("a cut before the remembered place", "", "abcdefgh", "",
+     "=6\n=1\nBold\n=1\n=2\nCut\n=5\n=1\nItalic\n"),
+    ("a typed paragraph at the remembered place", "", "abcdefgh", "",
+     "=6\n=1\nBold\n=2\nGoTo\nTypeParagraph\n=6\n=1\nItalic\n"),
+    ("a backspace at the remembered place", "", "abcdefgh", "",
+     "=4\nGoTo\nTypeBackspace\n=5\n=1\nBold\n"),
+]
+
+
+def run_gathering(doc, before, selection, after, script):
+    doc.write(before + selection + after)
+    doc.select_text(selection, occurrence=0 if selection not in before else 1)
+    selected = doc.document.getCurrentController().getSelection().getByIndex(0)
+    executer = WriterExecuter(doc.document, selected, batched=True)
+    runner = glyphwright.CommandRunner()
+    runner.Executer = executer
+    try:
+        runner.Run(script)
+        executer.finish()
+    finally:
+        runner.Executer = None
+    return executer
+
+
+ALL_CASES = CASES + GATHERING_CASES
+
+
+@pytest.mark.parametrize("before, selection, after, script",
+                         [pytest.param(*case[1:], id=case[0]) for case in ALL_CASES])
+def test_gathered_typing_leaves_what_the_reference_leaves(doc, before, selection, after, script):
+    script += "=|\nTypeText\n"
+    run_gathering(doc, before, selection, after, script)
+    assert doc.chars() == run_in_reference(before, selection, after, script)
+
+
+@pytest.mark.parametrize("before, selection, after, script",
+                         [pytest.param(*case[1:], id=case[0]) for case in GATHERING_CASES])
+def test_typing_at_once_leaves_what_the_reference_leaves(doc, before, selection, after, script):
+    script += "=|\nTypeText\n"
+    run_in_writer(doc, before, selection, after, script)
+    assert doc.chars() == run_in_reference(before, selection, after, script)
+
+
+def start_gathering(doc, text):
+    doc.write(text)
+    doc.select_text(text)
+    selected = doc.document.getCurrentController().getSelection().getByIndex(0)
+    executer = WriterExecuter(doc.document, selected, batched=True)
+    runner = glyphwright.CommandRunner()
+    runner.Executer = executer
+    return executer, runner
+
+
+def test_the_last_typing_goes_in_at_finish(doc):
+    executer, runner = start_gathering(doc, "ab")
+    runner.Run("=2\nGoTo\n=xy\nTypeText\n")
+    runner.Executer = None
+    assert doc.plain_text() == "ab"
+    assert not executer.changed
+    executer.finish()
+    assert doc.plain_text() == "abxy"
+    assert executer.changed
+
+
+def test_a_failed_run_with_only_gathered_typing_changed_nothing(doc):
+    # A job undoes a failed run only when the executer changed the document: typing that never
+    # went in must not count, or the undo would take back the user's own last edit.
+    executer, runner = start_gathering(doc, "ab")
+    with pytest.raises(glyphwright.AutomationError):
+        runner.Run("=2\nGoTo\n=xy\nTypeText\nMinus\n")  # Minus without its numbers
+    runner.Executer = None
+    assert not executer.changed
+    assert doc.plain_text() == "ab"
