@@ -84,13 +84,13 @@ std::string Parameter(const ParamInfo& param) {
 
 // One row of the member table. A property get declares the property's type as its result; a put
 // takes the assigned value as its last parameter, and neither returns anything else.
-std::string Member(const MemberSignature& row) {
+std::string Member(const MemberRow& row) {
   std::string text = "    [id(" + Hex(row.id) + ")" + KindAttribute(row.kind) + "] ";
   const bool put = row.kind == InvokeKind::PropertyPut || row.kind == InvokeKind::PropertyPutRef;
   text += put ? "void" : IdlType(row.type);
   text.append(" ").append(Text(row.name)).append("(");
   bool first = true;
-  for (const ParamInfo& param : row.params) {
+  for (const ParamInfo& param : row.params()) {
     if (!first) text += ", ";
     text += Parameter(param);
     first = false;
@@ -99,11 +99,11 @@ std::string Member(const MemberSignature& row) {
 }
 
 std::string Class(const ClassInfo& info) {
-  const std::string interfaceName = Text(info.defaultInterface.name);
+  const std::string interfaceName = Text(info.InterfaceName());
   std::string text;
-  text += "  [\n    uuid(" + Uuid(info.defaultInterface.iid) + "),\n    hidden\n  ]\n";
+  text += "  [\n    uuid(" + Uuid(info.interfaceId) + "),\n    hidden\n  ]\n";
   text += "  dispinterface " + interfaceName + " {\n  properties:\n  methods:\n";
-  for (const MemberSignature& row : info.members()) text += Member(row);
+  for (const MemberRow& row : info.members()) text += Member(row);
   text += "  };\n\n";
   text += "  [\n    uuid(" + Uuid(info.clsid) + "),\n    helpstring(" + Quoted(info.helpString) +
           ")\n  ]\n";

@@ -20,9 +20,9 @@ Variant ArgumentFor(const ParamInfo& param, py::handle value) {
   return ToVariant(value);
 }
 
-py::object CallMethod(Dispatch& self, const MemberSignature& member, const py::args& args,
+py::object CallMethod(Dispatch& self, const MemberRow& member, const py::args& args,
                       const py::kwargs& kwargs) {
-  const std::span<const ParamInfo> params = member.params;
+  const std::span<const ParamInfo> params = member.params();
   std::array<Variant, kMaxArgs> values;
   std::array<Variant*, kMaxArgs> pointers{};
   std::array<bool, kMaxArgs> given{};
@@ -69,10 +69,10 @@ py::object CallMethod(Dispatch& self, const MemberSignature& member, const py::a
   return py::tuple(written);
 }
 
-std::string Signature(const MemberSignature& member) {
+std::string Signature(const MemberRow& member) {
   std::string text = Utf16ToUtf8(member.name) + "(";
-  for (std::size_t i = 0; i < member.params.size(); ++i) {
-    const ParamInfo& param = member.params[i];
+  for (std::size_t i = 0; i < member.params().size(); ++i) {
+    const ParamInfo& param = member.params()[i];
     if (i > 0) text += ", ";
     text += Utf16ToUtf8(param.name) + ": " + PythonType(param.type);
     if (param.optional) text += " = " + std::to_string(param.defaultValue);
@@ -95,10 +95,10 @@ std::string PropertyDoc(const MemberView& member) {
          "; dispatch id " + Hex(member.id) + ")";
 }
 
-void AddMethod(py::handle cls, const MemberSignature& member) {
+void AddMethod(py::handle cls, const MemberRow& member) {
   const std::string name = Utf16ToUtf8(member.name);
   const std::string doc = Signature(member) + "\n\nDispatch id " + Hex(member.id) + ".";
-  const MemberSignature* row = &member;
+  const MemberRow* row = &member;
   py::cpp_function method(
       [row](Dispatch& self, const py::args& args, const py::kwargs& kwargs) {
         return CallMethod(self, *row, args, kwargs);
@@ -110,14 +110,14 @@ void AddMethod(py::handle cls, const MemberSignature& member) {
 void AddProperty(py::handle cls, const MemberView& member) {
   py::object getter = py::none();
   py::object setter = py::none();
-  if (const MemberSignature* get = member.get) {
+  if (const MemberRow* get = member.get) {
     getter = py::cpp_function([get](Dispatch& self) {
       return FromVariant(self.Invoke(get->id, InvokeKind::PropertyGet, {}));
     });
   }
-  if (const MemberSignature* put = member.putRef ? member.putRef : member.put) {
+  if (const MemberRow* put = member.putRef ? member.putRef : member.put) {
     setter = py::cpp_function([put](Dispatch& self, py::handle value) {
-      Variant argument = ArgumentFor(put->params.back(), value);
+      Variant argument = ArgumentFor(put->params().back(), value);
       Variant* pointer = &argument;
       self.Invoke(put->id, put->kind, Arguments(&pointer, 1));
     });
@@ -129,7 +129,7 @@ void AddProperty(py::handle cls, const MemberView& member) {
 
 }  // namespace
 
-void AddMembers(py::handle cls, const SignatureList& rows) {
+void AddMembers(py::handle cls, const MemberTable& rows) {
   for (const MemberView& member : GroupMembers(rows)) {
     if (member.IsProperty()) {
       AddProperty(cls, member);
@@ -141,10 +141,9 @@ void AddMembers(py::handle cls, const SignatureList& rows) {
 
 std::string ClassDoc(const ClassInfo& info) {
   std::string doc = Utf16ToUtf8(info.helpString) + "\n\nThe automation class " +
-                    Utf16ToUtf8(info.name) + " (ProgID " + Utf16ToUtf8(info.progId) +
-                    ", default interface " + Utf16ToUtf8(info.defaultInterface.name) +
-                    ").\n\nMembers:\n";
-  const SignatureList rows = info.members();
+                    Utf16ToUtf8(info.name) + " (ProgID " + Utf16ToUtf8(info.ProgId()) +
+                    ", default interface " + Utf16ToUtf8(info.InterfaceName()) + ").\n\nMembers:\n";
+  const MemberTable rows = info.members();
   for (const MemberView& member : GroupMembers(rows)) {
     doc += "  " + (member.IsProperty() ? PropertyDoc(member) : Signature(*member.method)) + "\n";
   }

@@ -19,7 +19,7 @@ namespace py = pybind11;
 using DispatchClass = py::class_<Dispatch, DispatchRef>;
 
 // Adds the members of a table to a Python class.
-void AddMembers(py::handle cls, const SignatureList& rows);
+void AddMembers(py::handle cls, const MemberTable& rows);
 
 // The docstring of a class: its identity and members.
 std::string ClassDoc(const ClassInfo& info);

@@ -6,12 +6,13 @@
 
 #include <memory>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
 #include "automation/dispatch.h"
+#include "automation/member_row.h"
 #include "component/guid.h"
-#include "component/signature_list.h"
 
 namespace glyphwright {
 
@@ -20,26 +21,28 @@ struct InterfaceInfo {
   Guid iid;
 };
 
+// The ProgID of every class is this and the class name.
+inline constexpr std::u16string_view kProgIdPrefix = u"Glyphwright.";
+
 struct ClassInfo {
   std::u16string_view name;        // "CommandRunner"
-  std::u16string_view progId;      // "Glyphwright.CommandRunner"
   std::u16string_view helpString;  // one sentence: what the class is for
   Guid clsid;
-  InterfaceInfo defaultInterface;  // "_CommandRunner"
+  Guid interfaceId;  // of the default interface
   // Identifiers of earlier versions of the default interface that the class answers to as well.
   std::span<const InterfaceInfo> aliases;
   DispatchRef (*create)();
-  SignatureList (*members)();
+  MemberTable (*members)();
+
+  // "Glyphwright.CommandRunner"
+  std::u16string ProgId() const;
+  // The default interface: "_CommandRunner"
+  std::u16string InterfaceName() const;
 };
 
 template <class T>
 DispatchRef CreateInstance() {
   return std::make_shared<T>();
-}
-
-template <class T>
-SignatureList SignaturesOf() {
-  return SignatureList(T::Members());
 }
 
 // True for the standard interfaces, the default interface and its aliases: an object of the
@@ -52,14 +55,14 @@ struct MemberView {
   std::u16string_view name;
   DispId id = kUnknownDispId;
   ValueType type = ValueType::Void;
-  const MemberSignature* method = nullptr;
-  const MemberSignature* get = nullptr;
-  const MemberSignature* put = nullptr;
-  const MemberSignature* putRef = nullptr;
+  const MemberRow* method = nullptr;
+  const MemberRow* get = nullptr;
+  const MemberRow* put = nullptr;
+  const MemberRow* putRef = nullptr;
 
   bool IsProperty() const { return method == nullptr; }
 };
 
-std::vector<MemberView> GroupMembers(const SignatureList& rows);
+std::vector<MemberView> GroupMembers(MemberTable rows);
 
 }  // namespace glyphwright

@@ -22,75 +22,67 @@ const InterfaceInfo kNMRSpecFormRQueryAliases[] = {
 // In the order of registration, which is the order of the type library.
 const ClassInfo kClasses[] = {
     {.name = u"CommandRunner",
-     .progId = u"Glyphwright.CommandRunner",
      .helpString = u"Runs a command script against the host's Executer, calling its editing "
                    u"operations by name.",
      .clsid = ids::kCommandRunner,
-     .defaultInterface = {u"_CommandRunner", ids::kCommandRunnerInterface},
+     .interfaceId = ids::kCommandRunnerInterface,
      .aliases = {},
      .create = &CreateInstance<CommandRunner>,
-     .members = &SignaturesOf<CommandRunner>},
+     .members = &CommandRunner::Members},
     {.name = u"ChemFormulaQuery",
-     .progId = u"Glyphwright.ChemFormulaQuery",
      .helpString = u"Subscripts the atom counts of a chemical formula, italicises its position "
                    u"and stereo prefixes, and writes the triple-bond sign and the middle dot.",
      .clsid = ids::kChemFormulaQuery,
-     .defaultInterface = {u"_ChemFormulaQuery", ids::kChemFormulaQueryInterface},
+     .interfaceId = ids::kChemFormulaQueryInterface,
      .aliases = {},
      .create = &CreateInstance<ChemFormulaQuery>,
-     .members = &SignaturesOf<ChemFormulaQuery>},
+     .members = &ChemFormulaQuery::Members},
     {.name = u"IonFormulaQuery",
-     .progId = u"Glyphwright.IonFormulaQuery",
      .helpString = u"Subscripts the counts of an ion formula and superscripts its charges.",
      .clsid = ids::kIonFormulaQuery,
-     .defaultInterface = {u"_IonFormulaQuery", ids::kIonFormulaQueryInterface},
+     .interfaceId = ids::kIonFormulaQueryInterface,
      .aliases = {},
      .create = &CreateInstance<IonFormulaQuery>,
-     .members = &SignaturesOf<IonFormulaQuery>},
+     .members = &IonFormulaQuery::Members},
     {.name = u"ChemRDigitQuery",
-     .progId = u"Glyphwright.ChemRDigitQuery",
      .helpString = u"Steps every digit run of a text through plain, subscript and superscript, "
                    u"from the state of the first run that the host's FontListener reports.",
      .clsid = ids::kChemRDigitQuery,
-     .defaultInterface = {u"_ChemRDigitQuery", ids::kChemRDigitQueryInterface},
+     .interfaceId = ids::kChemRDigitQueryInterface,
      .aliases = {},
      .create = &CreateInstance<ChemRDigitQuery>,
-     .members = &SignaturesOf<ChemRDigitQuery>},
+     .members = &ChemRDigitQuery::Members},
     {.name = u"ChemNameQuery",
-     .progId = u"Glyphwright.ChemNameQuery",
      .helpString = u"Italicises the prefixes, stereodescriptors and element locants of a "
                    u"chemical name and sets D, L and DL in small capitals.",
      .clsid = ids::kChemNameQuery,
-     .defaultInterface = {u"_ChemNameQuery", ids::kChemNameQueryInterface},
+     .interfaceId = ids::kChemNameQueryInterface,
      .aliases = {},
      .create = &CreateInstance<ChemNameQuery>,
-     .members = &SignaturesOf<ChemNameQuery>},
+     .members = &ChemNameQuery::Members},
     {.name = u"JournalQuery",
-     .progId = u"Glyphwright.JournalQuery",
      .helpString = u"Sets the journal abbreviation of a reference in italics and its year or "
                    u"volume in bold.",
      .clsid = ids::kJournalQuery,
-     .defaultInterface = {u"_JournalQuery", ids::kJournalQueryInterface},
+     .interfaceId = ids::kJournalQueryInterface,
      .aliases = {},
      .create = &CreateInstance<JournalQuery>,
-     .members = &SignaturesOf<JournalQuery>},
+     .members = &JournalQuery::Members},
     {.name = u"NMRSpecFormQuery",
-     .progId = u"Glyphwright.NMRSpecFormQuery",
      .helpString = u"Rewrites a TAB-separated NMR peak table as a running peak list.",
      .clsid = ids::kNMRSpecFormQuery,
-     .defaultInterface = {u"_NMRSpecFormQuery", ids::kNMRSpecFormQueryInterface},
+     .interfaceId = ids::kNMRSpecFormQueryInterface,
      .aliases = {},
      .create = &CreateInstance<NMRSpecFormQuery>,
-     .members = &SignaturesOf<NMRSpecFormQuery>},
+     .members = &NMRSpecFormQuery::Members},
     {.name = u"NMRSpecFormRQuery",
-     .progId = u"Glyphwright.NMRSpecFormRQuery",
      .helpString = u"Parses a running NMR peak list and rebuilds it as a table in the style "
                    u"\"NMR Spec Table\".",
      .clsid = ids::kNMRSpecFormRQuery,
-     .defaultInterface = {u"_NMRSpecFormRQuery", ids::kNMRSpecFormRQueryInterface},
+     .interfaceId = ids::kNMRSpecFormRQueryInterface,
      .aliases = kNMRSpecFormRQueryAliases,
      .create = &CreateInstance<NMRSpecFormRQuery>,
-     .members = &SignaturesOf<NMRSpecFormRQuery>},
+     .members = &NMRSpecFormRQuery::Members},
 };
 
 }  // namespace
@@ -101,7 +93,7 @@ std::span<const ClassInfo> PublicClasses() {
 
 const ClassInfo* FindClass(std::u16string_view nameOrProgId) {
   for (const ClassInfo& info : kClasses) {
-    if (EqualsIgnoringCase(info.progId, nameOrProgId) ||
+    if (EqualsIgnoringCase(info.ProgId(), nameOrProgId) ||
         EqualsIgnoringCase(info.name, nameOrProgId))
       return &info;
   }
@@ -110,7 +102,7 @@ const ClassInfo* FindClass(std::u16string_view nameOrProgId) {
 
 DispatchRef CreateObject(std::u16string_view ProgId) {
   for (const ClassInfo& info : kClasses) {
-    if (EqualsIgnoringCase(info.progId, ProgId)) return info.create();
+    if (EqualsIgnoringCase(info.ProgId(), ProgId)) return info.create();
   }
   throw AutomationError(429, u"ActiveX component can't create object");
 }

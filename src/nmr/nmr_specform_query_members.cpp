@@ -1,36 +1,16 @@
-// The automation surface of NMRSpecFormQuery, in interface order.
+// The automation surface of NMRSpecFormQuery, in interface order. The field orders and
+// GetCommands keep the identifiers they have in NMRSpecFormRQuery.
 #include "nmr/nmr_specform_query.h"
 
-#include "nmr/nmr_shared_members.h"
-
 namespace glyphwright {
-namespace {
 
-constexpr ParamInfo kLongValue[] = {{u"RHS", ValueType::Long}};
-
-using Shared = NmrSharedMembers<NMRSpecFormQuery>;
-
-const MemberInfo<NMRSpecFormQuery> kMembers[] = {
-    {u"JValueStyle",
-     InvokeKind::PropertyGet,
-     0x40030004,
-     ValueType::Long,
-     {},
-     [](NMRSpecFormQuery& self, Arguments) { return Variant(self.JValueStyle()); }},
-    {u"JValueStyle", InvokeKind::PropertyPut, 0x40030004, ValueType::Long, kLongValue,
-     [](NMRSpecFormQuery& self, Arguments args) {
-       self.SetJValueStyle(args[0]->ToLong());
-       return Variant();
-     }},
-    Shared::kSpecFormatPut,
-    Shared::kSpecFormatGet,
-    Shared::kTableFormatPut,
-    Shared::kGetCommands,
-};
-
-}  // namespace
-
-std::span<const MemberInfo<NMRSpecFormQuery>> NMRSpecFormQuery::Members() {
+MemberTable NMRSpecFormQuery::Members() {
+  static constexpr auto kMembers =
+      Rows(Property<&Self::JValueStyle, &Self::SetJValueStyle>(u"JValueStyle", 0x40030004),
+           Put<&Self::SetSpecFormat>(u"SpecFormat", 0x68030001, u"fmt"),
+           Get<&Self::SpecFormat>(u"SpecFormat", 0x68030001),
+           Put<&Self::SetTableFormat>(u"TableFormat", 0x68030000, u"fmt"),
+           Method<&Self::GetCommands>(u"GetCommands", 0x60030002, {u"Text"}));
   return kMembers;
 }
 

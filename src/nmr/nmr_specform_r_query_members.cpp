@@ -1,36 +1,16 @@
-// The automation surface of NMRSpecFormRQuery, in interface order.
+// The automation surface of NMRSpecFormRQuery, in interface order. The field orders and
+// GetCommands keep the identifiers they have in NMRSpecFormQuery.
 #include "nmr/nmr_specform_r_query.h"
 
-#include "nmr/nmr_shared_members.h"
-
 namespace glyphwright {
-namespace {
 
-constexpr ParamInfo kBooleanValue[] = {{u"RHS", ValueType::Boolean}};
-
-using Shared = NmrSharedMembers<NMRSpecFormRQuery>;
-
-const MemberInfo<NMRSpecFormRQuery> kMembers[] = {
-    {u"Strict",
-     InvokeKind::PropertyGet,
-     0x4003000A,
-     ValueType::Boolean,
-     {},
-     [](NMRSpecFormRQuery& self, Arguments) { return Variant(self.Strict()); }},
-    {u"Strict", InvokeKind::PropertyPut, 0x4003000A, ValueType::Boolean, kBooleanValue,
-     [](NMRSpecFormRQuery& self, Arguments args) {
-       self.SetStrict(args[0]->ToBoolean());
-       return Variant();
-     }},
-    Shared::kSpecFormatPut,
-    Shared::kSpecFormatGet,
-    Shared::kTableFormatPut,
-    Shared::kGetCommands,
-};
-
-}  // namespace
-
-std::span<const MemberInfo<NMRSpecFormRQuery>> NMRSpecFormRQuery::Members() {
+MemberTable NMRSpecFormRQuery::Members() {
+  static constexpr auto kMembers =
+      Rows(Property<&Self::Strict, &Self::SetStrict>(u"Strict", 0x4003000A),
+           Put<&Self::SetSpecFormat>(u"SpecFormat", 0x68030001, u"fmt"),
+           Get<&Self::SpecFormat>(u"SpecFormat", 0x68030001),
+           Put<&Self::SetTableFormat>(u"TableFormat", 0x68030000, u"fmt"),
+           Method<&Self::GetCommands>(u"GetCommands", 0x60030002, {u"Text"}));
   return kMembers;
 }
 
