@@ -4,7 +4,7 @@
 
 #include "automation/automation_error.h"
 #include "automation/member_table.h"
-#include "component/python_type.h"
+#include "component/value_type_names.h"
 #include "python_text.h"
 #include "python_variant.h"
 #include "text/utf8.h"
@@ -80,24 +80,18 @@ std::string Signature(const MemberRow& member) {
   return text + ") -> " + PythonType(member.type);
 }
 
-std::string Hex(DispId id) {
-  char buffer[16];
-  std::snprintf(buffer, sizeof buffer, "0x%08X", static_cast<uint32_t>(id));
-  return buffer;
-}
-
 std::string PropertyDoc(const MemberView& member) {
   std::string access;
   if (member.get) access += "get";
   if (member.put) access += access.empty() ? "put" : ", put";
   if (member.putRef) access += access.empty() ? "put by reference" : ", put by reference";
   return Utf16ToUtf8(member.name) + ": " + PythonType(member.type) + " (" + access +
-         "; dispatch id " + Hex(member.id) + ")";
+         "; dispatch id " + DispIdText(member.id) + ")";
 }
 
 void AddMethod(py::handle cls, const MemberRow& member) {
   const std::string name = Utf16ToUtf8(member.name);
-  const std::string doc = Signature(member) + "\n\nDispatch id " + Hex(member.id) + ".";
+  const std::string doc = Signature(member) + "\n\nDispatch id " + DispIdText(member.id) + ".";
   const MemberRow* row = &member;
   py::cpp_function method(
       [row](Dispatch& self, const py::args& args, const py::kwargs& kwargs) {

@@ -1,10 +1,8 @@
 #include "component/api_reference.h"
 
-#include <cstdio>
-
 #include "component/class_registry.h"
 #include "component/library_info.h"
-#include "component/python_type.h"
+#include "component/value_type_names.h"
 #include "text/utf8.h"
 
 namespace glyphwright {
@@ -12,32 +10,6 @@ namespace {
 
 std::string U8(std::u16string_view text) {
   return Utf16ToUtf8(text);
-}
-
-std::string Hex(DispId id) {
-  char buffer[16];
-  std::snprintf(buffer, sizeof buffer, "0x%08X", static_cast<uint32_t>(id));
-  return buffer;
-}
-
-const char* TypeName(ValueType type) {
-  switch (type) {
-    case ValueType::Void:
-      return "no result";
-    case ValueType::Boolean:
-      return "Boolean";
-    case ValueType::Long:
-      return "Long";
-    case ValueType::Double:
-      return "Double";
-    case ValueType::String:
-      return "String";
-    case ValueType::Object:
-      return "Object";
-    case ValueType::Variant:
-      return "Variant";
-  }
-  return "Variant";
 }
 
 const char* KindName(InvokeKind kind) {
@@ -59,15 +31,15 @@ std::string Parameters(const MemberRow& row) {
   for (const ParamInfo& param : row.params()) {
     if (!text.empty()) text += ", ";
     if (param.optional) text += "optional ";
-    text.append("`").append(U8(param.name)).append("` ").append(TypeName(param.type));
+    text.append("`").append(U8(param.name)).append("` ").append(DocsType(param.type));
     if (param.optional) text.append(" = ").append(std::to_string(param.defaultValue));
   }
   if (row.kind == InvokeKind::Method) {
     if (!text.empty()) text += "; ";
     text +=
-        row.type == ValueType::Void ? "no result" : std::string("returns ") + TypeName(row.type);
+        row.type == ValueType::Void ? "no result" : std::string("returns ") + DocsType(row.type);
   }
-  return text.empty() ? TypeName(row.type) : text;
+  return text.empty() ? DocsType(row.type) : text;
 }
 
 std::string PythonUse(const ClassInfo& info) {
@@ -123,7 +95,7 @@ std::string ApiReferencePage(const ClassInfo& info) {
   page += "| Member | Kind | Type and parameters | Dispatch identifier |\n|---|---|---|---|\n";
   for (const MemberRow& row : info.members()) {
     page += "| `" + U8(row.name) + "` | " + KindName(row.kind) + " | " + Parameters(row) + " | " +
-            Hex(row.id) + " |\n";
+            DispIdText(row.id) + " |\n";
   }
   page += "\n## From Python\n\n" + PythonUse(info);
   page +=
