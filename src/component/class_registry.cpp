@@ -104,7 +104,7 @@ DispatchRef CreateObject(std::u16string_view ProgId) {
   for (const ClassInfo& info : kClasses) {
     if (EqualsIgnoringCase(info.ProgId(), ProgId)) return info.create();
   }
-  throw AutomationError(429, u"ActiveX component can't create object");
+  throw errors::CannotCreateObject();
 }
 
 }  // namespace glyphwright
