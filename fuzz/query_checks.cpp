@@ -86,6 +86,14 @@ void CheckCliScript(std::string_view alias, const std::vector<Setting>& settings
                     std::u16string_view text, std::u16string_view script) {
   if (!HasUtf8Form(text)) return;
   const CliResult result = RunCli(CliArgs("script", alias, settings), U8(text));
+  // The list-to-table query answers a list it cannot read with the empty script; the command
+  // then says why and exits 3 instead of printing nothing.
+  if (script.empty() && result.status == 3) {
+    Check(alias == "nmr-table" && result.out.empty() &&
+              result.err.starts_with("glyphwright: not converted: "),
+          "the command says why it did not convert the list", Show(result));
+    return;
+  }
   Check(result.status == 0 && result.out == U8(script) && result.err.empty(),
         "the command prints the library's script", Show(result) + "\nexpected: " + U8(script));
 }

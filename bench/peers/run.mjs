@@ -2,7 +2,7 @@
 // syntax, the outputs compared for meaning before anything is timed, then items per second for
 // each, measured in this one run.
 //
-//   node bench/peers/run.mjs PEER_JAVASCRIPT_FOLDER PEER_JOBS_PROGRAM WORK_FOLDER
+//   node bench/peers/run.mjs PEER_JAVASCRIPT_FOLDER PEER_JOBS_PROGRAM WORK_FOLDER [GLYPHWRIGHT]
 //
 // Jobs and what is compared. Every side turns the same items into its formatted output: a peer
 // into TeX, HTML or peak data, Glyphwright into its command script. Glyphwright is also timed
@@ -14,13 +14,18 @@
 //                      nmr-processing rangesToACS (peak data to running list, HTML).
 //   nmr-list-to-table  Glyphwright NMRSpecFormRQuery (running list to table, rendered as text).
 //                      nmr-processing resurrect (running list to peak data).
+// With the command-line program GLYPHWRIGHT given, its `script` and `format` commands are timed
+// as a user runs them (whole process, 1 MB of formulas on standard input, peak memory) against
+// mhchemparser's MB/s on the same formulas (see cli_timing.mjs).
 import { execFileSync } from 'node:child_process';
 import { mkdirSync, readFileSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { join, resolve } from 'node:path';
 import { performance } from 'node:perf_hooks';
 
-const [peerFolder, peerJobs, work] = process.argv.slice(2).map((p) => resolve(p));
+import { timeCommandLine } from './cli_timing.mjs';
+
+const [peerFolder, peerJobs, work, commandLine] = process.argv.slice(2).map((p) => resolve(p));
 const require = createRequire(join(peerFolder, 'node_modules', 'x.js'));
 const { mhchemParser } = require('mhchemparser');
 const { MF } = require('mf-parser');
@@ -248,3 +253,8 @@ writeFileSync(join(work, 'results.json'), JSON.stringify(rows.map((r) => ({
   glyphwrightRendered: r.ourRate.rendered, peerRate: r.peerRate,
   agree: r.agreement.agree, total: r.agreement.total, examples: r.agreement.examples,
 })), null, 2));
+
+if (commandLine) {
+  timeCommandLine({ program: commandLine, work, formulas, ions, glyphwrightIon, mhchemIon,
+    toTex: (f) => mhchemParser.toTex(f, 'ce'), rate, rounds: ROUNDS });
+}

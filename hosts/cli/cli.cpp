@@ -10,7 +10,8 @@
 namespace glyphwright::cli {
 namespace {
 
-void Dispatch(std::span<const std::string> args, const QueryRegistry& queries, Streams& streams) {
+// The exit status of a command that ran to its end.
+int Dispatch(std::span<const std::string> args, const QueryRegistry& queries, Streams& streams) {
   if (args.empty()) throw UsageError("no command given");
   const std::string& command = args[0];
   const std::span<const std::string> rest = args.subspan(1);
@@ -32,6 +33,8 @@ void Dispatch(std::span<const std::string> args, const QueryRegistry& queries, S
     ScriptCommand(rest, queries, streams);
   } else if (command == "format") {
     FormatCommand(rest, queries, streams);
+  } else if (command == "check") {
+    return CheckCommand(rest, queries, streams);
   } else if (command == "queries") {
     QueriesCommand(rest, queries, streams);
   } else if (!command.empty() && command.front() == '-') {
@@ -39,6 +42,7 @@ void Dispatch(std::span<const std::string> args, const QueryRegistry& queries, S
   } else {
     throw UsageError("no such command '" + command + "'");
   }
+  return kExitOk;
 }
 
 // "error N: Description." with the full stop the run time's own texts lack.
@@ -53,8 +57,9 @@ std::string ErrorLine(const AutomationError& error) {
 }  // namespace
 
 int RunCli(std::span<const std::string> args, const QueryRegistry& queries, Streams streams) {
+  int status = kExitOk;
   try {
-    Dispatch(args, queries, streams);
+    status = Dispatch(args, queries, streams);
   } catch (const UsageError& error) {
     const std::string help = error.Command().empty() ? "glyphwright --help"
                                                      : "glyphwright " + error.Command() + " --help";
@@ -63,6 +68,9 @@ int RunCli(std::span<const std::string> args, const QueryRegistry& queries, Stre
   } catch (const InputError& error) {
     streams.err << "glyphwright: " << error.what() << '\n';
     return kExitUsage;
+  } catch (const NotConvertedError& error) {
+    streams.err << "glyphwright: not converted: " << error.what() << '\n';
+    return kExitNotConverted;
   } catch (const AutomationError& error) {
     streams.err << "glyphwright: " << ErrorLine(error) << '\n';
     return kExitAutomationError;
@@ -75,7 +83,7 @@ int RunCli(std::span<const std::string> args, const QueryRegistry& queries, Stre
     streams.err << "glyphwright: cannot write the output\n";
     return kExitAutomationError;
   }
-  return kExitOk;
+  return status;
 }
 
 }  // namespace glyphwright::cli

@@ -1,5 +1,5 @@
-// The two failures of the command itself, both exit status 2. Automation errors (status 1) are
-// glyphwright::AutomationError.
+// The failures of the command itself: usage and input (exit status 2), and a query that could
+// not convert its text (status 3). Automation errors (status 1) are glyphwright::AutomationError.
 #pragma once
 
 #include <stdexcept>
@@ -21,6 +21,13 @@ class UsageError : public std::runtime_error {
 
 // The input is unusable: invalid UTF-8, an unreadable file, HTML that cannot be read.
 class InputError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// The query read the text and declined it, as the list-to-table query does with a list it cannot
+// read: its script is empty, and the message says why and where.
+class NotConvertedError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
 };

@@ -14,6 +14,8 @@ void ScriptCommand(std::span<const std::string> args, const QueryRegistry& queri
                    Streams& streams);
 void FormatCommand(std::span<const std::string> args, const QueryRegistry& queries,
                    Streams& streams);
+// The exit status: kExitOk, or kExitFindings when the checker found something.
+int CheckCommand(std::span<const std::string> args, const QueryRegistry& queries, Streams& streams);
 void QueriesCommand(std::span<const std::string> args, const QueryRegistry& queries,
                     Streams& streams);
 

@@ -30,12 +30,16 @@ void FormatCommand(std::span<const std::string> args, const QueryRegistry& queri
 
   const std::shared_ptr<Document> document =
       MakeDocument(ReadText(words.size() > 1 ? &words[1] : nullptr, streams.in), from);
-  const std::u16string script = GetCommands(query, settings, document);
+  const DispatchRef instance = MakeQuery(query, settings);
+  const Variant script = GetCommands(*instance, document);
+  if (MayRejectText(query) && TextOf(script).empty()) {
+    ExplainEmptyScript(*instance, document->SelectedText());
+  }
   CommandRunner runner;
   runner.SetExecuter(document);
   runner.SetIgnoreError(parsed.Has("--ignore-error"));
-  runner.Run(script);
-  streams.out << Render(*document, to);
+  runner.Run(TextOf(script));
+  WriteRendering(streams.out, *document, to);
 }
 
 }  // namespace glyphwright::cli

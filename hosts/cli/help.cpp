@@ -11,7 +11,7 @@ constexpr std::string_view kInputNote =
 
 constexpr std::string_view kExitNote =
     "Exit status: 0 success, 1 automation error (\"glyphwright: error N: Description.\"),\n"
-    "2 bad usage or bad input.\n";
+    "2 bad usage or bad input, 4 (check only) something wrong was found.\n";
 
 constexpr std::string_view kFormsNote =
     "  --to html|text|unicode|json\n"
@@ -46,6 +46,7 @@ std::string GeneralHelp() {
              "  format QUERY [TEXT]  format TEXT with a query and print the document\n"
              "  script QUERY [TEXT]  print the command script a query writes for TEXT\n"
              "  run SCRIPT [TEXT]    run a command script on TEXT and print the document\n"
+             "  check [TEXT]         check the HRMS and analysis values of characterisation data\n"
              "  queries              list the queries, alias and class name\n"
              "  help [COMMAND]       show this help, or the help of a command\n"
              "\n"
@@ -101,6 +102,22 @@ std::string CommandHelp(std::string_view command, const QueryRegistry& queries) 
            "Options:\n"
            "  --ignore-error     skip the failing steps of the script instead of stopping\n" +
            std::string(kFormsNote) +
+           "  -h, --help         show this help\n"
+           "\n" +
+           std::string(kInputNote);
+  }
+  if (command == "check") {
+    return "Usage: glyphwright check [TEXT]\n"
+           "\n"
+           "Checks the numbers of characterisation data against their formulas: each HRMS\n"
+           "'calcd for FORMULA [adduct]charge VALUE ... found VALUE' (calcd within 0.00051,\n"
+           "found within 0.0050 or 10 ppm) and each elemental analysis 'Anal. Calcd for\n"
+           "FORMULA: C, 73.15; H, 7.37. Found: ...' (calcd within 0.01, found within 0.40).\n"
+           "Prints one line 'OFFSET: MESSAGE' per finding, OFFSET the 0-based UTF-16 offset\n"
+           "of the number or formula at fault. Exit status 0 when nothing is wrong, 4 when\n"
+           "something is.\n"
+           "\n"
+           "Options:\n"
            "  -h, --help         show this help\n"
            "\n" +
            std::string(kInputNote);

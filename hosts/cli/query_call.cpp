@@ -3,6 +3,8 @@
 #include "cli/cli_errors.h"
 #include "cli/help.h"
 #include "cli/text_io.h"
+#include "nmr/peak_list_explanation.h"
+#include "text/utf8.h"
 
 namespace glyphwright::cli {
 
@@ -25,22 +27,56 @@ const QueryEntry& FindQuery(const QueryRegistry& queries, const std::string& nam
   throw UsageError("no such query '" + name + "'; " + KnownQueries(queries), command);
 }
 
-std::u16string GetCommands(const QueryEntry& entry, std::span<const Setting> settings,
-                           const std::shared_ptr<Document>& document) {
+DispatchRef MakeQuery(const QueryEntry& entry, std::span<const Setting> settings) {
   const DispatchRef query = entry.make();
   for (const Setting& setting : settings) {
     Variant value(setting.value);
     Variant* args[] = {&value};
     CallByName(*query, setting.name, InvokeKind::PropertyPut, args);
   }
-  if (query->GetIDsOfNames(u"FontListener") != kUnknownDispId) {
+  return query;
+}
+
+bool HasFontListener(Dispatch& query) {
+  return query.GetIDsOfNames(u"FontListener") != kUnknownDispId;
+}
+
+Variant GetCommands(Dispatch& query, const std::shared_ptr<Document>& document) {
+  if (HasFontListener(query)) {
     Variant listener{DispatchRef(document)};
     Variant* args[] = {&listener};
-    CallByName(*query, u"FontListener", InvokeKind::PropertyPutRef, args);
+    CallByName(query, u"FontListener", InvokeKind::PropertyPutRef, args);
   }
-  Variant text(document->SelectedText());
-  Variant* args[] = {&text};
-  return CallByName(*query, u"GetCommands", InvokeKind::Method, args).ToText();
+  return GetCommands(query, document->SelectedText());
+}
+
+Variant GetCommands(Dispatch& query, std::u16string text) {
+  Variant argument(std::move(text));
+  Variant* args[] = {&argument};
+  Variant script = CallByName(query, u"GetCommands", InvokeKind::Method, args);
+  if (!script.IsString()) return Variant(script.ToText());
+  return script;
+}
+
+std::u16string_view TextOf(const Variant& script) {
+  const std::u16string* text = script.AsString();
+  return text != nullptr ? std::u16string_view(*text) : std::u16string_view();
+}
+
+bool MayRejectText(const QueryEntry& entry) {
+  return entry.className == u"NMRSpecFormRQuery";
+}
+
+// The list-to-table query answers a list it cannot read with the empty script, which would
+// leave the user looking at an unchanged text; the reader's reason, asked with the same settings,
+// makes that a failure of its own.
+void ExplainEmptyScript(Dispatch& query, std::u16string_view text) {
+  const std::u16string specFormat =
+      CallByName(query, u"SpecFormat", InvokeKind::PropertyGet, {}).ToText();
+  const bool strict = CallByName(query, u"Strict", InvokeKind::PropertyGet, {}).ToBoolean();
+  if (const auto failure = ExplainPeakList(text, specFormat, strict)) {
+    throw NotConvertedError(Utf16ToUtf8(DescribePeakListFailure(text, *failure)));
+  }
 }
 
 }  // namespace glyphwright::cli

@@ -24,10 +24,31 @@ std::vector<Setting> ParseSettings(std::span<const std::string> words, const std
 const QueryEntry& FindQuery(const QueryRegistry& queries, const std::string& name,
                             const std::string& command);
 
-// Makes the query, puts each setting as a property (the automation layer converts the text), hands
-// it the document as its FontListener when it has one, and answers GetCommands for the document's
-// selected text.
-std::u16string GetCommands(const QueryEntry& entry, std::span<const Setting> settings,
-                           const std::shared_ptr<Document>& document);
+// Makes the query and puts each setting as a property (the automation layer converts the text).
+DispatchRef MakeQuery(const QueryEntry& entry, std::span<const Setting> settings);
+
+// Whether the query asks a FontListener about the text's formatting.
+bool HasFontListener(Dispatch& query);
+
+// Both GetCommands answer a text Variant: any other answer is converted the way the automation
+// run time converts it to text.
+//
+// Hands the query the document as its FontListener when it has one, and answers GetCommands for
+// the document's selected text.
+Variant GetCommands(Dispatch& query, const std::shared_ptr<Document>& document);
+
+// The query's script for plain text; the query must have no FontListener, as nothing could
+// answer it.
+Variant GetCommands(Dispatch& query, std::u16string text);
+
+// The text of what GetCommands answered (always text), without copying it.
+std::u16string_view TextOf(const Variant& script);
+
+// Whether an empty script from the query may stand for a text it could not read (the list-to-table
+// query's answer to a list it cannot read).
+bool MayRejectText(const QueryEntry& entry);
+
+// NotConvertedError with the reason, when the empty script of such a query meant a rejected text.
+void ExplainEmptyScript(Dispatch& query, std::u16string_view text);
 
 }  // namespace glyphwright::cli

@@ -37,7 +37,7 @@ void RunCommand(std::span<const std::string> args, Streams& streams) {
   runner.SetExecuter(document);
   runner.SetIgnoreError(parsed.Has("--ignore-error"));
   runner.Run(script);
-  streams.out << Render(*document, to);
+  WriteRendering(streams.out, *document, to);
 }
 
 }  // namespace glyphwright::cli

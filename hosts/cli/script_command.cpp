@@ -5,7 +5,6 @@
 #include "cli/options.h"
 #include "cli/query_call.h"
 #include "cli/text_io.h"
-#include "text/utf8.h"
 
 namespace glyphwright::cli {
 
@@ -25,10 +24,21 @@ void ScriptCommand(std::span<const std::string> args, const QueryRegistry& queri
   const QueryEntry& query = FindQuery(queries, words[0], command);
   const std::vector<Setting> settings = ParseSettings(parsed.Values("--set"), command);
 
-  // The document answers the query's FontListener questions about the input's formatting.
-  const std::shared_ptr<Document> document =
-      MakeDocument(ReadText(words.size() > 1 ? &words[1] : nullptr, streams.in), from);
-  streams.out << Utf16ToUtf8(GetCommands(query, settings, document));
+  std::u16string input = ReadText(words.size() > 1 ? &words[1] : nullptr, streams.in);
+  // HTML must be read before anything else can fail; plain text needs a document only to answer
+  // a FontListener (with no formatting in it), and most queries have none.
+  std::shared_ptr<Document> document;
+  if (from == InputForm::Html) document = MakeDocument(input, from);
+  const DispatchRef instance = MakeQuery(query, settings);
+  if (!document && HasFontListener(*instance)) document = MakeDocument(input, from);
+  // A query that may reject its text needs the text once more to say why.
+  const std::u16string kept = MayRejectText(query) && !document ? input : std::u16string();
+  const Variant script =
+      document ? GetCommands(*instance, document) : GetCommands(*instance, std::move(input));
+  if (MayRejectText(query) && TextOf(script).empty()) {
+    ExplainEmptyScript(*instance, document ? document->SelectedText() : kept);
+  }
+  WriteUtf8(streams.out, TextOf(script));
 }
 
 }  // namespace glyphwright::cli

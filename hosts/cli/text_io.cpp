@@ -1,5 +1,6 @@
 #include "cli/text_io.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstdio>
@@ -57,10 +58,9 @@ std::string ReadFile(const std::string& path, std::size_t maxBytes) {
 }
 
 std::u16string DecodeUtf8(std::string_view bytes, std::string_view what) {
-  if (const std::optional<std::size_t> bad = FindInvalidUtf8(bytes)) {
-    throw InputError(std::string(what) + " is not valid UTF-8 (byte " + std::to_string(*bad) + ")");
-  }
-  return *Utf8ToUtf16(bytes);
+  if (std::optional<std::u16string> text = Utf8ToUtf16(bytes)) return std::move(*text);
+  const std::size_t bad = FindInvalidUtf8(bytes).value_or(0);
+  throw InputError(std::string(what) + " is not valid UTF-8 (byte " + std::to_string(bad) + ")");
 }
 
 std::u16string ReadText(const std::string* word, std::istream& in) {
@@ -92,7 +92,7 @@ std::shared_ptr<Document> MakeDocument(std::u16string_view input, InputForm form
   }
 }
 
-std::string Render(const Document& document, OutputForm form) {
+void WriteRendering(std::ostream& out, const Document& document, OutputForm form) {
   std::u16string rendered;
   switch (form) {
     case OutputForm::Html:
@@ -109,7 +109,23 @@ std::string Render(const Document& document, OutputForm form) {
       break;
   }
   if (rendered.empty() || rendered.back() != u'\n') rendered.push_back(u'\n');
-  return Utf16ToUtf8(rendered);
+  WriteUtf8(out, rendered);
+}
+
+void WriteUtf8(std::ostream& out, std::u16string_view text) {
+  constexpr std::size_t kPiece = 1 << 15;
+  std::string bytes;
+  while (!text.empty()) {
+    std::size_t length = std::min(kPiece, text.size());
+    // A surrogate pair stays in one piece: apart, each half would become U+FFFD.
+    if (length < text.size() && text[length - 1] >= 0xD800 && text[length - 1] <= 0xDBFF) {
+      --length;
+    }
+    bytes.clear();
+    AppendUtf8(bytes, text.substr(0, length));
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    text.remove_prefix(length);
+  }
 }
 
 }  // namespace glyphwright::cli

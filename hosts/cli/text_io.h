@@ -4,6 +4,7 @@
 
 #include <istream>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -39,6 +40,9 @@ OutputForm ParseOutputForm(const std::string& value, const std::string& command)
 std::shared_ptr<Document> MakeDocument(std::u16string_view input, InputForm form);
 
 // The rendering in UTF-8, ended by LF (one is added when the rendering lacks it).
-std::string Render(const Document& document, OutputForm form);
+void WriteRendering(std::ostream& out, const Document& document, OutputForm form);
+
+// Text written as UTF-8 a piece at a time, so that its UTF-8 form is never held whole.
+void WriteUtf8(std::ostream& out, std::u16string_view text);
 
 }  // namespace glyphwright::cli

@@ -336,8 +336,10 @@ std::u16string Document::Text() const {
 }
 
 std::u16string Document::SelectedText() const {
-  std::u16string text;
-  for (int32_t i = selectionStart_; i < selectionEnd_; ++i) text.push_back(cells_[i].code);
+  std::u16string text(static_cast<std::size_t>(selectionEnd_ - selectionStart_), u'\0');
+  for (int32_t i = selectionStart_; i < selectionEnd_; ++i) {
+    text[static_cast<std::size_t>(i - selectionStart_)] = cells_[i].code;
+  }
   return text;
 }
 
@@ -358,19 +360,27 @@ std::u16string Document::ParagraphStyleAt(int32_t position) const {
 std::vector<Paragraph> Document::Paragraphs() const {
   std::vector<Paragraph> paragraphs;
   Paragraph current;
-  for (const Cell& cell : cells_) {
-    if (cell.code == kParagraphMark) {
-      current.style = styles_[cell.paragraphStyle];
+  // Cells of equal flags and style have equal formats: a run is cut only where those change, and
+  // each run's format and text are made once.
+  const std::size_t size = cells_.size();
+  for (std::size_t i = 0; i < size;) {
+    const Cell& first = cells_[i];
+    if (first.code == kParagraphMark) {
+      current.style = styles_[first.paragraphStyle];
       current.ended = true;
       paragraphs.push_back(std::move(current));
       current = Paragraph();
+      ++i;
       continue;
     }
-    CharFormat format = FormatOf(cell);
-    if (current.runs.empty() || current.runs.back().format != format) {
-      current.runs.push_back({std::u16string(), std::move(format)});
+    std::size_t end = i + 1;
+    while (end < size && cells_[end].code != kParagraphMark && cells_[end].flags == first.flags &&
+           cells_[end].style == first.style) {
+      ++end;
     }
-    current.runs.back().text.push_back(cell.code);
+    Run& run = current.runs.emplace_back(Run{std::u16string(end - i, u'\0'), FormatOf(first)});
+    for (std::size_t k = i; k < end; ++k) run.text[k - i] = cells_[k].code;
+    i = end;
   }
   if (!current.runs.empty() || paragraphs.empty()) {
     current.style = styles_[lastParagraphStyle_];
@@ -381,10 +391,20 @@ std::vector<Paragraph> Document::Paragraphs() const {
 
 void Document::Append(std::u16string_view text, const CharFormat& format) {
   CheckRoom(text.size());
-  cells_.reserve(cells_.size() + text.size());
+  if (text.empty()) return;
+  // The format is the same for every character: its style is looked up once.
+  const Cell formatted = MakeCell(0, format);
+  const Cell mark{kParagraphMark, 0, 0, lastParagraphStyle_};
+  const std::size_t at = cells_.size();
+  cells_.resize(at + text.size());
+  Cell* out = cells_.data() + at;
   for (const char16_t code : text) {
-    cells_.push_back(code == kParagraphMark ? Cell{code, 0, 0, lastParagraphStyle_}
-                                            : MakeCell(code, format));
+    if (code == kParagraphMark) {
+      *out++ = mark;
+    } else {
+      *out = formatted;
+      (out++)->code = code;
+    }
   }
 }
 

@@ -12,15 +12,17 @@ namespace glyphwright {
 inline constexpr std::u16string_view kNmrSpecTable = u"NMR Spec Table";
 
 // Clean HTML, one block a line: <p> per paragraph (its style as a class), <sub>, <sup>, <i>,
-// <b>, small capitals as a font-variant span, named character styles as a class; consecutive
+// <b>, small capitals as a font-variant span with their capitals also in <small> (small-caps
+// alone draws a capital at full size), named character styles as a class; consecutive
 // "NMR Spec Table" paragraphs as one <table class="nmr-spec-table">.
 std::u16string RenderHtml(const Document& document);
 
 // The text alone, paragraph marks as LF.
 std::u16string RenderText(const Document& document);
 
-// The text with subscripts and superscripts written as Unicode's subscript and superscript
-// characters where they exist (H₂SO₄, SO₄²⁻), the plain character where not.
+// The text with subscripts, superscripts and small capitals written as Unicode's subscript,
+// superscript and small capital characters where they exist (H₂SO₄, SO₄²⁻, ᴅ-glucose), the plain
+// character where not.
 std::u16string RenderUnicode(const Document& document);
 
 // {"paragraphs":[{"style":"","runs":[{"text":"H"},{"text":"2","subscript":true}]}]}: every

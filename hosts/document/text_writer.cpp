@@ -1,6 +1,7 @@
 // The plain and the Unicode renderings.
 #include "document/renderers.h"
 #include "document/unicode_scripts.h"
+#include "document/unicode_small_capitals.h"
 
 namespace glyphwright {
 namespace {
@@ -23,9 +24,11 @@ std::u16string RenderText(const Document& document) {
 
 std::u16string RenderUnicode(const Document& document) {
   return Render(document, [](const Run& run, std::u16string& out) {
-    char16_t (*form)(char16_t) = run.format.subscript     ? &ToSubscriptForm
-                                 : run.format.superscript ? &ToSuperscriptForm
-                                                          : nullptr;
+    // A subscript or superscript small capital has no character of its own: the script wins.
+    char16_t (*form)(char16_t) = run.format.subscript         ? &ToSubscriptForm
+                                 : run.format.superscript     ? &ToSuperscriptForm
+                                 : LooksSmallCaps(run.format) ? &ToSmallCapitalForm
+                                                              : nullptr;
     for (const char16_t code : run.text) out.push_back(form ? form(code) : code);
   });
 }

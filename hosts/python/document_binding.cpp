@@ -8,18 +8,6 @@
 namespace glyphwright::python {
 namespace {
 
-std::u16string Text(py::handle value) {
-  std::u16string text;
-  if (!StrToUtf16(value.ptr(), text)) throw py::error_already_set();
-  return text;
-}
-
-py::str Str(std::u16string_view text) {
-  PyObject* str = Utf16ToStr(text);
-  if (str == nullptr) throw py::error_already_set();
-  return py::reinterpret_steal<py::str>(str);
-}
-
 py::dict FormatDict(const CharFormat& format) {
   py::dict dict;
   dict["subscript"] = format.subscript;

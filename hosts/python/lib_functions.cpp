@@ -10,18 +10,6 @@ namespace {
 
 namespace py = pybind11;
 
-std::u16string Text(const py::handle value) {
-  std::u16string text;
-  if (!StrToUtf16(value.ptr(), text)) throw py::error_already_set();
-  return text;
-}
-
-py::str Str(std::u16string_view text) {
-  PyObject* str = Utf16ToStr(text);
-  if (str == nullptr) throw py::error_already_set();
-  return py::reinterpret_steal<py::str>(str);
-}
-
 // Codes are code units 0 to 65535; the signed 16-bit form of the scripts (-1 for U+FFFF) is
 // taken too.
 char16_t Code(int value) {

@@ -3,16 +3,22 @@
 #include <pybind11/pybind11.h>
 
 #include "bind_class.h"
+#include "characterisation/characterisation_query.h"
+#include "characterisation_binding.h"
 #include "chem/chem_formula_query.h"
 #include "chem/chem_name_query.h"
 #include "chem/chem_r_digit_query.h"
 #include "chem/ion_formula_query.h"
+#include "cli_function.h"
 #include "component/class_registry.h"
 #include "document_binding.h"
 #include "journal/journal_query.h"
 #include "lib_functions.h"
 #include "nmr/nmr_specform_query.h"
 #include "nmr/nmr_specform_r_query.h"
+#include "nmr/nmr_style_query.h"
+#include "peak_list_functions.h"
+#include "prose/chem_text_query.h"
 #include "python_errors.h"
 #include "python_text.h"
 #include "python_variant.h"
@@ -42,6 +48,7 @@ PYBIND11_MODULE(glyphwright, module) {
       "Glyphwright formats chemical text: a query turns plain text into a command script, a "
       "CommandRunner runs the script against your editor object (its Executer) by name.\n\n"
       "Positions and lengths are UTF-16 code units of the text given to GetCommands.";
+  module.attr("__version__") = GLYPHWRIGHT_VERSION;
 
   DefineAutomationError(module);
 
@@ -58,6 +65,9 @@ PYBIND11_MODULE(glyphwright, module) {
   Bind<JournalQuery>(module, u"JournalQuery");
   Bind<NMRSpecFormQuery>(module, u"NMRSpecFormQuery");
   Bind<NMRSpecFormRQuery>(module, u"NMRSpecFormRQuery");
+  Bind<CharacterisationQuery>(module, u"CharacterisationQuery");
+  Bind<NMRStyleQuery>(module, u"NMRStyleQuery");
+  Bind<ChemTextQuery>(module, u"ChemTextQuery");
 
   module.def(
       "CreateObject",
@@ -71,8 +81,11 @@ PYBIND11_MODULE(glyphwright, module) {
       "ignoring case. An unknown ProgID raises AutomationError 429.");
 
   DefineDocument(module);
+  DefineCharacterisation(module);
 
   py::module_ lib = module.def_submodule("Lib");
   DefineLib(lib);
   DefinePositionHelpers(module);
+  DefineCliFunction(module);
+  DefinePeakListFunctions(module);
 }

@@ -7,22 +7,6 @@
 #include "text/case_fold.h"
 
 namespace glyphwright::python {
-namespace {
-
-std::u16string Text(py::handle str) {
-  std::u16string text;
-  if (!StrToUtf16(str.ptr(), text)) throw py::error_already_set();
-  return text;
-}
-
-py::str Str(std::u16string_view text) {
-  PyObject* str = Utf16ToStr(text);
-  if (str == nullptr) throw py::error_already_set();
-  return py::reinterpret_steal<py::str>(str);
-}
-
-}  // namespace
-
 DispId PythonDispatch::GetIDsOfNames(std::u16string_view name) {
   for (std::size_t id = 0; id < names_.size(); ++id) {
     if (names_[id] == name) return static_cast<DispId>(id);

@@ -27,13 +27,14 @@ class AutomationError(Exception):
         return f"error {self.number}: {self.description}"
 )";
 
-py::object Str(std::u16string_view text) {
+py::object StrObject(std::u16string_view text) {
   PyObject* str = Utf16ToStr(text);
   if (str == nullptr) throw py::error_already_set();
   return py::reinterpret_steal<py::object>(str);
 }
 
-std::u16string Text(py::handle value) {
+// Any object, as str() writes it.
+std::u16string TextOfAny(py::handle value) {
   std::u16string text;
   const py::str str(value);
   if (!StrToUtf16(str.ptr(), text)) throw py::error_already_set();
@@ -55,9 +56,9 @@ AutomationError FieldsOf(py::handle exception) {
     helpContext = field("help_context", py::int_(0)).cast<int32_t>();
   } catch (const py::cast_error&) {
   }
-  return AutomationError(number, Text(field("description", py::str(""))),
-                         Text(field("source", py::str(""))), Text(field("help_file", py::str(""))),
-                         helpContext);
+  return AutomationError(number, TextOfAny(field("description", py::str(""))),
+                         TextOfAny(field("source", py::str(""))),
+                         TextOfAny(field("help_file", py::str(""))), helpContext);
 }
 
 }  // namespace
@@ -77,8 +78,8 @@ void DefineAutomationError(py::module_& module) {
     } catch (const AutomationError& error) {
       const py::object type = AutomationErrorType();
       const py::object exception =
-          type(error.Number(), Str(error.Description()), Str(error.Source()), Str(error.HelpFile()),
-               error.HelpContext());
+          type(error.Number(), StrObject(error.Description()), StrObject(error.Source()),
+               StrObject(error.HelpFile()), error.HelpContext());
       PyErr_SetObject(type.ptr(), exception.ptr());
     }
   });
@@ -90,8 +91,8 @@ void RaiseAsAutomationError(py::error_already_set& error) {
   }
   if (!error.matches(PyExc_Exception)) throw;
   const py::handle type = error.type();
-  std::u16string description = Text(error.value());
-  std::u16string typeName = Text(type.attr("__name__"));
+  std::u16string description = TextOfAny(error.value());
+  std::u16string typeName = TextOfAny(type.attr("__name__"));
   if (description.empty()) description = typeName;
   throw AutomationError(kPythonExceptionNumber, std::move(description), std::move(typeName));
 }

@@ -58,4 +58,16 @@ PyObject* Utf16ToStr(std::u16string_view text) {
                                "surrogatepass", &byteOrder);
 }
 
+std::u16string Text(pybind11::handle value) {
+  std::u16string text;
+  if (!StrToUtf16(value.ptr(), text)) throw pybind11::error_already_set();
+  return text;
+}
+
+pybind11::str Str(std::u16string_view text) {
+  PyObject* str = Utf16ToStr(text);
+  if (str == nullptr) throw pybind11::error_already_set();
+  return pybind11::reinterpret_steal<pybind11::str>(str);
+}
+
 }  // namespace glyphwright::python

@@ -4,7 +4,7 @@
 // a script names exists in the text it came from.
 #pragma once
 
-#include <Python.h>
+#include <pybind11/pybind11.h>
 
 #include <string>
 #include <string_view>
@@ -16,5 +16,9 @@ bool StrToUtf16(PyObject* str, std::u16string& out);
 
 // A new str, or nullptr with a Python error set.
 PyObject* Utf16ToStr(std::u16string_view text);
+
+// The same two as pybind11 callers want them: a failed conversion throws the Python error.
+std::u16string Text(pybind11::handle value);
+pybind11::str Str(std::u16string_view text);
 
 }  // namespace glyphwright::python

@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <string_view>
 
 #include "automation/automation_error.h"
@@ -42,6 +45,42 @@ long LeadingDigitExponent(std::string_view number) {
   return lead + exponent;
 }
 
+// Some standard libraries (the WebAssembly build's) convert only integers with <charconv>; their
+// C library, whose only locale is "C", does the same job there. printf's "%.15G" is by
+// definition what to_chars writes with the general format and 15 digits, but with "E".
+struct ParsedDouble {
+  double value;
+  bool outOfRange;
+  bool complete;
+};
+
+ParsedDouble ParseDouble(const char* begin, const char* end) {
+#if __cpp_lib_to_chars >= 201611L
+  double value = 0;
+  const auto [ptr, ec] = std::from_chars(begin, end, value);
+  return {value, ec == std::errc::result_out_of_range, ec == std::errc() && ptr == end};
+#else
+  const std::string copy(begin, end);
+  char* stop = nullptr;
+  errno = 0;
+  const double value = std::strtod(copy.c_str(), &stop);
+  const bool outOfRange = errno == ERANGE;
+  return {value, outOfRange, !outOfRange && stop == copy.c_str() + copy.size()};
+#endif
+}
+
+// The number in `buffer`, 15 significant digits, the exponent as "E"; answers its end.
+char* WriteDouble(char* buffer, std::size_t size, double value) {
+#if __cpp_lib_to_chars >= 201611L
+  char* end = std::to_chars(buffer, buffer + size, value, std::chars_format::general, 15).ptr;
+  std::replace(buffer, end, 'e', 'E');
+  return end;
+#else
+  const int written = std::snprintf(buffer, size, "%.15G", value);
+  return buffer + std::clamp(written, 0, static_cast<int>(size) - 1);
+#endif
+}
+
 }  // namespace
 
 double TextToDouble(std::u16string_view text) {
@@ -75,13 +114,13 @@ double TextToDouble(std::u16string_view text) {
   }
   if (i != end) throw errors::TypeMismatch();
 
-  double value = 0;
-  const auto [ptr, ec] = std::from_chars(ascii.data(), ascii.data() + n, value);
-  if (ec == std::errc::result_out_of_range) {
+  const ParsedDouble parsed = ParseDouble(ascii.data(), ascii.data() + n);
+  double value = parsed.value;
+  if (parsed.outOfRange) {
     // Underflow rounds to zero; overflow is the run time's overflow error.
     if (LeadingDigitExponent(std::string_view(ascii.data(), n)) > 0) throw errors::Overflow();
     value = 0;
-  } else if (ec != std::errc() || ptr != ascii.data() + n) {
+  } else if (!parsed.complete) {
     throw errors::TypeMismatch();
   }
   return negative ? -value : value;
@@ -93,13 +132,8 @@ std::u16string DoubleToText(double value) {
     return IntegerToText(static_cast<int64_t>(value));
   }
   std::array<char, 64> buffer;
-  const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                       std::chars_format::general, 15);
-  std::u16string text;
-  for (const char* p = buffer.data(); p != end; ++p)
-    text.push_back(*p == 'e' ? u'E' : char16_t(*p));
-  (void)ec;
-  return text;
+  const char* end = WriteDouble(buffer.data(), buffer.size(), value);
+  return std::u16string(static_cast<const char*>(buffer.data()), end);
 }
 
 void AppendInteger(std::u16string& out, int64_t value) {

@@ -38,4 +38,13 @@ inline constexpr Guid kNMRSpecFormRQueryInterface =
 inline constexpr Guid kNMRSpecFormRQueryInterfaceV0 =
     Guid::Parse("43B5B965-9F14-460F-AE68-391D3679C9FF");
 
+inline constexpr Guid kCharacterisationQuery = Guid::Parse("0DAE0CD6-0B06-486C-8CAA-5741F3E67F5D");
+inline constexpr Guid kCharacterisationQueryInterface =
+    Guid::Parse("D050C2EE-E117-4FA6-9DBB-FA35C8FAFFE6");
+
+inline constexpr Guid kNMRStyleQuery = Guid::Parse("6E7075DB-7A59-4DE3-A4BB-E99089F4B047");
+inline constexpr Guid kNMRStyleQueryInterface = Guid::Parse("F7DDF92B-3DEF-4299-B2F0-3A5FE5E8120E");
+inline constexpr Guid kChemTextQuery = Guid::Parse("2163415F-C318-4E1C-A94D-8A621EC9CBA8");
+inline constexpr Guid kChemTextQueryInterface = Guid::Parse("17CC1B30-D705-4DDE-B35E-7089E7612041");
+
 }  // namespace glyphwright::ids

@@ -8,6 +8,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <typeinfo>
 #include <vector>
 
 #include "automation/dispatch.h"
@@ -26,12 +27,15 @@ inline constexpr std::u16string_view kProgIdPrefix = u"Glyphwright.";
 
 struct ClassInfo {
   std::u16string_view name;        // "CommandRunner"
+  std::u16string_view shortName;   // a query's name on the command line ("ion"); "" for none
   std::u16string_view helpString;  // one sentence: what the class is for
   Guid clsid;
   Guid interfaceId;  // of the default interface
   // Identifiers of earlier versions of the default interface that the class answers to as well.
   std::span<const InterfaceInfo> aliases;
   DispatchRef (*create)();
+  // True when the object is one of this class (not of a class derived from it).
+  bool (*isInstance)(const Dispatch& object);
   MemberTable (*members)();
 
   // "Glyphwright.CommandRunner"
@@ -43,6 +47,27 @@ struct ClassInfo {
 template <class T>
 DispatchRef CreateInstance() {
   return std::make_shared<T>();
+}
+
+template <class T>
+bool IsInstance(const Dispatch& object) {
+  return typeid(object) == typeid(T);
+}
+
+// The entry of class T: the names and identifiers given, T's constructor and T's member table.
+template <class T>
+constexpr ClassInfo ClassOf(std::u16string_view name, std::u16string_view shortName, Guid clsid,
+                            Guid interfaceId, std::u16string_view helpString,
+                            std::span<const InterfaceInfo> aliases = {}) {
+  return {.name = name,
+          .shortName = shortName,
+          .helpString = helpString,
+          .clsid = clsid,
+          .interfaceId = interfaceId,
+          .aliases = aliases,
+          .create = &CreateInstance<T>,
+          .isInstance = &IsInstance<T>,
+          .members = &T::Members};
 }
 
 // True for the standard interfaces, the default interface and its aliases: an object of the

@@ -44,7 +44,9 @@ void ParseFieldOrder(std::u16string_view fmt, FieldArray& FieldAtPosition,
       FieldAtPosition[i + 1] = field;
       PositionOfField[field] = i + 1;  // a field named twice keeps its later position
     }
-    if (std::ranges::find(FieldAtPosition, -1) == FieldAtPosition.end()) return;
+    if (std::find(FieldAtPosition.begin(), FieldAtPosition.end(), -1) == FieldAtPosition.end()) {
+      return;
+    }
   }
   for (int32_t field = FieldCount; field <= FieldCoupling; ++field) {
     FieldAtPosition[field] = PositionOfField[field] = field;

@@ -10,9 +10,14 @@ namespace {
 
 using namespace peak_failures;
 
-// Rejects the list: number 1 with the message, caught where the list is read.
-[[noreturn]] void Fail(std::u16string_view message) {
-  throw AutomationError(1, std::u16string(message));
+// Rejects the list: number 1 with the message, and where reading stopped.
+struct PeakListFailure {
+  AutomationError error;
+  int32_t offset;
+};
+
+[[noreturn]] void FailAt(int32_t offset, std::u16string_view message) {
+  throw PeakListFailure{AutomationError(1, std::u16string(message)), offset};
 }
 
 // What an item parser answers: found or not, and the item's text.
@@ -38,7 +43,10 @@ class PeakListParser {
 
  private:
   PeakCells ReadPeak();
-  void CheckStrict(const PeakCells& peak) const;
+  void CheckStrict(const PeakCells& peak, int32_t peakStart) const;
+  [[noreturn]] void Fail(std::u16string_view message) const {
+    FailAt(scanner_.CurrentIndex(), message);
+  }
   Item ParseItem(int32_t field);
 
   std::u16string_view ParseDecimal();
@@ -88,6 +96,7 @@ PeakList PeakListParser::Read() {
 PeakCells PeakListParser::ReadPeak() {
   PeakCells peak;
   scanner_.SkipBlanks();
+  const int32_t peakStart = scanner_.CurrentIndex();
   peak.cells[FieldShift] = {true, ParseChemicalShift()};
   scanner_.SkipBlanks();
   if (scanner_.Accept(u'(')) {
@@ -118,16 +127,17 @@ PeakCells PeakListParser::ReadPeak() {
     }
     scanner_.Advance();  // past the ")"
   }
-  if (strict_) CheckStrict(peak);
+  if (strict_) CheckStrict(peak, peakStart);
   return peak;
 }
 
-void PeakListParser::CheckStrict(const PeakCells& peak) const {
-  if (peak.cells[FieldShift].text.empty()) Fail(kMissingChemicalShift);
+// A peak that lacks an item is pointed at by its start: the scanner already stands behind it.
+void PeakListParser::CheckStrict(const PeakCells& peak, int32_t peakStart) const {
+  if (peak.cells[FieldShift].text.empty()) FailAt(peakStart, kMissingChemicalShift);
   if (!peak.cells[FieldCoupling].text.empty() && peak.cells[FieldMultiplicity].text.empty()) {
-    Fail(kMissingCouplingPattern);
+    FailAt(peakStart, kMissingCouplingPattern);
   }
-  if (peak.cells[FieldCount].text.empty()) Fail(kMissingNumberAndAtom);
+  if (peak.cells[FieldCount].text.empty()) FailAt(peakStart, kMissingNumberAndAtom);
 }
 
 Item PeakListParser::ParseItem(int32_t field) {
@@ -298,8 +308,10 @@ PeakListReading ParsePeakList(std::u16string_view Text, const FieldOrder& specOr
   const std::u16string sourceText = ToHalfWidth(Text);
   try {
     return {PeakListParser(sourceText, specOrder, strict).Read(), {}};
+  } catch (const PeakListFailure& failure) {
+    return {std::nullopt, failure.error.Description(), failure.offset};
   } catch (const AutomationError& failure) {
-    return {std::nullopt, failure.Description()};
+    return {std::nullopt, failure.Description(), 0};
   }
 }
 

@@ -50,10 +50,13 @@ struct PeakList {
   std::vector<PeakCells> peaks;
 };
 
-// Either the list or the message of the failure that rejected it.
+// Either the list or the message of the failure that rejected it, with the offset where
+// reading stopped: the scanner's place, the end of the text for a list cut short, or the start of
+// the peak that a Strict check rejects.
 struct PeakListReading {
   std::optional<PeakList> list;
   std::u16string failure;
+  int32_t failureOffset = -1;
 };
 
 // Reads the peak list of Text (folded to half width first; offsets are those of Text). The

@@ -58,6 +58,10 @@ std::optional<std::u16string> Utf8ToUtf16(std::string_view bytes) {
   text.reserve(bytes.size());
   char32_t code;
   for (std::size_t at = 0; at < bytes.size();) {
+    if (static_cast<unsigned char>(bytes[at]) < 0x80) {
+      text.push_back(static_cast<char16_t>(bytes[at++]));
+      continue;
+    }
     const std::size_t length = DecodeOne(bytes, at, code);
     if (length == 0) return std::nullopt;
     AppendUtf16(text, code);
@@ -84,8 +88,24 @@ std::u16string Utf8OrLatin1ToUtf16(std::string_view bytes) {
 
 std::string Utf16ToUtf8(std::u16string_view text) {
   std::string bytes;
-  bytes.reserve(text.size());
+  AppendUtf8(bytes, text);
+  return bytes;
+}
+
+void AppendUtf8(std::string& bytes, std::u16string_view text) {
+  bytes.reserve(bytes.size() + text.size());
   for (std::size_t i = 0; i < text.size(); ++i) {
+    // Scripts and formulas are nearly all ASCII: a run of it is copied without further tests.
+    if (text[i] < 0x80) {
+      std::size_t end = i + 1;
+      while (end < text.size() && text[end] < 0x80) ++end;
+      const std::size_t at = bytes.size();
+      bytes.resize(at + (end - i));
+      char* out = bytes.data() + at;
+      for (; i < end; ++i) *out++ = static_cast<char>(text[i]);
+      --i;
+      continue;
+    }
     char32_t code = text[i];
     if (code >= 0xD800 && code <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
         text[i + 1] <= 0xDFFF) {
@@ -93,9 +113,7 @@ std::string Utf16ToUtf8(std::u16string_view text) {
     } else if (code >= 0xD800 && code <= 0xDFFF) {
       code = 0xFFFD;
     }
-    if (code < 0x80) {
-      bytes.push_back(static_cast<char>(code));
-    } else if (code < 0x800) {
+    if (code < 0x800) {
       bytes.push_back(static_cast<char>(0xC0 | (code >> 6)));
       bytes.push_back(static_cast<char>(0x80 | (code & 0x3F)));
     } else if (code < 0x10000) {
@@ -109,7 +127,6 @@ std::string Utf16ToUtf8(std::u16string_view text) {
       bytes.push_back(static_cast<char>(0x80 | (code & 0x3F)));
     }
   }
-  return bytes;
 }
 
 }  // namespace glyphwright

@@ -21,5 +21,7 @@ std::u16string Utf8OrLatin1ToUtf16(std::string_view bytes);
 
 // A lone surrogate, which has no UTF-8 form, is written as U+FFFD.
 std::string Utf16ToUtf8(std::u16string_view text);
+// The same, appended to bytes.
+void AppendUtf8(std::string& bytes, std::u16string_view text);
 
 }  // namespace glyphwright

@@ -79,7 +79,9 @@ TEST(NameOnDocument, PrefixesStereodescriptorsLocantsAndConfiguration) {
   const auto document = Formatted(query, "(2S,3R)-N-tert-butyl-D-threonine");
   EXPECT_EQ(HtmlOf(*document),
             "<p>(2<i>S</i>,3<i>R</i>)-<i>N</i>-<i>tert</i>-butyl-"
-            "<span style=\"font-variant:small-caps\">D</span>-threonine</p>\n");
+            "<span style=\"font-variant:small-caps\"><small>D</small></span>-threonine</p>\n");
+  EXPECT_EQ(UnicodeOf(*document), "(2S,3R)-N-tert-butyl-ᴅ-threonine");
+  EXPECT_EQ(TextOf(*document), "(2S,3R)-N-tert-butyl-D-threonine");
 }
 
 TEST(NameOnDocument, ChemicalStyles) {
@@ -89,7 +91,8 @@ TEST(NameOnDocument, ChemicalStyles) {
   const auto document = Formatted(query, "N-methyl-L-alanine");
   EXPECT_EQ(HtmlOf(*document),
             "<p><span class=\"chemical-italic\"><i>N</i></span>-methyl-<span "
-            "class=\"chemical-small\"><span style=\"font-variant:small-caps\">L</span></span>-"
+            "class=\"chemical-small\"><span "
+            "style=\"font-variant:small-caps\"><small>L</small></span></span>-"
             "alanine</p>\n");
 }
 

@@ -10,7 +10,10 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <tuple>
 
+#include "chem/chem_r_digit_query.h"
+#include "chem/ion_formula_query.h"
 #include "cli/cli_errors.h"
 #include "cli/text_io.h"
 #include "script/builders.h"
@@ -139,6 +142,44 @@ TEST(ProgramTest, ScriptFromStandardInputTextFromTheArgument) {
   EXPECT_EQ(outcome.out, "SO\u2084\u00B2\u207B\n");
 }
 
+TEST(ProgramTest, ConfigurationLettersShowAsSmallCapitalsAndKeepTheirText) {
+  const std::tuple<std::vector<std::string>, std::string> cases[] = {
+      {{"format", "name", "D-glucose"},
+       "<p><span style=\"font-variant:small-caps\"><small>D</small></span>-glucose</p>\n"},
+      {{"format", "name", "--to", "unicode", "D-glucose"}, "\u1D05-glucose\n"},
+      {{"format", "name", "--to", "unicode", "DL-alanine"}, "\u1D05\u029F-alanine\n"},
+      {{"format", "name", "--to", "text", "D-glucose"}, "D-glucose\n"},
+      {{"format", "name", "--set", "SmallCommand=Chemical Small", "--to", "unicode", "L-alanine"},
+       "\u029F-alanine\n"},
+  };
+  for (const auto& [args, expected] : cases) {
+    const Outcome outcome = Glyphwright(args);
+    EXPECT_EQ(outcome.status, 0) << outcome.err;
+    EXPECT_EQ(outcome.out, expected) << args.back();
+  }
+}
+
+// The bulk pass formats every item of running text and leaves codes and labels alone.
+TEST(ProgramTest, FormatsEverythingChemicalInRunningText) {
+  const Outcome outcome =
+      Glyphwright({"format", "text", "--to", "html",
+                   "Under N2, SO42- and (R)-2-methylbutanoic acid in CDCl3; A549 cells, Table 2."});
+  EXPECT_EQ(outcome.status, 0);
+  EXPECT_EQ(outcome.err, "");
+  EXPECT_EQ(outcome.out,
+            "<p>Under N<sub>2</sub>, SO<sub>4</sub><sup>2-</sup> and (<i>R</i>)-2-methylbutanoic "
+            "acid in CDCl<sub>3</sub>; A549 cells, Table 2.</p>\n");
+}
+
+// Read from HTML, the document tells the pass what is formatted already: a superscript set by
+// hand stays superscript, and the rest is formatted as usual.
+TEST(ProgramTest, TheBulkPassKeepsFormattingDoneByHand) {
+  const Outcome outcome =
+      Glyphwright({"format", "text", "--from", "html", "--to", "html", "NH<sub>4</sub>+ and H2O"});
+  EXPECT_EQ(outcome.status, 0);
+  EXPECT_EQ(outcome.out, "<p>NH<sub>4</sub><sup>+</sup> and H<sub>2</sub>O</p>\n");
+}
+
 TEST(ProgramTest, TextFromStandardInputIsTakenVerbatim) {
   const std::string empty = WriteTemp("empty.script", "");
   const Outcome outcome = Glyphwright({"run", "--to", "json", empty}, "  H2O\r\n");
@@ -147,6 +188,38 @@ TEST(ProgramTest, TextFromStandardInputIsTakenVerbatim) {
       outcome.out,
       R"({"paragraphs":[{"style":"","runs":[{"text":"  H2O"}]},{"style":"","runs":[{"text":"\n"}]}]})"
       "\n");
+}
+
+// Many lines of ions (a script of many output pieces, with non-ASCII text where pieces meet) come
+// out as the query's own script, byte for byte: for a query without a FontListener, which the
+// command runs on the text alone, and for one with, which asks the reference document.
+TEST(ProgramTest, ScriptOfALongInputIsTheQuerysScript) {
+  std::u16string text;
+  for (int line = 0; text.size() < 200000; ++line) {
+    text += line % 7 == 0 ? u"[Fe(CN)6]3- \u2192 Fe\u00B3+ \U0001F600\n" : u"SO42- H2O R1 R2'\n";
+  }
+  const std::string input = Utf16ToUtf8(text);
+  const Outcome ion = Glyphwright({"script", "ion"}, input);
+  EXPECT_EQ(ion.status, 0) << ion.err;
+  EXPECT_TRUE(ion.out == Utf16ToUtf8(IonFormulaQuery().GetCommands(text)));
+  const Outcome digits = Glyphwright({"script", "digits"}, input);
+  EXPECT_EQ(digits.status, 0) << digits.err;
+  ChemRDigitQuery digitsQuery;
+  digitsQuery.SetFontListener(std::make_shared<Document>(text));
+  EXPECT_TRUE(digits.out == Utf16ToUtf8(digitsQuery.GetCommands(text)));
+  EXPECT_GT(digits.out.size(), 1000u);
+}
+
+// The output is converted a piece at a time; a surrogate pair where two pieces meet stays one
+// character.
+TEST(ProgramTest, WritesUtf8PieceByPieceKeepingSurrogatePairs) {
+  for (const std::size_t before : {std::size_t{32766}, std::size_t{32767}, std::size_t{32768}}) {
+    const std::u16string text =
+        std::u16string(before, u'a') + u"\U0001F600\u03B4" + std::u16string(70000, u'b');
+    std::ostringstream out;
+    cli::WriteUtf8(out, text);
+    EXPECT_TRUE(out.str() == Utf16ToUtf8(text)) << before;
+  }
 }
 
 TEST(ProgramTest, SampleScriptIsTheOneTheTestsCheck) {
@@ -284,6 +357,38 @@ TEST(ProgramTest, IgnoreErrorRunsOn) {
   const Outcome outcome = Glyphwright({"run", "--ignore-error", script, "abc"});
   EXPECT_EQ(outcome.status, 0);
   EXPECT_EQ(outcome.out, "<p><b>a</b>bc</p>\n");
+}
+
+// A list the list-to-table query cannot read: the reason and its place, status 3, no output.
+TEST(ProgramTest, AListThatCannotBeReadIsNotConverted) {
+  const std::string list = "1H NMR \u03B4 7.26 (1H, s); 1.25 (3H, s).";
+  const std::string reason =
+      "glyphwright: not converted: Missing comma. (at offset 21: \u00AB\u20267.26 (1H, s); 1.25 "
+      "(3H, \u2026\u00BB)\n";
+  for (const char* command : {"format", "script"}) {
+    const Outcome outcome = Glyphwright({command, "nmr-table", list});
+    EXPECT_EQ(outcome.status, 3) << command;
+    EXPECT_EQ(outcome.out, "") << command;
+    EXPECT_EQ(outcome.err, reason) << command;
+  }
+  // The query's own settings decide: Strict asks for a count in every peak.
+  const Outcome strict =
+      Glyphwright({"format", "nmr-table", "--set", "Strict=True", "--to", "text", "\u03B4 7.26."});
+  EXPECT_EQ(strict.status, 3);
+  EXPECT_EQ(strict.err,
+            "glyphwright: not converted: Missing number and atom. (at offset 2: \u00AB\u03B4 "
+            "7.26.\u00BB)\n");
+  const Outcome lenient = Glyphwright({"format", "nmr-table", "--to", "text", "\u03B4 7.26."});
+  EXPECT_EQ(lenient.status, 0);
+  EXPECT_EQ(lenient.out, "\u03B4 \n7.26\t\t\t\t\n");
+  // Words where a list should be are a list that fails; nothing behind the delta is no list.
+  const Outcome words = Glyphwright({"script", "nmr-table", "no list"});
+  EXPECT_EQ(words.status, 3);
+  EXPECT_EQ(words.err,
+            "glyphwright: not converted: Missing comma. (at offset 0: \u00ABno list\u00BB)\n");
+  const Outcome nothing = Glyphwright({"format", "nmr-table", "--to", "text", "NMR \u03B4  "});
+  EXPECT_EQ(nothing.status, 0);
+  EXPECT_EQ(nothing.out, "NMR \u03B4  \n");
 }
 
 TEST(ProgramTest, HelpAndVersion) {

@@ -95,6 +95,21 @@ const std::vector<ExpectedClass>& Surface() {
                       u"fmt"),
              Property(u"TableFormat", T::String, 0x68030000, {K::PropertyPut}, u"fmt"),
              {GetCommands(0x60030002)}})},
+      {u"CharacterisationQuery",
+       Join({Property(u"ItalicCommand", T::String, 0x40030000, {K::PropertyGet, K::PropertyPut}),
+             {GetCommands(0x60030000),
+              {u"CheckCharacterisation", K::Method, T::String, kText, 0x60030001}}})},
+      {u"NMRStyleQuery",
+       Join({Property(u"Style", T::String, 0x68030000, {K::PropertyGet, K::PropertyPut}),
+             Property(u"Sort", T::String, 0x68030001, {K::PropertyGet, K::PropertyPut}),
+             Property(u"ShiftDecimals", T::Long, 0x68030002, {K::PropertyGet, K::PropertyPut}),
+             Property(u"CouplingDecimals", T::Long, 0x68030003, {K::PropertyGet, K::PropertyPut}),
+             {GetCommands(0x60030004)}})},
+      {u"ChemTextQuery",
+       Join({Property(u"ItalicCommand", T::String, 0x40030000, {K::PropertyGet, K::PropertyPut}),
+             Property(u"SmallCommand", T::String, 0x40030001, {K::PropertyGet, K::PropertyPut}),
+             Property(u"FontListener", T::Object, 0x40030002, {K::PropertyGet, K::PropertyPutRef}),
+             {GetCommands(0x60030000)}})},
   };
   return surface;
 }
@@ -144,6 +159,36 @@ TEST(ClassSurface, NamesAndProgIds) {
     EXPECT_EQ(info.InterfaceName(), u"_" + std::u16string(info.name));
     EXPECT_EQ(FindClass(info.ProgId()), &info);
     EXPECT_EQ(FindClass(info.name), &info);
+  }
+}
+
+// The command line's names of the queries, in registration order; the runner is no query.
+TEST(ClassSurface, EveryQueryHasItsShortNameAndTheRunnerNone) {
+  const std::vector<std::pair<std::u16string_view, std::u16string_view>> expected = {
+      {u"CommandRunner", u""},
+      {u"ChemFormulaQuery", u"formula"},
+      {u"IonFormulaQuery", u"ion"},
+      {u"ChemRDigitQuery", u"digits"},
+      {u"ChemNameQuery", u"name"},
+      {u"JournalQuery", u"journal"},
+      {u"NMRSpecFormQuery", u"nmr-list"},
+      {u"NMRSpecFormRQuery", u"nmr-table"},
+      {u"CharacterisationQuery", u"data"},
+      {u"NMRStyleQuery", u"nmr-style"},
+      {u"ChemTextQuery", u"text"}};
+  std::vector<std::pair<std::u16string_view, std::u16string_view>> registered;
+  for (const ClassInfo& info : PublicClasses()) registered.emplace_back(info.name, info.shortName);
+  EXPECT_EQ(registered, expected);
+}
+
+// An object is an instance of the class that made it and of no other.
+TEST(ClassSurface, ObjectsKnowTheirClass) {
+  for (const ClassInfo& maker : PublicClasses()) {
+    const DispatchRef object = maker.create();
+    for (const ClassInfo& info : PublicClasses()) {
+      EXPECT_EQ(info.isInstance(*object), &info == &maker)
+          << Utf8(maker.name) << " as " << Utf8(info.name);
+    }
   }
 }
 

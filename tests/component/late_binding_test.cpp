@@ -6,6 +6,7 @@
 #include <tuple>
 #include <vector>
 
+#include "characterisation/characterisation_query.h"
 #include "chem/chem_formula_query.h"
 #include "chem/chem_name_query.h"
 #include "component/class_registry.h"
@@ -14,6 +15,8 @@
 #include "journal/journal_query.h"
 #include "nmr/nmr_specform_query.h"
 #include "nmr/nmr_specform_r_query.h"
+#include "nmr/nmr_style_query.h"
+#include "prose/chem_text_query.h"
 #include "support/recording_executer.h"
 #include "text/utf8.h"
 
@@ -139,6 +142,39 @@ void NMRSpecFormRQueryTour(Dispatch& query, Tour& call) {
   EXPECT_NE(script.ToText(), u"");
 }
 
+void NMRStyleQueryTour(Dispatch& query, Tour& call) {
+  EXPECT_EQ(call(u"Style", InvokeKind::PropertyGet), Variant(u"ACS"));
+  call(u"Style", InvokeKind::PropertyPut, {Variant(u"rsc")});
+  EXPECT_EQ(Get(query, u"Style"), Variant(u"RSC"));
+  EXPECT_EQ(ErrorNumberOf([&] { call(u"Style", InvokeKind::PropertyPut, {Variant(u"Nature")}); }),
+            1);
+  EXPECT_EQ(Get(query, u"Style"), Variant(u"RSC")) << "a refused name changes nothing";
+
+  EXPECT_EQ(call(u"Sort", InvokeKind::PropertyGet), Variant(u"Descending"));
+  call(u"Sort", InvokeKind::PropertyPut, {Variant(u"astyped")});
+  EXPECT_EQ(Get(query, u"Sort"), Variant(u"AsTyped"));
+  EXPECT_EQ(ErrorNumberOf([&] { call(u"Sort", InvokeKind::PropertyPut, {Variant(u"up")}); }), 1);
+
+  EXPECT_EQ(call(u"ShiftDecimals", InvokeKind::PropertyGet), Variant(int32_t{-2}));
+  call(u"ShiftDecimals", InvokeKind::PropertyPut, {Variant(u"3")});
+  EXPECT_EQ(Get(query, u"ShiftDecimals"), Variant(int32_t{3}));
+  EXPECT_EQ(ErrorNumberOf(
+                [&] { call(u"ShiftDecimals", InvokeKind::PropertyPut, {Variant(int32_t{7})}); }),
+            1);
+  EXPECT_EQ(call(u"CouplingDecimals", InvokeKind::PropertyGet), Variant(int32_t{1}));
+  call(u"CouplingDecimals", InvokeKind::PropertyPut, {Variant(int32_t{-1})});
+  EXPECT_EQ(ErrorNumberOf([&] {
+              call(u"CouplingDecimals", InvokeKind::PropertyPut, {Variant(int32_t{-2})});
+            }),
+            1);
+
+  const std::u16string list = u"1H NMR (CDCl3) \u03B4 1.25 (s, 3H), 7.26 (d, J = 8 Hz, 1H).";
+  const Variant script = call(u"GetCommands", InvokeKind::Method, {Variant(list)});
+  EXPECT_EQ(script, Variant(Directly<NMRStyleQuery>(
+                        query, [&](NMRStyleQuery& direct) { return direct.GetCommands(list); })));
+  EXPECT_NE(script.ToText(), u"");
+}
+
 void ChemFormulaQueryTour(Dispatch& query, Tour& call) {
   EXPECT_EQ(call(u"ItalicCommand", InvokeKind::PropertyGet), Variant(u"Italic"));
   call(u"ItalicCommand", InvokeKind::PropertyPut, {Variant(u"Chemical Italic")});
@@ -149,6 +185,22 @@ void ChemFormulaQueryTour(Dispatch& query, Tour& call) {
               return direct.GetCommands(text);
             })));
   EXPECT_NE(script.ToText().find(u"Chemical Italic\n"), std::u16string::npos);
+}
+
+void CharacterisationQueryTour(Dispatch& query, Tour& call) {
+  EXPECT_EQ(call(u"ItalicCommand", InvokeKind::PropertyGet), Variant(u"Italic"));
+  call(u"ItalicCommand", InvokeKind::PropertyPut, {Variant(u"Chemical Italic")});
+  EXPECT_EQ(Get(query, u"ItalicCommand"), Variant(u"Chemical Italic"));
+  const std::u16string text = u"HRMS m/z calcd for C10H13O2 [M+H]+ 165.0910";
+  const Variant script = call(u"GetCommands", InvokeKind::Method, {Variant(text)});
+  EXPECT_EQ(script,
+            Variant(Directly<CharacterisationQuery>(
+                query, [&](CharacterisationQuery& direct) { return direct.GetCommands(text); })));
+  EXPECT_NE(script.ToText().find(u"=5\n=3\nChemical Italic\n"), std::u16string::npos);
+  EXPECT_EQ(
+      call(u"CheckCharacterisation", InvokeKind::Method,
+           {Variant(u"HRMS calcd for C10H13O2 [M+H]+ 165.0925")}),
+      Variant(u"31: The calcd m/z 165.0925 should be 165.0910 for C10H13O2 with charge 1+.\n"));
 }
 
 void IonFormulaQueryTour(Dispatch& query, Tour& call) {
@@ -223,16 +275,41 @@ void ChemRDigitQueryTour(Dispatch& query, Tour& call) {
       << "only the first run is asked about";
 }
 
+void ChemTextQueryTour(Dispatch& query, Tour& call) {
+  EXPECT_EQ(call(u"ItalicCommand", InvokeKind::PropertyGet), Variant(u"Italic"));
+  call(u"ItalicCommand", InvokeKind::PropertyPut, {Variant(u"Chemical Italic")});
+  EXPECT_EQ(call(u"SmallCommand", InvokeKind::PropertyGet), Variant(u"Small"));
+  call(u"SmallCommand", InvokeKind::PropertyPut, {Variant(u"Chemical Small")});
+  const std::u16string text = u"Water, H2O, and L-alanine.";
+  const Variant script = call(u"GetCommands", InvokeKind::Method, {Variant(text)});
+  EXPECT_EQ(script, Variant(Directly<ChemTextQuery>(
+                        query, [&](ChemTextQuery& direct) { return direct.GetCommands(text); })));
+  EXPECT_EQ(script, Variant(u"=8\n=1\nSubscript\n=16\n=1\nChemical Small\n"));
+  // A listener that reports everything superscript keeps the subscript from being set.
+  EXPECT_EQ(call(u"FontListener", InvokeKind::PropertyGet), Variant(DispatchRef()));
+  const auto listener = std::make_shared<StateListener>(0, -1);
+  call(u"FontListener", InvokeKind::PropertyPutRef, {Variant(DispatchRef(listener))});
+  EXPECT_EQ(Get(query, u"FontListener"), Variant(DispatchRef(listener)));
+  EXPECT_EQ(call(u"GetCommands", InvokeKind::Method, {Variant(u"H2O")}), Variant(u""));
+}
+
 struct ClassTour {
   std::u16string_view name;
   void (*tour)(Dispatch& object, Tour& call);
 };
 
 constexpr ClassTour kTours[] = {
-    {u"CommandRunner", &CommandRunnerTour},       {u"ChemFormulaQuery", &ChemFormulaQueryTour},
-    {u"IonFormulaQuery", &IonFormulaQueryTour},   {u"ChemRDigitQuery", &ChemRDigitQueryTour},
-    {u"ChemNameQuery", &ChemNameQueryTour},       {u"JournalQuery", &JournalQueryTour},
-    {u"NMRSpecFormQuery", &NMRSpecFormQueryTour}, {u"NMRSpecFormRQuery", &NMRSpecFormRQueryTour},
+    {u"CommandRunner", &CommandRunnerTour},
+    {u"ChemFormulaQuery", &ChemFormulaQueryTour},
+    {u"IonFormulaQuery", &IonFormulaQueryTour},
+    {u"ChemRDigitQuery", &ChemRDigitQueryTour},
+    {u"ChemNameQuery", &ChemNameQueryTour},
+    {u"JournalQuery", &JournalQueryTour},
+    {u"NMRSpecFormQuery", &NMRSpecFormQueryTour},
+    {u"NMRSpecFormRQuery", &NMRSpecFormRQueryTour},
+    {u"CharacterisationQuery", &CharacterisationQueryTour},
+    {u"NMRStyleQuery", &NMRStyleQueryTour},
+    {u"ChemTextQuery", &ChemTextQueryTour},
 };
 
 TEST(LateBinding, EveryMemberOfEveryClassByName) {

@@ -46,9 +46,10 @@ const Case kCases[] = {
 
     // Character formatting.
     {"Small", u"D-glucose", W().Command2(u"Small", 0, 1).Script(),
-     "<p><span style=\"font-variant:small-caps\">D</span>-glucose</p>\n"},
+     "<p><span style=\"font-variant:small-caps\"><small>D</small></span>-glucose</p>\n"},
     {"ChemicalSmall", u"D-glucose", W().Command2(u"Chemical Small", 0, 1).Script(),
-     "<p><span class=\"chemical-small\"><span style=\"font-variant:small-caps\">D</span></span>"
+     "<p><span class=\"chemical-small\"><span "
+     "style=\"font-variant:small-caps\"><small>D</small></span></span>"
      "-glucose</p>\n"},
     {"Italic", u"tert-butyl", W().Command2(u"Italic", 0, 4).Script(), "<p><i>tert</i>-butyl</p>\n"},
     {"ChemicalItalic", u"tert-butyl", W().Command2(u"Chemical Italic", 0, 4).Script(),
@@ -89,7 +90,8 @@ const Case kCases[] = {
      "<p>a<b>J</b>b</p>\n"},
     {"TypeStyledTextNamedStyle", u"ab",
      W().Command1(u"GoTo", 1).Command2(u"TypeStyledText", u"L", u"Chemical Small").Script(),
-     "<p>a<span class=\"chemical-small\"><span style=\"font-variant:small-caps\">L</span></span>"
+     "<p>a<span class=\"chemical-small\"><span "
+     "style=\"font-variant:small-caps\"><small>L</small></span></span>"
      "b</p>\n"},
     {"GoToClampsBothWays", u"ab",
      W().Command1(u"GoTo", 99)

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "document_test_support.h"
 
 namespace glyphwright {
@@ -72,6 +74,35 @@ TEST(RenderHtmlTest, ParagraphMarksEndParagraphs) {
   }
 }
 
+// font-variant:small-caps alone draws a capital at full size: the capitals go in <small> too.
+TEST(RenderHtmlTest, SmallCapitalsShrinkTheirCapitals) {
+  const std::tuple<std::u16string, std::u16string, std::string> cases[] = {
+      {u"D-glucose", W().Command2(u"Small", 0, 1).Script(),
+       "<p><span style=\"font-variant:small-caps\"><small>D</small></span>-glucose</p>\n"},
+      {u"DL-alanine", W().Command2(u"Small", 0, 2).Script(),
+       "<p><span style=\"font-variant:small-caps\"><small>DL</small></span>-alanine</p>\n"},
+      // Lower-case letters are small capitals already; only the capitals need the smaller size.
+      {u"Dl-x", W().Command2(u"Small", 0, 4).Script(),
+       "<p><span style=\"font-variant:small-caps\"><small>D</small>l-x</span></p>\n"},
+      {u"a &amp; B&lt;", W().Command2(u"Small", 0, 6).Script(),
+       "<p><span style=\"font-variant:small-caps\">a &amp; <small>B</small>&lt;</span></p>\n"},
+      {u"\u00C4\u00D7\u03A9\u03C9", W().Command2(u"Small", 0, 4).Script(),
+       "<p><span style=\"font-variant:small-caps\"><small>\u00C4</small>\u00D7<small>\u03A9</small>"
+       "\u03C9</span></p>\n"},
+      // The other elements of the run stay outside, shared with the neighbours.
+      {u"Dx", W().Command2(u"Small", 0, 2).Command2(u"Bold", 0, 1).Script(),
+       "<p><span style=\"font-variant:small-caps\"><b><small>D</small></b>x</span></p>\n"},
+      {u"L2", W().Command2(u"Chemical Small", 0, 2).Command2(u"Subscript", 1, 1).Script(),
+       "<p><span class=\"chemical-small\"><span style=\"font-variant:small-caps\"><small>L</small>"
+       "<sub>2</sub></span></span></p>\n"},
+      {u"D", W().Command2(u"Italic", 0, 1).Script(), "<p><i>D</i></p>\n"},
+  };
+  for (const auto& [text, script, html] : cases) {
+    SCOPED_TRACE(Utf16ToUtf8(text));
+    EXPECT_EQ(HtmlOf(*Styled(text, script)), html);
+  }
+}
+
 TEST(StyleClassTest, NamesBecomeLowerCaseWords) {
   const std::pair<std::u16string, std::u16string> cases[] = {
       {u"NMR Spec Table", u"nmr-spec-table"},
@@ -107,6 +138,32 @@ TEST(RenderUnicodeTest, UsesSubscriptAndSuperscriptCharacters) {
   for (const auto& [html, unicode] : cases) {
     SCOPED_TRACE(Utf16ToUtf8(html));
     EXPECT_EQ(UnicodeOf(Document::FromHtml(html)), unicode);
+  }
+}
+
+TEST(RenderUnicodeTest, UsesSmallCapitalLettersWhereTheyExist) {
+  const std::tuple<std::u16string, std::u16string, std::string> cases[] = {
+      {u"D-glucose", W().Command2(u"Small", 0, 1).Script(), "ᴅ-glucose"},
+      {u"DL-alanine", W().Command2(u"Small", 0, 2).Script(), "ᴅʟ-alanine"},
+      {u"L-x", W().Command2(u"Chemical Small", 0, 1).Script(), "ʟ-x"},
+      {u"ABCDEFGHIJKLMNOPQRSTUVWXYZ", W().Command2(u"Small", 0, 26).Script(),
+       "ᴀʙᴄᴅᴇꜰɢʜɪᴊᴋʟᴍɴᴏᴘꞯʀꜱᴛᴜᴠᴡXʏᴢ"},
+      // Small capitals show lower-case letters as capitals too.
+      {u"abcdefghijklmnopqrstuvwxyz", W().Command2(u"Small", 0, 26).Script(),
+       "ᴀʙᴄᴅᴇꜰɢʜɪᴊᴋʟᴍɴᴏᴘꞯʀꜱᴛᴜᴠᴡxʏᴢ"},
+      // Other characters have no small capital and stay as they are.
+      {u"D-2,\u00C4\u03A9", W().Command2(u"Small", 0, 6).Script(), "ᴅ-2,\u00C4\u03A9"},
+      // Only the formatted letters change, and a script position wins over the small capital.
+      {u"D-D", W().Command2(u"Small", 0, 1).Script(), "ᴅ-D"},
+      {u"L2", W().Command2(u"Small", 0, 2).Command2(u"Subscript", 1, 1).Script(), "ʟ₂"},
+      {u"Ln", W().Command2(u"Small", 0, 2).Command2(u"Superscript", 1, 1).Script(), "ʟⁿ"},
+  };
+  for (const auto& [text, script, unicode] : cases) {
+    SCOPED_TRACE(Utf16ToUtf8(text));
+    const auto document = Styled(text, script);
+    EXPECT_EQ(UnicodeOf(*document), unicode);
+    // The letters themselves stay as typed: copying the text gives them back.
+    EXPECT_EQ(TextOf(*document), Utf16ToUtf8(text));
   }
 }
 

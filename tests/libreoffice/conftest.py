@@ -18,7 +18,9 @@ OXT = os.environ.get("GLYPHWRIGHT_OXT", "")
 EXTENSION = "org.glyphwright.libreoffice"
 SETTINGS_NODE = "/org.glyphwright.Chemistry/Queries"
 DEFAULT_SETTINGS = {"ItalicCommand": "Italic", "SmallCommand": "Small", "SpecFormat": "1H, d, J",
-                    "TableFormat": "1H, d, J", "JValueStyle": 1, "Strict": False}
+                    "TableFormat": "1H, d, J", "JValueStyle": 1, "Strict": False,
+                    "Style": "ACS", "Sort": "Descending", "ShiftDecimals": -2,
+                    "CouplingDecimals": 1}
 
 # The extension's own Python code, for the tests that drive the Writer executer directly.
 sys.path.insert(0, str(SOURCE / "hosts" / "libreoffice" / "extension" / "pythonpath"))

@@ -14,8 +14,10 @@ MENU = "/org.openoffice.Office.Addons/AddonUI/OfficeMenuBarMerging/org.glyphwrig
 COMMANDS = {
     "vnd.glyphwright:Formula": Key.F, "vnd.glyphwright:Ion": Key.I,
     "vnd.glyphwright:CycleDigits": Key.D, "vnd.glyphwright:Name": Key.N,
-    "vnd.glyphwright:Journal": Key.J, "vnd.glyphwright:NmrListToTable": Key.T,
-    "vnd.glyphwright:NmrTableToList": Key.L, "vnd.glyphwright:Settings": None,
+    "vnd.glyphwright:Journal": Key.J, "vnd.glyphwright:Characterisation": None,
+    "vnd.glyphwright:CheckCharacterisation": None, "vnd.glyphwright:NmrListToTable": Key.T,
+    "vnd.glyphwright:NmrTableToList": Key.L, "vnd.glyphwright:NmrRestyle": Key.R,
+    "vnd.glyphwright:Settings": None,
 }
 
 
@@ -97,6 +99,23 @@ def test_the_settings_dialog_normalises_the_field_orders(office, typed, stored):
         dialog.getModel().getByName("SpecFormat").Text = typed
         dialog.getModel().getByName("TableFormat").Text = typed
         assert settings_dialog.read(dialog) == dict(values, SpecFormat=stored, TableFormat=stored)
+    finally:
+        dialog.dispose()
+
+
+def test_the_settings_dialog_holds_the_restyling_settings(office):
+    from glyphwright_writer import settings_dialog
+    values = dict(DEFAULT_SETTINGS, Style="Wiley", Sort="AsTyped", ShiftDecimals=-1,
+                  CouplingDecimals=2)
+    dialog = settings_dialog.build(office.ctx, values)
+    try:
+        assert settings_dialog.read(dialog) == values
+    finally:
+        dialog.dispose()
+    # A style this version does not know shows as the default.
+    dialog = settings_dialog.build(office.ctx, dict(DEFAULT_SETTINGS, Style="Nature"))
+    try:
+        assert settings_dialog.read(dialog)["Style"] == "ACS"
     finally:
         dialog.dispose()
 

@@ -7,6 +7,7 @@ import zipfile
 
 import glyphwright
 import pytest
+from com.sun.star.awt.FontSlant import ITALIC
 
 import reference
 from writer_doc import Char
@@ -157,17 +158,22 @@ def test_nmr_list_to_table_and_back_in_writer(doc):
     assert looks(doc, "J = 8.0")[0] == "J italic"
 
 
-def run(document, query_class):
+def run(document, query_class, **properties):
     """Runs a query on the reference document's current selection."""
+    query = getattr(glyphwright, query_class)()
+    for name, value in properties.items():
+        setattr(query, name, value)
     runner = glyphwright.CommandRunner()
     runner.Executer = document
-    runner.Run(getattr(glyphwright, query_class)().GetCommands(document.BeginQuery()))
+    runner.Run(query.GetCommands(document.BeginQuery()))
     runner.Executer = None
 
 
 @pytest.mark.parametrize("command, text, message", [
     ("NmrListToTable", "δ 7.26 (1H, s); 1.25 (3H, s).",
-     "The selection is not an NMR peak list that can be read."),
+     "The selection is not an NMR peak list that can be read. Missing comma. "
+     "(at offset 14: «…7.26 (1H, s); 1.25 (3H, …»)"),
+    ("NmrRestyle", "δ 7.26 (1H, s) 1.25 (3H, s).", "Missing comma at offset 15."),
     ("NmrTableToList", "7.26\t1H\ts\r7.2a\t3H\ts", "Chemical shift is missing."),
 ])
 def test_a_failing_nmr_job_leaves_the_document_unchanged(doc, command, text, message):
@@ -183,6 +189,30 @@ def test_a_failing_nmr_job_leaves_the_document_unchanged(doc, command, text, mes
     assert doc.chars() == before
     assert not doc.document.isModified()
     assert undo.getAllUndoActionTitles() == steps and not undo.isRedoPossible()
+
+
+ACS_LIST = ("1H NMR (400 MHz, CDCl3) δ 1.25 (s, 3H), 7.26 (d, J = 8 Hz, 1H, H-3), "
+            "7.35–7.20 (m, 5H).")
+
+
+@pytest.mark.parametrize("style", ["ACS", "RSC", "Wiley"])
+def test_nmr_data_restyled_in_writer_as_in_the_reference_document(doc, settings, style):
+    settings(Style=style)
+    before, after = "Data: ", " Found: C, 70.1.\rNext paragraph."
+    doc.write(before + ACS_LIST + after)
+    # The assignment in italics: the restyled list keeps it so.
+    doc.select_text("H-3")
+    doc.document.getCurrentController().getSelection().getByIndex(0).CharPosture = ITALIC
+    doc.select_text(ACS_LIST)
+
+    assert doc.dispatch("NmrRestyle") == ""
+
+    expected = glyphwright.Document(before, ACS_LIST, after)
+    expected.SetStyle(ACS_LIST.index("H-3"), 3, "Italic")
+    run(expected, "NMRStyleQuery", Style=style)
+    assert doc.chars() == reference.chars_of(expected)
+    assert doc.selected_text() == expected.SelectedText()
+    assert looks(doc, "H-3") == ["H italic", "- italic", "3 italic"]
 
 
 def test_a_failure_while_the_script_runs_is_undone(doc, monkeypatch):

@@ -11,6 +11,7 @@ ALIASES = {
     "digits": ("CycleDigits", "ChemRDigitQuery"), "name": ("Name", "ChemNameQuery"),
     "journal": ("Journal", "JournalQuery"), "nmr-list": ("NmrTableToList", "NMRSpecFormQuery"),
     "nmr-table": ("NmrListToTable", "NMRSpecFormRQuery"),
+    "nmr-style": ("NmrRestyle", "NMRStyleQuery"),
 }
 # Text around the selection: a sentence for the character jobs, whole paragraphs around a peak
 # table.
@@ -37,7 +38,7 @@ def typed(values):
     """Settings as the configuration holds them."""
     converted = {}
     for name, value in values.items():
-        if name == "JValueStyle":
+        if name in ("JValueStyle", "ShiftDecimals", "CouplingDecimals"):
             converted[name] = int(value)
         elif name == "Strict":
             converted[name] = value.lower() in ("true", "-1", "1")

@@ -42,6 +42,14 @@ def test_chemical_name_commands():
     assert "Chemical Small\n" in query.GetCommands("D-glucose")
 
 
+def test_configuration_letters_render_as_smaller_capitals_and_keep_their_text():
+    document = formatted(glyphwright.ChemNameQuery(), "DL-alanine")
+    assert glyphwright.RenderUnicode(document) == "\u1d05\u029f-alanine"
+    assert glyphwright.RenderHtml(document) == (
+        '<p><span style="font-variant:small-caps"><small>DL</small></span>-alanine</p>\n')
+    assert glyphwright.RenderText(document) == "DL-alanine"
+
+
 class Listener:
     """A FontListener in Python: answers by returning the value."""
 

@@ -20,6 +20,10 @@ SURFACE = {
                          {"GetCommands"}),
     "NMRSpecFormRQuery": ({"Strict", "SpecFormat"}, {"Strict", "SpecFormat", "TableFormat"},
                           {"GetCommands"}),
+    "NMRStyleQuery": ({"Style", "Sort", "ShiftDecimals", "CouplingDecimals"},
+                      {"Style", "Sort", "ShiftDecimals", "CouplingDecimals"}, {"GetCommands"}),
+    "ChemTextQuery": ({"ItalicCommand", "SmallCommand", "FontListener"},
+                      {"ItalicCommand", "SmallCommand", "FontListener"}, {"GetCommands"}),
 }
 
 

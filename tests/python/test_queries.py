@@ -83,3 +83,25 @@ def test_script_positions_are_utf16_code_units():
         first = int(plain.split("\n")[0][1:])
         assert script.split("\n")[0] == f"={first + 3}"
         assert glyphwright.from_utf16_offset(text, first + 3) == first + 2
+
+
+def test_text_query_formats_every_item_of_running_text():
+    document = Document("Dry CH2Cl2 (5 mL), Fe3+ and N,N-dimethylformamide; see Org. Lett. "
+                        "2003, 5, 4567 and Nature 2001, 409, 860. A549 cells, Table 2.")
+    format_on_document(glyphwright.ChemTextQuery(), document)
+    html = glyphwright.RenderHtml(document)
+    assert "CH<sub>2</sub>Cl<sub>2</sub>" in html
+    assert "Fe<sup>3+</sup>" in html
+    assert "<i>N</i>,<i>N</i>-dimethylformamide" in html
+    assert "<i>Org. Lett.</i> <b>2003</b>" in html
+    assert "<i>Nature</i> <b>2001</b>" in html
+    assert "A549 cells, Table 2." in html
+
+
+def test_text_query_keeps_formatting_done_by_hand():
+    document = Document.FromHtml("NH<sub>4</sub>+ in H2O")
+    query = glyphwright.ChemTextQuery()
+    query.FontListener = document
+    format_on_document(query, document)
+    assert glyphwright.RenderHtml(document) == \
+        "<p>NH<sub>4</sub><sup>+</sup> in H<sub>2</sub>O</p>\n"

@@ -16,7 +16,7 @@ SAMPLE_SCRIPT = os.environ.get("GLYPHWRIGHT_SAMPLE_SCRIPT")
 ALIASES = {
     "formula": "ChemFormulaQuery", "ion": "IonFormulaQuery", "digits": "ChemRDigitQuery",
     "name": "ChemNameQuery", "journal": "JournalQuery", "nmr-list": "NMRSpecFormQuery",
-    "nmr-table": "NMRSpecFormRQuery",
+    "nmr-table": "NMRSpecFormRQuery", "nmr-style": "NMRStyleQuery",
 }
 
 

@@ -11,6 +11,8 @@
 #include <string>
 
 #include "automation/automation_error.h"
+#include "characterisation/characterisation_check.h"
+#include "characterisation/characterisation_query.h"
 #include "chem/chem_formula_query.h"
 #include "chem/chem_name_query.h"
 #include "chem/chem_r_digit_query.h"
@@ -84,6 +86,8 @@ TEST(TextLength, EveryQueryRefusesATextLongerThanALongCanAddress) {
   EXPECT_EQ(ErrorOf([&] { ChemNameQuery().GetCommands(text); }), kTooLong);
   EXPECT_EQ(ErrorOf([&] { JournalQuery().GetCommands(text); }), kTooLong);
   EXPECT_EQ(ErrorOf([&] { NMRSpecFormQuery().GetCommands(text); }), kTooLong);
+  EXPECT_EQ(ErrorOf([&] { CharacterisationQuery().GetCommands(text); }), kTooLong);
+  EXPECT_EQ(ErrorOf([&] { CheckCharacterisation(text); }), kTooLong);
   // This query answers every failure with the empty script, and so this one too.
   EXPECT_EQ(NMRSpecFormRQuery().GetCommands(text), u"");
   // One code unit less is still taken: only the length decides.

@@ -33,6 +33,27 @@ TEST(Utf8Test, LoneSurrogatesBecomeReplacementCharacters) {
   EXPECT_EQ(Utf16ToUtf8(std::u16string{0xDC00}), "\uFFFD");
 }
 
+// Runs of ASCII are copied apart from the rest: each case puts the change from one to the other
+// somewhere else.
+TEST(Utf8Test, AppendsAfterWhatIsThereWhereverAsciiRunsStartAndEnd) {
+  const std::pair<std::u16string, std::string> cases[] = {
+      {u"", ""},
+      {u"H2SO4", "H2SO4"},
+      {u"\u03B4", "\u03B4"},
+      {u"\u03B4 7.26", "\u03B4 7.26"},
+      {u"7.26 \u03B4", "7.26 \u03B4"},
+      {u"a\u00E9b\u2082c\U0001F600d", "a\u00E9b\u2082c\U0001F600d"},
+      {u"\u007F\u0080", "\x7F\xC2\x80"},
+      {std::u16string{u'x', 0xDBFF}, "x\uFFFD"},
+  };
+  for (const auto& [text, bytes] : cases) {
+    std::string out = "=1\n";
+    AppendUtf8(out, text);
+    EXPECT_EQ(out, "=1\n" + bytes);
+    EXPECT_EQ(Utf16ToUtf8(text), bytes);
+  }
+}
+
 TEST(Utf8Test, Latin1FallbackReadsStrayBytesAsCharacters) {
   EXPECT_EQ(Utf8OrLatin1ToUtf16("caf\xE9 \xCE\xB4"), u"caf\u00E9 \u03B4");
 }

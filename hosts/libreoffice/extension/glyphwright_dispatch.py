@@ -1,6 +1,6 @@
 """The extension's entry point: a protocol handler for the commands "vnd.glyphwright:<Job>" that
 the Format > Chemistry menu and the shortcuts dispatch, one for each job, plus
-"vnd.glyphwright:Settings". A job works on the selection of the frame it was dispatched to."""
+"vnd.glyphwright:Settings" and "vnd.glyphwright:CheckCharacterisation". A job works on the selection of the frame it was dispatched to."""
 
 import os
 import sys
@@ -18,13 +18,14 @@ if _PYTHONPATH in sys.path:
     sys.path.remove(_PYTHONPATH)
 sys.path.insert(0, _PYTHONPATH)
 
-from glyphwright_writer import jobs, settings, settings_dialog  # noqa: E402
+from glyphwright_writer import findings_dialog, jobs, settings, settings_dialog  # noqa: E402
 from glyphwright_writer.message_box import describe, show_error  # noqa: E402
 
 IMPLEMENTATION_NAME = "org.glyphwright.libreoffice.ChemistryDispatcher"
 SERVICE_NAMES = ("com.sun.star.frame.ProtocolHandler",)
 PROTOCOL = "vnd.glyphwright:"
 SETTINGS = "Settings"
+CHECK = "CheckCharacterisation"
 
 
 def command_of(url):
@@ -33,7 +34,7 @@ def command_of(url):
     if not complete.startswith(PROTOCOL):
         return None
     name = complete[len(PROTOCOL):]
-    return name if name in jobs.JOBS or name == SETTINGS else None
+    return name if name in jobs.JOBS or name in (SETTINGS, CHECK) else None
 
 
 class ChemistryDispatcher(unohelper.Base, XDispatchProvider, XNotifyingDispatch, XDispatch,
@@ -102,6 +103,9 @@ class ChemistryDispatcher(unohelper.Base, XDispatchProvider, XNotifyingDispatch,
             document = self.frame.getController().getModel()
             if not hasattr(document, "getText"):
                 raise jobs.JobError("The chemistry commands work in text documents.")
+            if name == CHECK:
+                findings_dialog.show(self.ctx, self.frame, document)
+                return ""
             jobs.run(document, jobs.JOBS[name], settings.load(self.ctx))
             return ""
         except Exception as error:  # every failure reaches the user as words, never a traceback

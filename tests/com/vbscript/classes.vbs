@@ -4,7 +4,8 @@
 Dim progIds, progId, made
 progIds = Array("Glyphwright.CommandRunner", "Glyphwright.ChemFormulaQuery", _
   "Glyphwright.IonFormulaQuery", "Glyphwright.ChemRDigitQuery", "Glyphwright.ChemNameQuery", _
-  "Glyphwright.JournalQuery", "Glyphwright.NMRSpecFormQuery", "Glyphwright.NMRSpecFormRQuery")
+  "Glyphwright.JournalQuery", "Glyphwright.NMRSpecFormQuery", "Glyphwright.NMRSpecFormRQuery", _
+  "Glyphwright.CharacterisationQuery")
 For Each progId In progIds
   Set made = Nothing
   On Error Resume Next

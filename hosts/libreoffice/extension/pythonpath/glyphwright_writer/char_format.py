@@ -2,7 +2,7 @@
 
 from com.sun.star.awt.FontSlant import ITALIC
 from com.sun.star.awt.FontWeight import BOLD
-from com.sun.star.beans.PropertyState import DIRECT_VALUE
+from com.sun.star.beans.PropertyState import AMBIGUOUS_VALUE, DEFAULT_VALUE, DIRECT_VALUE
 from com.sun.star.style.CaseMap import SMALLCAPS
 
 from .text_positions import PARAGRAPH_BREAK, text_runs
@@ -28,6 +28,12 @@ MODELLED = ESCAPEMENT + (
     "CharWeight", "CharWeightAsian", "CharWeightComplex",
     "CharCaseMap", "CharStyleName",
 )
+
+# Writer draws a capital under small capitals at full size, so small capitals also make their
+# characters smaller: to the size Writer gives the small capitals of lower-case letters. The size
+# is a plain character height, which .odt and .docx both keep (Word knows no relative size).
+SMALL_CAPITAL_SCALE = 0.8
+HEIGHTS = ("CharHeight", "CharHeightAsian", "CharHeightComplex")
 
 CHEMICAL_ITALIC = "Chemical Italic"
 CHEMICAL_SMALL = "Chemical Small"
@@ -82,8 +88,28 @@ def clear_script(text_range, sign):
 
 
 def set_small_capitals(text_range):
-    if not text_range.isCollapsed():
-        text_range.setPropertyValue("CharCaseMap", SMALLCAPS)
+    """Small capitals, their characters made smaller. Characters in small capitals already keep
+    their size, so formatting a range twice does not shrink it twice."""
+    if text_range.isCollapsed():
+        return
+    text = text_range.getText()
+    for _, part in text_runs(text_range):
+        if part is PARAGRAPH_BREAK or part.getPropertyValue("CharCaseMap") == SMALLCAPS:
+            continue
+        target = text.createTextCursorByRange(part)
+        target.setPropertyValues(HEIGHTS, tuple(
+            round(height * SMALL_CAPITAL_SCALE, 1) for height in target.getPropertyValues(HEIGHTS)))
+    text_range.setPropertyValue("CharCaseMap", SMALLCAPS)
+
+
+def _took_small_capitals(text_range):
+    """Whether some of the range is in small capitals, which bring their smaller size along
+    (from the character before a typed or pasted text). The value decides, not the property
+    state: Writer keeps the attributes of a paragraph's whole text with the paragraph and then
+    reports them as default values."""
+    if text_range.getPropertyState("CharCaseMap") == AMBIGUOUS_VALUE:
+        return True
+    return text_range.getPropertyValue("CharCaseMap") == SMALLCAPS
 
 
 def set_named_format(document, text_range, name):
@@ -101,16 +127,23 @@ def set_named_format(document, text_range, name):
 
 def make_plain(text_range):
     """Removes what the range took over from its neighbours: its script position, italic, bold,
-    small capitals and character style then come from the paragraph style alone."""
-    if not text_range.isCollapsed():
+    small capitals (with their size) and character style then come from the paragraph style
+    alone."""
+    if text_range.isCollapsed():
+        return
+    if _took_small_capitals(text_range):
+        text_range.setPropertiesToDefault(MODELLED + HEIGHTS)
+    else:
         text_range.setPropertiesToDefault(MODELLED)
 
 
 def read_modelled(text_range):
     """The direct values of the modelled properties of a range with one set of attributes:
-    a dict of name to value, without the properties that come from a style or the default."""
-    states = text_range.getPropertyStates(MODELLED)
-    direct = [name for name, state in zip(MODELLED, states) if state == DIRECT_VALUE]
+    a dict of name to value, without the properties that come from a style or the default.
+    A range in small capitals comes with its direct character heights."""
+    names = MODELLED + HEIGHTS if _took_small_capitals(text_range) else MODELLED
+    states = text_range.getPropertyStates(names)
+    direct = [name for name, state in zip(names, states) if state == DIRECT_VALUE]
     return dict(zip(direct, text_range.getPropertyValues(tuple(direct)))) if direct else {}
 
 
@@ -118,7 +151,7 @@ def write_modelled(text_range, values):
     """Gives the range exactly the direct values read by read_modelled."""
     if text_range.isCollapsed():
         return
-    text_range.setPropertiesToDefault(MODELLED)
+    make_plain(text_range)
     if values:
         names = [name for name in ESCAPEMENT if name in values]
         names += [name for name in values if name not in ESCAPEMENT]
@@ -132,7 +165,24 @@ def ensure_character_style(document, name):
         styles.insertByName(name, style)
         for prop, value in CHARACTER_STYLE_LOOKS.get(name, {}).items():
             style.setPropertyValue(prop, value)
+        if name == CHEMICAL_SMALL:
+            _make_small(document, style)
+    elif name == CHEMICAL_SMALL:
+        style = styles.getByName(name)
+        # Made by an earlier version, small capitals alone: its capitals show at full size.
+        if style.getPropertyValue("CharCaseMap") == SMALLCAPS and \
+                style.getPropertyState("CharHeight") == DEFAULT_VALUE:
+            _make_small(document, style)
     return name
+
+
+def _make_small(document, style):
+    """A character style's height is no share of the text it is used in, so the style takes the
+    smaller size of the default paragraph style's text."""
+    paragraphs = document.getStyleFamilies().getByName("ParagraphStyles")
+    source = paragraphs.getByName("Standard") if paragraphs.hasByName("Standard") else style
+    style.setPropertyValues(HEIGHTS, tuple(
+        round(height * SMALL_CAPITAL_SCALE, 1) for height in source.getPropertyValues(HEIGHTS)))
 
 
 def ensure_paragraph_style(document, name):

@@ -31,10 +31,12 @@ JOBS = {
     "CycleDigits": Job("Cycle digits", "ChemRDigitQuery"),
     "Name": Job("Chemical name", "ChemNameQuery"),
     "Journal": Job("Journal reference", "JournalQuery"),
+    "Characterisation": Job("Characterisation data", "CharacterisationQuery"),
     "NmrListToTable": Job(
         "NMR list to table", "NMRSpecFormRQuery", first_range_only=True,
         unreadable="The selection is not an NMR peak list that can be read."),
     "NmrTableToList": Job("NMR table to list", "NMRSpecFormQuery", first_range_only=True),
+    "NmrRestyle": Job("Restyle NMR data", "NMRStyleQuery", first_range_only=True),
 }
 
 
@@ -88,13 +90,22 @@ def run(document, job, values):
         executer.show()
 
 
+def _unreadable(job, query, text):
+    """The job's message, with the reader's reason and the text around its place when the query
+    is the list reader."""
+    if job.query_class != "NMRSpecFormRQuery":
+        return job.unreadable
+    reason = glyphwright.DescribePeakListFailure(text, query.SpecFormat, query.Strict)
+    return f"{job.unreadable} {reason}" if reason else job.unreadable
+
+
 def _format(job, values, executer, text):
     query = make_query(job, values)
     if job.query_class == "ChemRDigitQuery":
         query.FontListener = executer
     script = query.GetCommands(text)
     if not script and job.unreadable and text.strip():
-        raise JobError(job.unreadable)
+        raise JobError(_unreadable(job, query, text))
     runner = glyphwright.CommandRunner()
     runner.Executer = executer
     try:

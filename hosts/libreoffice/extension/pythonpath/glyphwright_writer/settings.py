@@ -14,14 +14,20 @@ DEFAULTS = {
     "TableFormat": "1H, d, J",
     "JValueStyle": 1,
     "Strict": False,
+    "Style": "ACS",
+    "Sort": "Descending",
+    "ShiftDecimals": -2,
+    "CouplingDecimals": 1,
 }
 
 # The settings each query takes, by query class.
 QUERY_SETTINGS = {
     "ChemFormulaQuery": ("ItalicCommand",),
     "ChemNameQuery": ("ItalicCommand", "SmallCommand"),
+    "CharacterisationQuery": ("ItalicCommand",),
     "NMRSpecFormRQuery": ("SpecFormat", "TableFormat", "Strict"),
     "NMRSpecFormQuery": ("SpecFormat", "TableFormat", "JValueStyle"),
+    "NMRStyleQuery": ("Style", "Sort", "ShiftDecimals", "CouplingDecimals"),
 }
 
 

@@ -12,6 +12,14 @@ SMALL_CHOICES = (("Small", "Small capitals (direct formatting)"),
 UNIT_CHOICES = ((1, "after every coupling constant"),
                 (2, "after the last coupling constant"),
                 (0, "never"))
+# The restyling settings: an unknown stored value shows as the first (the default) choice.
+STYLE_CHOICES = tuple((name, name) for name in
+                      ("ACS", "RSC", "JMedChem", "Wiley", "Elsevier", "Chemotion"))
+SORT_CHOICES = (("Descending", "high to low"), ("Ascending", "low to high"),
+                ("AsTyped", "as typed"))
+SHIFT_DECIMALS_CHOICES = ((-2, "the nucleus's usual (1H 2, 13C 1)"), (-1, "as typed")) + tuple(
+    (n, str(n)) for n in range(7))
+COUPLING_DECIMALS_CHOICES = tuple((n, str(n)) for n in (1, 0, 2, 3, 4, 5, 6)) + ((-1, "as typed"),)
 
 OK = 1  # what execute() answers for the OK button
 
@@ -32,7 +40,7 @@ def build(ctx, values):
     model = smgr.createInstanceWithContext("com.sun.star.awt.UnoControlDialogModel", ctx)
     model.Title = "Chemistry Settings"
     model.Width = WIDTH
-    model.Height = 8 * ROW + 8
+    model.Height = 12 * ROW + 8
 
     def add(kind, name, row, x, width, **properties):
         control = model.createInstance(f"com.sun.star.awt.UnoControl{kind}Model")
@@ -51,21 +59,29 @@ def build(ctx, values):
         ("NMR list order", "SpecFormat", None),
         ("NMR table order", "TableFormat", None),
         ("Unit Hz", "JValueStyle", UNIT_CHOICES),
+        (None, "Strict", None),
+        ("NMR style", "Style", STYLE_CHOICES),
+        ("NMR peak order", "Sort", SORT_CHOICES),
+        ("Shift decimals", "ShiftDecimals", SHIFT_DECIMALS_CHOICES),
+        ("Coupling decimals", "CouplingDecimals", COUPLING_DECIMALS_CHOICES),
     )
     for row, (label, name, choices) in enumerate(rows):
+        if label is None:
+            continue
         add("FixedText", f"{name}Label", row, LABEL_X, FIELD_X - LABEL_X, Label=label)
         if choices is None:
             add("Edit", name, row, FIELD_X, field_width, Text=values[name])
         else:
             keys = [key for key, _ in choices]
-            current = values[name] if values[name] in keys else keys[-1]
+            fallback = keys[-1] if name == "JValueStyle" else keys[0]
+            current = values[name] if values[name] in keys else fallback
             add("ListBox", name, row, FIELD_X, field_width, Dropdown=True,
                 StringItemList=tuple(text for _, text in choices),
                 SelectedItems=(keys.index(current),))
     add("CheckBox", "Strict", 5, LABEL_X, WIDTH - 2 * LABEL_X,
         Label="Strict: each NMR peak needs a shift and a count", State=1 if values["Strict"] else 0)
-    add("Button", "OK", 7, WIDTH - 2 * 56, 50, Label="OK", PushButtonType=OK, DefaultButton=True)
-    add("Button", "Cancel", 7, WIDTH - 56, 50, Label="Cancel", PushButtonType=2)
+    add("Button", "OK", 11, WIDTH - 2 * 56, 50, Label="OK", PushButtonType=OK, DefaultButton=True)
+    add("Button", "Cancel", 11, WIDTH - 56, 50, Label="Cancel", PushButtonType=2)
 
     dialog = smgr.createInstanceWithContext("com.sun.star.awt.UnoControlDialog", ctx)
     dialog.setModel(model)
@@ -87,6 +103,10 @@ def read(dialog):
         "TableFormat": normalized_order(model.getByName("TableFormat").Text),
         "JValueStyle": chosen("JValueStyle", UNIT_CHOICES),
         "Strict": model.getByName("Strict").State == 1,
+        "Style": chosen("Style", STYLE_CHOICES),
+        "Sort": chosen("Sort", SORT_CHOICES),
+        "ShiftDecimals": chosen("ShiftDecimals", SHIFT_DECIMALS_CHOICES),
+        "CouplingDecimals": chosen("CouplingDecimals", COUPLING_DECIMALS_CHOICES),
     }
 
 

@@ -1,0 +1,69 @@
+#include "web/web_format.h"
+
+#include "automation/automation_error.h"
+#include "cli/query_registry.h"
+#include "document/document.h"
+#include "document/renderers.h"
+#include "script/command_runner.h"
+
+namespace glyphwright::web {
+
+namespace {
+
+AutomationError UnknownQuery(std::u16string_view name) {
+  return AutomationError(5, u"No job is called \"" + std::u16string(name) + u"\".");
+}
+
+void PutSettings(Dispatch& query, const std::vector<Setting>& settings) {
+  for (const Setting& setting : settings) {
+    const DispId id = query.GetIDsOfNames(setting.name);
+    if (id == kUnknownDispId) continue;
+    Variant value(setting.value);
+    Variant* args[] = {&value};
+    query.Invoke(id, InvokeKind::PropertyPut, args);
+  }
+}
+
+}  // namespace
+
+FormatResult RunJob(const Job& job, const std::shared_ptr<Document>& document) {
+  const cli::QueryRegistry queries = cli::BuiltInQueries();
+  const cli::QueryEntry* entry = queries.Find(job.query);
+  if (entry == nullptr) throw UnknownQuery(job.query);
+
+  document->Select(0, document->Size());
+  Variant text(document->BeginQuery());
+  const DispatchRef query = entry->make();
+  PutSettings(*query, job.settings);
+  if (query->GetIDsOfNames(u"FontListener") != kUnknownDispId) {
+    Variant listener{DispatchRef(document)};
+    Variant* args[] = {&listener};
+    CallByName(*query, u"FontListener", InvokeKind::PropertyPutRef, args);
+  }
+  Variant* args[] = {&text};
+  FormatResult result;
+  result.script = CallByName(*query, u"GetCommands", InvokeKind::Method, args).ToText();
+
+  CommandRunner runner;
+  runner.SetExecuter(document);
+  runner.Run(result.script);
+  result.html = RenderHtml(*document);
+  result.text = RenderText(*document);
+  result.unicode = RenderUnicode(*document);
+  return result;
+}
+
+FormatResult Format(const Job& job, std::u16string_view text) {
+  return RunJob(job, std::make_shared<Document>(text));
+}
+
+std::u16string QueryList() {
+  const cli::QueryRegistry queries = cli::BuiltInQueries();
+  std::u16string list;
+  for (const cli::QueryEntry& entry : queries.Entries()) {
+    list.append(entry.alias).append(u"\t").append(entry.className).append(u"\n");
+  }
+  return list;
+}
+
+}  // namespace glyphwright::web

@@ -1,0 +1,122 @@
+#include "prose/prose_pieces.h"
+
+#include <cstddef>
+#include <cstdint>
+
+namespace glyphwright::prose {
+namespace {
+
+bool IsBlank(char16_t c) {
+  return c <= u' ' || c == u'\u00A0' || (c >= u'\u2000' && c <= u'\u200B') || c == u'\u202F' ||
+         c == u'\u3000';
+}
+
+// Characters that part two pieces within a run: Pd/C, Fe3O4@SiO2, Ni–H, A→B, a;b.
+bool IsPartition(char16_t c) {
+  return c == u'/' || c == u'@' || c == u';' || c == u'\u2013' || c == u'\u2014' ||
+         c == u'\u2212' || (c >= u'\u2190' && c <= u'\u21FF') || c == u'"' || c == u'\u201C' ||
+         c == u'\u201D';
+}
+
+bool IsOpening(char16_t c) {
+  return c == u'(' || c == u'[' || c == u'{';
+}
+bool IsClosing(char16_t c) {
+  return c == u')' || c == u']' || c == u'}';
+}
+char16_t OpeningOf(char16_t c) {
+  return c == u')' ? u'(' : c == u']' ? u'[' : u'{';
+}
+
+// Marks that end a clause or a sentence and never a formula or a name.
+bool IsTrailingMark(char16_t c) {
+  return c == u'.' || c == u',' || c == u':' || c == u'!' || c == u'?' || c == u'\u2018' ||
+         c == u'\u2019' || c == u'\'';
+}
+bool IsLeadingMark(char16_t c) {
+  return c == u'\'' || c == u'\u2018' || c == u'\u2019';
+}
+
+// How far the brackets of kind `opening` in text[start, end) are from balancing: positive when
+// more open than close.
+int Balance(std::u16string_view text, std::size_t start, std::size_t end, char16_t opening) {
+  int balance = 0;
+  for (std::size_t i = start; i < end; ++i) {
+    if (text[i] == opening)
+      ++balance;
+    else if (IsClosing(text[i]) && OpeningOf(text[i]) == opening)
+      --balance;
+  }
+  return balance;
+}
+
+// Whether text[start, end) opens with a bracket whose partner is its last character.
+bool IsWrapped(std::u16string_view text, std::size_t start, std::size_t end) {
+  if (end - start < 2 || !IsOpening(text[start]) || !IsClosing(text[end - 1]) ||
+      OpeningOf(text[end - 1]) != text[start])
+    return false;
+  int depth = 0;
+  for (std::size_t i = start; i < end; ++i) {
+    if (IsOpening(text[i]))
+      ++depth;
+    else if (IsClosing(text[i]))
+      --depth;
+    if (depth == 0 && i + 1 < end) return false;
+  }
+  return true;
+}
+
+void Trim(std::u16string_view text, std::size_t& start, std::size_t& end) {
+  for (bool changed = true; changed && start < end;) {
+    changed = false;
+    // A possessive 's is English, not a prefix s: Jacobsen's catalyst.
+    if (end - start > 2 && text[end - 1] == u's' && text[end - 2] == u'\'') {
+      end -= 2;
+      changed = true;
+      continue;
+    }
+    const char16_t first = text[start];
+    const char16_t last = text[end - 1];
+    if (IsTrailingMark(last)) {
+      --end;
+      changed = true;
+    } else if (IsLeadingMark(first)) {
+      ++start;
+      changed = true;
+    } else if (IsWrapped(text, start, end)) {
+      ++start;
+      --end;
+      changed = true;
+    } else if (IsOpening(first) && Balance(text, start, end, first) > 0) {
+      ++start;
+      changed = true;
+    } else if (IsClosing(last) && Balance(text, start, end, OpeningOf(last)) < 0) {
+      --end;
+      changed = true;
+    }
+  }
+}
+
+void AddPiece(std::u16string_view text, std::size_t start, std::size_t end,
+              std::vector<TextRange>& pieces) {
+  Trim(text, start, end);
+  if (start < end) {
+    pieces.push_back({static_cast<int32_t>(start), static_cast<int32_t>(end - start)});
+  }
+}
+
+}  // namespace
+
+void CutIntoPieces(std::u16string_view text, std::vector<TextRange>& pieces) {
+  const std::size_t n = text.size();
+  std::size_t i = 0;
+  while (i < n) {
+    while (i < n && (IsBlank(text[i]) || IsPartition(text[i]))) ++i;
+    std::size_t j = i;
+    while (j < n && !IsBlank(text[j]) && !IsPartition(text[j])) ++j;
+    if (j > i) AddPiece(text, i, j, pieces);
+    i = j;
+  }
+}
+
+}  // namespace glyphwright::prose
