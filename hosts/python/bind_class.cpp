@@ -4,6 +4,7 @@
 
 #include "automation/automation_error.h"
 #include "automation/member_table.h"
+#include "component/class_registry.h"
 #include "component/value_type_names.h"
 #include "python_text.h"
 #include "python_variant.h"
@@ -142,6 +143,57 @@ std::string ClassDoc(const ClassInfo& info) {
     doc += "  " + (member.IsProperty() ? PropertyDoc(member) : Signature(*member.method)) + "\n";
   }
   return doc;
+}
+
+namespace {
+
+// Hands an object made in C++ to Dispatch's constructor; the name tells it from other capsules.
+constexpr const char* kObjectCapsule = "glyphwright object";
+
+DispatchRef AdoptedObject(const py::capsule& object) {
+  if (!PyCapsule_IsValid(object.ptr(), kObjectCapsule)) {
+    throw py::type_error("Dispatch cannot be made from Python; make one of its classes");
+  }
+  return *static_cast<const DispatchRef*>(PyCapsule_GetPointer(object.ptr(), kObjectCapsule));
+}
+
+}  // namespace
+
+DispatchClass BindDispatch(py::module_& module) {
+  DispatchClass cls(module, "Dispatch",
+                    "Base of every glyphwright object: an automation object reached by name.");
+  cls.def(py::init(&AdoptedObject));
+  return cls;
+}
+
+void BindClass(py::module_& module, const ClassInfo& info) {
+  const std::string name = Utf16ToUtf8(info.name);
+  py::dict attributes;
+  attributes["__module__"] = module.attr("__name__");
+  attributes["__doc__"] = ClassDoc(info);
+  const py::handle metaclass(reinterpret_cast<PyObject*>(&PyType_Type));
+  auto cls = py::reinterpret_borrow<DispatchClass>(
+      metaclass(name, py::make_tuple(module.attr("Dispatch")), attributes));
+  cls.def(py::init([create = info.create] { return create(); }));
+  AddMembers(cls, info.members());
+  module.attr(name.c_str()) = cls;
+}
+
+py::object WrapObject(const DispatchRef& object) {
+  py::object held = py::cast(object);
+  const py::handle dispatch = py::type::handle_of<Dispatch>();
+  if (!held.get_type().is(dispatch)) return held;
+  // A plain Dispatch: the object was made in C++ and Python holds none of it yet.
+  for (const ClassInfo& info : PublicClasses()) {
+    if (!info.isInstance(*object)) continue;
+    for (const py::handle cls : dispatch.attr("__subclasses__")()) {
+      if (py::str(cls.attr("__name__")).cast<std::string>() != Utf16ToUtf8(info.name)) continue;
+      py::object made = cls.attr("__new__")(cls);
+      dispatch.attr("__init__")(made, py::capsule(&object, kObjectCapsule));
+      return made;
+    }
+  }
+  return held;
 }
 
 }  // namespace glyphwright::python
