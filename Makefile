@@ -135,6 +135,10 @@ bench: bench-packages
 	@echo "== Python call overhead"
 	@PYTHONPATH=$(BENCH_DIR)/hosts/python /usr/bin/python3 bench/python/call_overhead.py \
 		$(BENCH_DIR)/bench/component/late_binding_bench
+	@echo "== Writer: Everything in Document on a 50-page manuscript"
+	@if command -v soffice >/dev/null && /usr/bin/python3 -c "import uno" 2>/dev/null; then \
+		/usr/bin/python3 bench/libreoffice/writer_bulk_pass.py $(BENCH_DIR)/hosts/libreoffice/glyphwright.oxt; \
+	else echo "skipped: needs libreoffice-writer-nogui, python3-uno and libreoffice-script-provider-python"; fi
 
 # The same jobs side by side with the tools chemists use today (npm packages, pinned in
 # bench/peers/package.json, installed into ~/.cache/glyphwright/peers).

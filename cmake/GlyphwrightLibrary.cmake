@@ -8,7 +8,7 @@ endif()
 
 set(GLYPHWRIGHT_LIBRARY_PARTS
     glyphwright_text glyphwright_automation glyphwright_script glyphwright_chem
-    glyphwright_journal glyphwright_prose glyphwright_nmr glyphwright_characterisation
+    glyphwright_journal glyphwright_elements glyphwright_prose glyphwright_nmr glyphwright_characterisation
     glyphwright_component
     glyphwright_document)
 set(library_objects)

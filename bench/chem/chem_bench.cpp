@@ -10,19 +10,10 @@
 #include "chem/chem_name_query.h"
 #include "chem/chem_r_digit_query.h"
 #include "chem/ion_formula_query.h"
+#include "repeated_text.h"
 
 namespace glyphwright {
 namespace {
-
-constexpr std::size_t kLargeTextUnits = 512 * 1024;  // 1 MiB of UTF-16
-
-std::u16string Repeat(std::u16string_view piece, std::size_t units) {
-  std::u16string text;
-  text.reserve(units);
-  while (text.size() + piece.size() <= units) text += piece;
-  text.append(units - text.size(), u' ');
-  return text;
-}
 
 const std::u16string kFormulaPiece =
     u"H2SO4 [Fe(CN)6]3- p-CH3C6H4C#N Ca(OH)2 CuSO4*5H2O NH4+ t-BuOH C6H12O6 ";

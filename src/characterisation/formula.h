@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "characterisation/element_table.h"
+#include "elements/element_table.h"
 
 namespace glyphwright {
 

@@ -121,6 +121,11 @@ int32_t ChemTextQuery::FormatPiece(std::u16string_view text, std::u16string_view
     AppendScript(italicCommand_, piece.start, 1, out);
     return piece.End();
   }
+  // Every item below has a count, a charge, a triple bond or a hyphen.
+  const bool mayFormat = std::any_of(folds.begin(), folds.end(), [](char16_t c) {
+    return IsDigit(c) || c == u'-' || c == u'+' || c == u'#';
+  });
+  if (!mayFormat) return piece.End();
   if (prose::IsDeuteratedSolvent(folds)) {
     AppendMoved(formula_.GetCommands(item), piece.start, out);
     return piece.End();
@@ -131,7 +136,7 @@ int32_t ChemTextQuery::FormatPiece(std::u16string_view text, std::u16string_view
   }
   switch (prose::ClassifyFormula(folds)) {
     case prose::FormulaKind::Neutral:
-      if (!(prose::IsSingleElementFormula(folds) && folds[0] == u'S' && IsLabelWord(previous) &&
+      if (!(folds[0] == u'S' && prose::IsSingleElementFormula(folds) && IsLabelWord(previous) &&
             piece.start >= 1 && folded[at - 1] == u' ' &&
             folded.substr(0, at - 1).ends_with(previous))) {
         AppendMoved(formula_.GetCommands(item), piece.start, out);

@@ -1,26 +1,23 @@
 #include "prose/element_symbols.h"
 
 #include <array>
+#include <cstdint>
+
+#include "elements/element_list.h"
 
 namespace glyphwright::prose {
 namespace {
 
-constexpr std::u16string_view kElements[] = {
-    u"H",  u"He", u"Li", u"Be", u"B",  u"C",  u"N",  u"O",  u"F",  u"Ne", u"Na", u"Mg", u"Al",
-    u"Si", u"P",  u"S",  u"Cl", u"Ar", u"K",  u"Ca", u"Sc", u"Ti", u"V",  u"Cr", u"Mn", u"Fe",
-    u"Co", u"Ni", u"Cu", u"Zn", u"Ga", u"Ge", u"As", u"Se", u"Br", u"Kr", u"Rb", u"Sr", u"Y",
-    u"Zr", u"Nb", u"Mo", u"Tc", u"Ru", u"Rh", u"Pd", u"Ag", u"Cd", u"In", u"Sn", u"Sb", u"Te",
-    u"I",  u"Xe", u"Cs", u"Ba", u"La", u"Ce", u"Pr", u"Nd", u"Pm", u"Sm", u"Eu", u"Gd", u"Tb",
-    u"Dy", u"Ho", u"Er", u"Tm", u"Yb", u"Lu", u"Hf", u"Ta", u"W",  u"Re", u"Os", u"Ir", u"Pt",
-    u"Au", u"Hg", u"Tl", u"Pb", u"Bi", u"Po", u"At", u"Rn", u"Fr", u"Ra", u"Ac", u"Th", u"Pa",
-    u"U",  u"Np", u"Pu", u"Am", u"Cm", u"Bk", u"Cf", u"Es", u"Fm", u"Md", u"No", u"Lr", u"D"};
+// Formulas in prose use the elements 1 (H) to 103 (Lr) and D; the heavier ones (Rf, Db ... Og)
+// are far more often abbreviations and codes there.
+constexpr int kLastElementOfFormulas = 103;
 
 // Protecting and substituent groups as formulas write them; the longest match wins, so Mes is not
 // Me followed by s.
 constexpr std::u16string_view kGroups[] = {
-    u"TBDMS", u"TBDPS", u"Fmoc", u"TIPS", u"TMS", u"TBS", u"TES", u"Boc", u"Cbz", u"Mes", u"Tol",
-    u"Piv",   u"Me",    u"Et",   u"Pr",   u"Bu",  u"Ph",  u"Ac",  u"Bn",  u"Bz",  u"Ts",  u"Tf",
-    u"Ms",    u"Cy",    u"Cp",   u"Tr",   u"Ar",  u"Np",  u"Ns",  u"Pf",  u"Am",  u"Hex"};
+    u"Ac",    u"Am",    u"Ar",   u"Boc", u"Bu",  u"Bn",  u"Bz",  u"Cbz", u"Cy",  u"Cp", u"Et",
+    u"Fmoc",  u"Hex",   u"Me",   u"Mes", u"Ms",  u"Np",  u"Ns",  u"Ph",  u"Piv", u"Pr", u"Pf",
+    u"TBDMS", u"TBDPS", u"TIPS", u"TMS", u"TBS", u"TES", u"Tol", u"Ts",  u"Tf",  u"Tr"};
 
 constexpr std::u16string_view kLigands[] = {
     u"dtbbpy", u"acac", u"tmeda", u"dppf", u"dppe", u"dppp", u"bipy", u"phen", u"hfac", u"dba",
@@ -29,6 +26,41 @@ constexpr std::u16string_view kLigands[] = {
 constexpr std::u16string_view kNonMetals[] = {u"H",  u"D",  u"He", u"B", u"C",  u"N",  u"O",  u"F",
                                               u"Ne", u"Si", u"P",  u"S", u"Cl", u"Ar", u"As", u"Se",
                                               u"Br", u"Kr", u"Te", u"I", u"Xe", u"At", u"Rn"};
+
+// The symbols as bits, for lookups without a search: bit 0 of a capital's entry says the capital
+// alone is a symbol, bit 1 + k that the capital with the k-th lowercase letter is one.
+struct SymbolTable {
+  uint32_t bits[26] = {};
+};
+
+constexpr SymbolTable MakeTable() {
+  SymbolTable table;
+  for (const ElementData& element : kElementList) {
+    if (element.number > kLastElementOfFormulas) continue;
+    const std::u16string_view symbol = element.symbol;
+    const int first = symbol[0] - u'A';
+    table.bits[first] |= symbol.size() == 1 ? 1u : 1u << (1 + (symbol[1] - u'a'));
+  }
+  return table;
+}
+constexpr SymbolTable kSymbolTable = MakeTable();
+
+// For each capital, the stretch of kGroups (which is in order of capitals) that it opens.
+struct GroupStretches {
+  uint8_t begin[26] = {};
+  uint8_t end[26] = {};
+};
+
+constexpr GroupStretches MakeGroupStretches() {
+  GroupStretches stretches;
+  for (std::size_t i = std::size(kGroups); i-- > 0;) {
+    const int capital = kGroups[i][0] - u'A';
+    if (stretches.end[capital] == 0) stretches.end[capital] = static_cast<uint8_t>(i + 1);
+    stretches.begin[capital] = static_cast<uint8_t>(i);
+  }
+  return stretches;
+}
+constexpr GroupStretches kGroupStretches = MakeGroupStretches();
 
 bool IsUpper(char16_t c) {
   return c >= u'A' && c <= u'Z';
@@ -49,21 +81,29 @@ std::size_t LongestPrefix(const std::u16string_view (&words)[N], std::u16string_
 }  // namespace
 
 bool IsElementSymbol(std::u16string_view symbol) {
-  for (std::u16string_view element : kElements) {
-    if (element == symbol) return true;
-  }
-  return false;
+  if (symbol.empty() || symbol.size() > 2 || !IsUpper(symbol[0])) return false;
+  const uint32_t bits = kSymbolTable.bits[symbol[0] - u'A'];
+  if (symbol.size() == 1) return (bits & 1u) != 0;
+  return IsLower(symbol[1]) && (bits & (1u << (1 + (symbol[1] - u'a')))) != 0;
 }
 
 std::size_t ElementSymbolLength(std::u16string_view text) {
   if (text.empty() || !IsUpper(text[0])) return 0;
-  if (text.size() >= 2 && IsLower(text[1]) && IsElementSymbol(text.substr(0, 2))) return 2;
-  return IsElementSymbol(text.substr(0, 1)) ? 1 : 0;
+  const uint32_t bits = kSymbolTable.bits[text[0] - u'A'];
+  if (text.size() >= 2 && IsLower(text[1]) && (bits & (1u << (1 + (text[1] - u'a')))) != 0) {
+    return 2;
+  }
+  return (bits & 1u) != 0 ? 1 : 0;
 }
 
 std::size_t GroupAbbreviationLength(std::u16string_view text) {
   if (text.empty() || !IsUpper(text[0])) return 0;
-  return LongestPrefix(kGroups, text);
+  const int capital = text[0] - u'A';
+  std::size_t best = 0;
+  for (std::size_t i = kGroupStretches.begin[capital]; i < kGroupStretches.end[capital]; ++i) {
+    if (kGroups[i].size() > best && text.starts_with(kGroups[i])) best = kGroups[i].size();
+  }
+  return best;
 }
 
 std::size_t LigandAbbreviationLength(std::u16string_view text) {

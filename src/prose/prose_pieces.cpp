@@ -6,13 +6,13 @@
 namespace glyphwright::prose {
 namespace {
 
-bool IsBlank(char16_t c) {
+constexpr bool IsBlank(char16_t c) {
   return c <= u' ' || c == u'\u00A0' || (c >= u'\u2000' && c <= u'\u200B') || c == u'\u202F' ||
          c == u'\u3000';
 }
 
 // Characters that part two pieces within a run: Pd/C, Fe3O4@SiO2, Ni–H, A→B, a;b.
-bool IsPartition(char16_t c) {
+constexpr bool IsPartition(char16_t c) {
   return c == u'/' || c == u'@' || c == u';' || c == u'\u2013' || c == u'\u2014' ||
          c == u'\u2212' || (c >= u'\u2190' && c <= u'\u21FF') || c == u'"' || c == u'\u201C' ||
          c == u'\u201D';
@@ -105,15 +105,34 @@ void AddPiece(std::u16string_view text, std::size_t start, std::size_t end,
   }
 }
 
+// Whether a piece ends before c, for the characters below U+0100 looked up in a table: letters
+// and digits, most of any text, never end one.
+struct PieceEnds {
+  bool ends[0x100] = {};
+};
+
+constexpr PieceEnds MakePieceEnds() {
+  PieceEnds table;
+  for (char16_t c = 0; c < 0x100; ++c) table.ends[c] = IsBlank(c) || IsPartition(c);
+  return table;
+}
+constexpr PieceEnds kPieceEnds = MakePieceEnds();
+
+bool EndsPiece(char16_t c) {
+  return c < 0x100 ? kPieceEnds.ends[c] : IsBlank(c) || IsPartition(c);
+}
+
 }  // namespace
 
 void CutIntoPieces(std::u16string_view text, std::vector<TextRange>& pieces) {
   const std::size_t n = text.size();
+  // Words of running text average five or six letters: room for them all, grown once at most.
+  pieces.reserve(pieces.size() + n / 5 + 1);
   std::size_t i = 0;
   while (i < n) {
-    while (i < n && (IsBlank(text[i]) || IsPartition(text[i]))) ++i;
+    while (i < n && EndsPiece(text[i])) ++i;
     std::size_t j = i;
-    while (j < n && !IsBlank(text[j]) && !IsPartition(text[j])) ++j;
+    while (j < n && !EndsPiece(text[j])) ++j;
     if (j > i) AddPiece(text, i, j, pieces);
     i = j;
   }

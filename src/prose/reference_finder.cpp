@@ -51,6 +51,13 @@ std::size_t NameStart(std::u16string_view text, std::size_t nameEnd) {
     }
     break;
   }
+  // The name ends in a capitalised word; most commas before a number (2.5 M in hexanes, 4.4 mL)
+  // have none, and need no more reading.
+  std::size_t lastEnd = nameEnd;
+  while (lastEnd > p && (text[lastEnd - 1] == u' ' || text[lastEnd - 1] == u',')) --lastEnd;
+  std::size_t lastStart = lastEnd;
+  while (lastStart > p && text[lastStart - 1] != u' ' && text[lastStart - 1] != u',') --lastStart;
+  if (lastStart == lastEnd || !IsUpper(text[lastStart])) return std::u16string_view::npos;
   // The words from p to nameEnd; the name is the capitalised words after the last other one.
   std::vector<std::pair<std::size_t, std::size_t>> words;
   for (std::size_t i = p; i < nameEnd;) {

@@ -17,6 +17,7 @@ COMMANDS = {
     "vnd.glyphwright:Journal": Key.J, "vnd.glyphwright:Characterisation": None,
     "vnd.glyphwright:CheckCharacterisation": None, "vnd.glyphwright:NmrListToTable": Key.T,
     "vnd.glyphwright:NmrTableToList": Key.L, "vnd.glyphwright:NmrRestyle": Key.R,
+    "vnd.glyphwright:EverythingInSelection": None, "vnd.glyphwright:EverythingInDocument": None,
     "vnd.glyphwright:Settings": None,
 }
 

@@ -84,6 +84,27 @@ class Char:
         return repr(self) == repr(other)
 
 
+LOOK = ("CharEscapement", "CharPosture", "CharWeight", "CharCaseMap", "CharStyleName")
+
+
+def paragraph_chars(paragraph):
+    """The characters of one paragraph with their formatting, then its paragraph break."""
+    found = []
+    portions = paragraph.createEnumeration()
+    while portions.hasMoreElements():
+        portion = portions.nextElement()
+        piece = portion.getString()
+        if not piece:
+            continue
+        escapement, posture, weight, case_map, style = portion.getPropertyValues(LOOK)
+        look = dict(sub=escapement < 0, sup=escapement > 0, italic=posture == ITALIC,
+                    bold=weight >= 150, small=case_map == SMALL_CAPITALS, style=style)
+        found.extend(Char(char, **look) for char in piece)
+    style = paragraph.ParaStyleName
+    found.append(Char("\r", paragraph="" if style == DEFAULT_PARAGRAPH_STYLE else style))
+    return found
+
+
 class WriterDoc:
     def __init__(self, office, document):
         self.office = office
@@ -144,11 +165,7 @@ class WriterDoc:
     def dispatch(self, command):
         """Dispatches vnd.glyphwright:<command> to the document's frame as the menu does;
         answers the message the user was shown, "" when there was none."""
-        url = URL()
-        url.Complete = f"vnd.glyphwright:{command}"
-        frame = self.document.getCurrentController().getFrame()
-        dispatcher = frame.queryDispatch(url, "_self", 0)
-        assert dispatcher is not None, f"no dispatcher for {url.Complete}"
+        url, dispatcher = self._dispatcher(command)
         result = _Result()
         timing = {}
 
@@ -168,6 +185,22 @@ class WriterDoc:
         assert result.message is not None, "the dispatcher did not report back"
         return result.message
 
+    def dispatch_here(self, command):
+        """Dispatches the command on the calling thread: from a listener the office calls while
+        a command runs, which holds the office's main thread. Answers the message."""
+        url, dispatcher = self._dispatcher(command)
+        result = _Result()
+        dispatcher.dispatchWithNotification(url, (), result)
+        return result.message
+
+    def _dispatcher(self, command):
+        url = URL()
+        url.Complete = f"vnd.glyphwright:{command}"
+        frame = self.document.getCurrentController().getFrame()
+        dispatcher = frame.queryDispatch(url, "_self", 0)
+        assert dispatcher is not None, f"no dispatcher for {url.Complete}"
+        return url, dispatcher
+
     # ---- reading back ----
 
     def chars(self):
@@ -176,21 +209,7 @@ class WriterDoc:
         found = []
         enumeration = self.text.createEnumeration()
         while enumeration.hasMoreElements():
-            paragraph = enumeration.nextElement()
-            portions = paragraph.createEnumeration()
-            while portions.hasMoreElements():
-                portion = portions.nextElement()
-                piece = portion.getString()
-                if not piece:
-                    continue
-                escapement = portion.CharEscapement
-                look = dict(
-                    sub=escapement < 0, sup=escapement > 0,
-                    italic=portion.CharPosture == ITALIC, bold=portion.CharWeight >= 150,
-                    small=portion.CharCaseMap == SMALL_CAPITALS, style=portion.CharStyleName)
-                found.extend(Char(char, **look) for char in piece)
-            style = paragraph.ParaStyleName
-            found.append(Char("\r", paragraph="" if style == DEFAULT_PARAGRAPH_STYLE else style))
+            found.extend(paragraph_chars(enumeration.nextElement()))
         return found
 
     def store(self, path, filter_name):

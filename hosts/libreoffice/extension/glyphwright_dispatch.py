@@ -1,6 +1,8 @@
 """The extension's entry point: a protocol handler for the commands "vnd.glyphwright:<Job>" that
 the Format > Chemistry menu and the shortcuts dispatch, one for each job, plus
-"vnd.glyphwright:Settings" and "vnd.glyphwright:CheckCharacterisation". A job works on the selection of the frame it was dispatched to."""
+"vnd.glyphwright:Settings", "vnd.glyphwright:CheckCharacterisation" and the bulk passes
+"vnd.glyphwright:EverythingInSelection" and "vnd.glyphwright:EverythingInDocument". A job works on
+the selection of the frame it was dispatched to."""
 
 import os
 import sys
@@ -18,7 +20,8 @@ if _PYTHONPATH in sys.path:
     sys.path.remove(_PYTHONPATH)
 sys.path.insert(0, _PYTHONPATH)
 
-from glyphwright_writer import findings_dialog, jobs, settings, settings_dialog  # noqa: E402
+from glyphwright_writer import bulk_pass, findings_dialog, jobs, settings  # noqa: E402
+from glyphwright_writer import settings_dialog  # noqa: E402
 from glyphwright_writer.message_box import describe, show_error  # noqa: E402
 
 IMPLEMENTATION_NAME = "org.glyphwright.libreoffice.ChemistryDispatcher"
@@ -26,6 +29,7 @@ SERVICE_NAMES = ("com.sun.star.frame.ProtocolHandler",)
 PROTOCOL = "vnd.glyphwright:"
 SETTINGS = "Settings"
 CHECK = "CheckCharacterisation"
+BUSY = "Chemistry formatting is still running in this document. Wait for it to finish."
 
 
 def command_of(url):
@@ -34,7 +38,8 @@ def command_of(url):
     if not complete.startswith(PROTOCOL):
         return None
     name = complete[len(PROTOCOL):]
-    return name if name in jobs.JOBS or name in (SETTINGS, CHECK) else None
+    known = name in jobs.JOBS or name in bulk_pass.SCOPES or name in (SETTINGS, CHECK)
+    return name if known else None
 
 
 class ChemistryDispatcher(unohelper.Base, XDispatchProvider, XNotifyingDispatch, XDispatch,
@@ -103,11 +108,20 @@ class ChemistryDispatcher(unohelper.Base, XDispatchProvider, XNotifyingDispatch,
             document = self.frame.getController().getModel()
             if not hasattr(document, "getText"):
                 raise jobs.JobError("The chemistry commands work in text documents.")
+            # A long pass lets the office handle the menus while it runs: no job may start inside.
+            if document.hasControllersLocked():
+                raise jobs.JobError(BUSY)
             if name == CHECK:
                 findings_dialog.show(self.ctx, self.frame, document)
                 return ""
+            if name in bulk_pass.SCOPES:
+                bulk_pass.run(document, bulk_pass.SCOPES[name], settings.load(self.ctx),
+                              self.ctx, self.frame)
+                return ""
             jobs.run(document, jobs.JOBS[name], settings.load(self.ctx))
             return ""
+        except bulk_pass.Cancelled:  # the user asked for it: no message box
+            return bulk_pass.CANCELLED
         except Exception as error:  # every failure reaches the user as words, never a traceback
             message = describe(error)
             show_error(self.ctx, self.frame, message)

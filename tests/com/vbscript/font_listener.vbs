@@ -35,16 +35,6 @@ Class AnsweringListener
   End Function
 End Class
 
-Class FailingListener
-  Public Sub GetSubscript(Index, Length, Value)
-    Err.Raise 5
-  End Sub
-
-  Public Sub GetSuperscript(Index, Length, Value)
-    Err.Raise 5
-  End Sub
-End Class
-
 Class SilentListener
   Public Sub Unrelated()
   End Sub

@@ -254,3 +254,14 @@ Function Formatted(query, text)
   runner.Run query.GetCommands(text)
   Set Formatted = document
 End Function
+
+' A FontListener whose every question fails with error 5.
+Class FailingListener
+  Public Sub GetSubscript(Index, Length, Value)
+    Err.Raise 5
+  End Sub
+
+  Public Sub GetSuperscript(Index, Length, Value)
+    Err.Raise 5
+  End Sub
+End Class

@@ -11,6 +11,7 @@ import glyphwright
 from . import settings
 from .job_error import JobError
 from .text_positions import range_text
+from .undo_step import one_undo_step
 from .writer_executer import WriterExecuter
 
 
@@ -64,26 +65,15 @@ def run(document, job, values):
     ranges = selected_ranges(document)
     if job.first_range_only:
         ranges = ranges[:1]
-    undo = document.getUndoManager()
-    was_modified = document.isModified()
     executers = []
     document.lockControllers()
     try:
-        undo.enterUndoContext(job.title)
-        try:
+        with one_undo_step(document, job.title,
+                           lambda: any(executer.changed for executer in executers)):
             for selected in ranges:
                 executer = WriterExecuter(document, selected)
                 executers.append(executer)
                 _format(job, values, executer, range_text(selected))
-        except BaseException:
-            undo.leaveUndoContext()
-            # An empty undo context leaves no action behind: undo only what this job did.
-            if any(executer.changed for executer in executers):
-                undo.undo()
-                undo.clearRedo()
-                document.setModified(was_modified)
-            raise
-        undo.leaveUndoContext()
     finally:
         document.unlockControllers()
     for executer in executers:

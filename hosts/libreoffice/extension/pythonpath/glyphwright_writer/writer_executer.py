@@ -43,11 +43,13 @@ def whole(number):
 class WriterExecuter:
     """Executer and FontListener for one selected range of a Writer document."""
 
-    def __init__(self, document, selected):
+    def __init__(self, document, selected, positions=None):
+        """positions: what maps offsets to places, when the caller knows a quicker way than
+        TextPositions for the selected range."""
         self.document = document
         self.controller = document.getCurrentController()
         self.text = selected.getText()
-        self.positions = TextPositions(self.text, selected)
+        self.positions = positions or TextPositions(self.text, selected)
         self.cursor = self.text.createTextCursorByRange(selected.getStart())
         self.selection = self.text.createTextCursorByRange(selected)  # None: at the cursor
         self.clip = None

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
-"""Writes the C++ element table from data/elements.tsv at build time.
+"""Writes the C++ element list from data/elements.tsv at build time: a header of one constexpr
+array, which the element lookup and the prose recognisers build their tables from.
 
-Usage: generate_element_table.py ELEMENTS_TSV OUTPUT_CPP
+Usage: generate_element_list.py ELEMENTS_TSV OUTPUT_H
 
 A malformed line stops the build with its line number: a wrong mass must never reach the checker
 silently.
@@ -55,24 +56,20 @@ def main():
     source, output = sys.argv[1], sys.argv[2]
     rows = read_rows(source)
     lines = [
-        "// Generated from data/elements.tsv by generate_element_table.py. Do not edit.",
-        '#include "characterisation/element_table.h"',
+        "// Generated from data/elements.tsv by generate_element_list.py. Do not edit.",
+        "#pragma once",
+        "",
+        '#include "elements/element_table.h"',
         "",
         "namespace glyphwright {",
-        "namespace {",
         "",
-        "constexpr ElementData kElements[] = {",
+        "// Every element, in the order of the data file.",
+        "inline constexpr ElementData kElementList[] = {",
     ]
     for symbol, number, weight, mass_number, mass in rows:
         lines.append(f'    {{u"{symbol}", {number}, {weight}, {mass_number}, {mass}}},')
     lines += [
         "};",
-        "",
-        "}  // namespace",
-        "",
-        "std::span<const ElementData> Elements() {",
-        "  return kElements;",
-        "}",
         "",
         "}  // namespace glyphwright",
         "",

@@ -1,5 +1,6 @@
 // The elements with their standard atomic weights and monoisotopic masses, generated at build
-// time from data/elements.tsv (its header names the sources).
+// time from data/elements.tsv (its header names the sources): the one list of element symbols
+// that formulas are read by, in characterisation data and in running text alike.
 #pragma once
 
 #include <span>
@@ -21,7 +22,7 @@ inline constexpr double kElectronMass = 0.000548579909;
 // Every element, in the order of the data file.
 std::span<const ElementData> Elements();
 
-// The element written as symbol (case-sensitive), or nullptr.
+// The element written as symbol (case-sensitive), or nullptr. A look-up in a table, no search.
 const ElementData* FindElement(std::u16string_view symbol);
 
 }  // namespace glyphwright
