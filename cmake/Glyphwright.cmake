@@ -7,11 +7,6 @@ function(glyphwright_warnings target)
   if(GLYPHWRIGHT_WERROR)
     target_compile_options(${target} PRIVATE -Werror)
   endif()
-  # A member table's row leaves out the braces of the signature it starts with, so that a row
-  # reads as one line of the table; clang asks for them, gcc does not.
-  if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
-    target_compile_options(${target} PRIVATE -Wno-missing-braces)
-  endif()
 endfunction()
 
 # glyphwright_library(name SOURCES ... DEPENDS ...): one subsystem of src/, also known as

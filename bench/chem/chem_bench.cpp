@@ -24,20 +24,14 @@ const std::u16string kNamePiece =
 // A FontListener that reports every range as plain.
 class PlainListener : public TableDispatch<PlainListener> {
  public:
-  static std::span<const MemberInfo<PlainListener>> Members() {
-    static constexpr ParamInfo kParams[] = {
-        {u"Index", ValueType::Long, true},
-        {u"Length", ValueType::Long, true},
-        {u"Value", ValueType::Long, true},
-    };
-    static const MemberInfo<PlainListener> kMembers[] = {
-        {u"GetSubscript", InvokeKind::Method, 1, ValueType::Void, kParams,
-         [](PlainListener&, Arguments) { return Variant(); }},
-        {u"GetSuperscript", InvokeKind::Method, 2, ValueType::Void, kParams,
-         [](PlainListener&, Arguments) { return Variant(); }},
-    };
+  static MemberTable Members() {
+    static constexpr auto kMembers =
+        Rows(Method<&Self::Answer>(u"GetSubscript", 1, {u"Index", u"Length", u"Value"}),
+             Method<&Self::Answer>(u"GetSuperscript", 2, {u"Index", u"Length", u"Value"}));
     return kMembers;
   }
+  // Value arrives as 0, not subscript and not superscript, and stays so.
+  void Answer(Variant&, Variant&, Variant&) {}
 };
 
 template <class Query>

@@ -14,19 +14,11 @@ const QueryEntry* QueryRegistry::Find(std::u16string_view name) const {
   return nullptr;
 }
 
-// The aliases of the public query classes; the objects come from the class registry.
+// Every public class with a short name is a query of the command.
 QueryRegistry BuiltInQueries() {
-  constexpr std::pair<std::u16string_view, std::u16string_view> kAliases[] = {
-      {u"formula", u"ChemFormulaQuery"},    {u"ion", u"IonFormulaQuery"},
-      {u"digits", u"ChemRDigitQuery"},      {u"name", u"ChemNameQuery"},
-      {u"journal", u"JournalQuery"},        {u"nmr-list", u"NMRSpecFormQuery"},
-      {u"nmr-table", u"NMRSpecFormRQuery"}, {u"data", u"CharacterisationQuery"},
-      {u"nmr-style", u"NMRStyleQuery"},     {u"text", u"ChemTextQuery"},
-  };
   QueryRegistry registry;
-  for (const auto& [alias, className] : kAliases) {
-    const ClassInfo* info = FindClass(className);
-    registry.Add({alias, info->name, info->create});
+  for (const ClassInfo& info : PublicClasses()) {
+    if (!info.shortName.empty()) registry.Add({info.shortName, info.name, info.create});
   }
   return registry;
 }

@@ -10,31 +10,6 @@
 namespace glyphwright::com {
 namespace {
 
-struct RunTimeError {
-  int32_t number;
-  const char16_t* text;
-};
-
-constexpr RunTimeError kRunTimeErrors[] = {
-    {5, u"Invalid procedure call or argument"},
-    {6, u"Overflow"},
-    {7, u"Out of memory"},
-    {9, u"Subscript out of range"},
-    {11, u"Division by zero"},
-    {13, u"Type mismatch"},
-    {51, u"Internal error"},
-    {91, u"Object variable or With block variable not set"},
-    {94, u"Invalid use of Null"},
-    {424, u"Object required"},
-    {429, u"ActiveX component can't create object"},
-    {430, u"Class does not support Automation or does not support expected interface"},
-    {438, u"Object doesn't support this property or method"},
-    {440, u"Automation error"},
-    {448, u"Named argument not found"},
-    {449, u"Argument not optional"},
-    {450, u"Wrong number of arguments or invalid property assignment"},
-};
-
 // The dispatch failures that automation clients report under the run time's numbers.
 struct TranslatedHresult {
   HRESULT hr;
@@ -110,23 +85,15 @@ int32_t ErrorNumberOf(HRESULT hr) {
   return static_cast<int32_t>(hr);
 }
 
-std::u16string StandardErrorText(int32_t number) {
-  for (const RunTimeError& error : kRunTimeErrors) {
-    if (error.number == number) return error.text;
-  }
-  if (number < 0) return u"Automation error";
-  return u"Application-defined or object-defined error";
-}
-
 AutomationError CurrentError() {
   try {
     throw;
   } catch (const AutomationError& error) {
     return error;
   } catch (const std::bad_alloc&) {
-    return {7, StandardErrorText(7)};
+    return errors::OutOfMemory();
   } catch (...) {
-    return {51, StandardErrorText(51)};
+    return errors::RunTime(51);
   }
 }
 
@@ -189,7 +156,7 @@ AutomationError ErrorFromHost(HRESULT hr, EXCEPINFO& excepInfo, IUnknown* host) 
 
   const int32_t number = ErrorNumberOf(hr);
   if (number == 438) return errors::NotSupported();
-  AutomationError error(number, StandardErrorText(number), u"");
+  AutomationError error(number, std::u16string(StandardErrorText(number)), u"");
   ReadErrorObject(host, number, error);
   return error;
 }

@@ -14,6 +14,7 @@
 #include <string>
 
 #include "automation/automation_error.h"
+#include "automation/run_time_errors.h"
 
 namespace glyphwright::com {
 
@@ -25,10 +26,6 @@ HRESULT HresultOfError(int32_t number);
 // time's number for the dispatch codes it translates (DISP_E_TYPEMISMATCH is 13 ...), otherwise
 // the HRESULT itself, as Visual Basic shows it.
 int32_t ErrorNumberOf(HRESULT hr);
-
-// The run time's text for an error number; "Application-defined or object-defined error" for a
-// number it has no text for, as Visual Basic says.
-std::u16string StandardErrorText(int32_t number);
 
 // The error that the exception in flight stands for; call it inside a catch block. An
 // AutomationError as it is, std::bad_alloc as 7 "Out of memory", anything else as 51 "Internal

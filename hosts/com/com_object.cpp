@@ -48,7 +48,7 @@ bool IsObjectValue(const VARIANT* value) {
 ComObject::ComObject(DispatchRef object, const ClassInfo* info)
     : object_(std::move(object)),
       info_(info),
-      rows_(info != nullptr ? info->members() : SignatureList()) {
+      rows_(info != nullptr ? info->members() : MemberTable()) {
   nextLive_ = firstLive;
   if (nextLive_ != nullptr) nextLive_->previousLive_ = this;
   firstLive = this;
@@ -109,7 +109,7 @@ HRESULT ComObject::GetTypeInfo(UINT index, LCID, ITypeInfo** typeInfo) {
   ComRef<ITypeLib> library;
   const HRESULT hr = LoadOwnTypeLibrary(library.Receive());
   if (FAILED(hr)) return hr;
-  return library->GetTypeInfoOfGuid(ToGUID(info_->defaultInterface.iid), typeInfo);
+  return library->GetTypeInfoOfGuid(ToGUID(info_->interfaceId), typeInfo);
 }
 
 HRESULT ComObject::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID, DISPID* ids) {
@@ -125,10 +125,10 @@ HRESULT ComObject::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID, 
       ids[i] = DISPID_UNKNOWN;
       if (member == kUnknownDispId) continue;
       const std::u16string name = FromWide(names[i]);
-      for (const MemberSignature& row : rows_) {
+      for (const MemberRow& row : rows_) {
         if (row.id != member || ids[i] != DISPID_UNKNOWN) continue;
-        for (std::size_t p = 0; p < row.params.size(); ++p) {
-          if (EqualsIgnoringCase(row.params[p].name, name)) {
+        for (std::size_t p = 0; p < row.params().size(); ++p) {
+          if (EqualsIgnoringCase(row.params()[p].name, name)) {
             ids[i] = static_cast<DISPID>(p);
             break;
           }
@@ -176,7 +176,7 @@ HRESULT ComObject::Invoke(DISPID id, REFIID iid, LCID, WORD flags, DISPPARAMS* p
     return DISP_E_MEMBERNOTFOUND;
   }
 
-  const MemberSignature* row = nullptr;
+  const MemberRow* row = nullptr;
   if (info_ != nullptr) {
     row = FindRow(id, kind);
     if (row == nullptr) return DISP_E_MEMBERNOTFOUND;
@@ -208,8 +208,8 @@ HRESULT ComObject::GetClassInfo(ITypeInfo** typeInfo) {
   return library->GetTypeInfoOfGuid(ToGUID(info_->clsid), typeInfo);
 }
 
-const MemberSignature* ComObject::FindRow(DISPID id, InvokeKind kind) const {
-  for (const MemberSignature& row : rows_) {
+const MemberRow* ComObject::FindRow(DISPID id, InvokeKind kind) const {
+  for (const MemberRow& row : rows_) {
     if (row.id == id && (row.kind == kind || (IsRead(row.kind) && IsRead(kind)))) return &row;
   }
   return nullptr;
@@ -221,7 +221,7 @@ bool ComObject::AnswersTo(REFIID iid) const {
 }
 
 GUID ComObject::ErrorInterface() const {
-  return info_ != nullptr ? ToGUID(info_->defaultInterface.iid) : IID_IDispatch;
+  return info_ != nullptr ? ToGUID(info_->interfaceId) : IID_IDispatch;
 }
 
 OwnObjectRef::OwnObjectRef(ComObject* object) : wrapper_(object) {

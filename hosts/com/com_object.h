@@ -59,7 +59,7 @@ class ComObject final : public IDispatch, public ISupportErrorInfo, public IProv
  private:
   ~ComObject();
 
-  const MemberSignature* FindRow(DISPID id, InvokeKind kind) const;
+  const MemberRow* FindRow(DISPID id, InvokeKind kind) const;
   bool AnswersTo(REFIID iid) const;
   GUID ErrorInterface() const;
 
@@ -67,7 +67,7 @@ class ComObject final : public IDispatch, public ISupportErrorInfo, public IProv
   ServerLock serverLock_;
   DispatchRef object_;
   const ClassInfo* info_;
-  SignatureList rows_;
+  MemberTable rows_;
   // This thread's list of live objects.
   ComObject* previousLive_ = nullptr;
   ComObject* nextLive_ = nullptr;

@@ -49,9 +49,8 @@ std::vector<const VARIANT*> Slots(const DISPPARAMS& params, bool isPut, std::siz
 
 }  // namespace
 
-DispatchArguments::DispatchArguments(const DISPPARAMS& params, bool isPut,
-                                     const MemberSignature* row) {
-  const std::size_t parameters = row != nullptr ? row->params.size() : 0;
+DispatchArguments::DispatchArguments(const DISPPARAMS& params, bool isPut, const MemberRow* row) {
+  const std::size_t parameters = row != nullptr ? row->params().size() : 0;
   std::vector<const VARIANT*> slots = Slots(params, isPut, parameters, row != nullptr);
 
   // Trailing left-out arguments are simply not passed: the member supplies its defaults.
@@ -63,7 +62,7 @@ DispatchArguments::DispatchArguments(const DISPPARAMS& params, bool isPut,
   for (std::size_t i = 0; i < passed; ++i) {
     const VARIANT* slot = slots[i];
     if (slot == nullptr || IsMissing(*slot)) {
-      const ParamInfo* param = row != nullptr ? &row->params[i] : nullptr;
+      const ParamInfo* param = row != nullptr ? &row->params()[i] : nullptr;
       if (param == nullptr || !param->optional) throw errors::ArgumentNotOptional();
       values_.emplace_back(param->defaultValue);
       sources_.push_back(nullptr);
@@ -74,7 +73,7 @@ DispatchArguments::DispatchArguments(const DISPPARAMS& params, bool isPut,
   }
   if (row != nullptr) {
     for (std::size_t i = passed; i < parameters; ++i) {
-      if (!row->params[i].optional) throw errors::ArgumentNotOptional();
+      if (!row->params()[i].optional) throw errors::ArgumentNotOptional();
     }
   }
   received_ = values_;

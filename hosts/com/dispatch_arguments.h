@@ -19,7 +19,7 @@ class DispatchArguments {
   // With row (the member being called) the arguments are checked against its parameters: 450 for
   // too many, 448 for a name it lacks, 449 for a left-out parameter that is not optional. Without
   // one they are taken as given.
-  DispatchArguments(const DISPPARAMS& params, bool isPut, const MemberSignature* row);
+  DispatchArguments(const DISPPARAMS& params, bool isPut, const MemberRow* row);
 
   Arguments Get() const { return Arguments(pointers_.data(), pointers_.size()); }
 

@@ -72,7 +72,7 @@ std::vector<KeyValue> ClassValues(const std::wstring& modulePath) {
   std::vector<KeyValue> values;
   for (const ClassInfo& info : PublicClasses()) {
     const std::wstring clsidKey = L"CLSID\\" + Braced(info.clsid);
-    const std::wstring progId = ToWide(info.progId);
+    const std::wstring progId = ToWide(info.ProgId());
     values.push_back({clsidKey, nullptr, progId});
     values.push_back({clsidKey + L"\\InprocServer32", nullptr, modulePath});
     values.push_back({clsidKey + L"\\InprocServer32", L"ThreadingModel", L"Apartment"});
@@ -97,7 +97,7 @@ std::vector<std::wstring> ClassKeys() {
   std::vector<std::wstring> keys;
   for (const ClassInfo& info : PublicClasses()) {
     keys.push_back(L"CLSID\\" + Braced(info.clsid));
-    keys.push_back(ToWide(info.progId));
+    keys.push_back(ToWide(info.ProgId()));
     for (const InterfaceInfo& alias : info.aliases)
       keys.push_back(L"Interface\\" + Braced(alias.iid));
   }

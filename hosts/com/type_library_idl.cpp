@@ -1,11 +1,11 @@
 #include "type_library_idl.h"
 
-#include <cstdio>
 #include <string_view>
 
 #include "component/class_registry.h"
 #include "component/guid.h"
 #include "component/library_info.h"
+#include "component/value_type_names.h"
 #include "text/utf8.h"
 
 namespace glyphwright {
@@ -29,32 +29,6 @@ std::string Quoted(std::u16string_view text) {
 std::string Uuid(const Guid& guid) {
   const std::string braced = Text(GuidToText(guid));
   return braced.substr(1, braced.size() - 2);
-}
-
-std::string Hex(DispId id) {
-  char buffer[16];
-  std::snprintf(buffer, sizeof buffer, "0x%08X", static_cast<uint32_t>(id));
-  return buffer;
-}
-
-const char* IdlType(ValueType type) {
-  switch (type) {
-    case ValueType::Void:
-      return "void";
-    case ValueType::Boolean:
-      return "VARIANT_BOOL";
-    case ValueType::Long:
-      return "long";
-    case ValueType::Double:
-      return "double";
-    case ValueType::String:
-      return "BSTR";
-    case ValueType::Object:
-      return "IDispatch*";
-    case ValueType::Variant:
-      return "VARIANT";
-  }
-  return "VARIANT";
 }
 
 const char* KindAttribute(InvokeKind kind) {
@@ -84,13 +58,13 @@ std::string Parameter(const ParamInfo& param) {
 
 // One row of the member table. A property get declares the property's type as its result; a put
 // takes the assigned value as its last parameter, and neither returns anything else.
-std::string Member(const MemberSignature& row) {
-  std::string text = "    [id(" + Hex(row.id) + ")" + KindAttribute(row.kind) + "] ";
+std::string Member(const MemberRow& row) {
+  std::string text = "    [id(" + DispIdText(row.id) + ")" + KindAttribute(row.kind) + "] ";
   const bool put = row.kind == InvokeKind::PropertyPut || row.kind == InvokeKind::PropertyPutRef;
   text += put ? "void" : IdlType(row.type);
   text.append(" ").append(Text(row.name)).append("(");
   bool first = true;
-  for (const ParamInfo& param : row.params) {
+  for (const ParamInfo& param : row.params()) {
     if (!first) text += ", ";
     text += Parameter(param);
     first = false;
@@ -99,11 +73,11 @@ std::string Member(const MemberSignature& row) {
 }
 
 std::string Class(const ClassInfo& info) {
-  const std::string interfaceName = Text(info.defaultInterface.name);
+  const std::string interfaceName = Text(info.InterfaceName());
   std::string text;
-  text += "  [\n    uuid(" + Uuid(info.defaultInterface.iid) + "),\n    hidden\n  ]\n";
+  text += "  [\n    uuid(" + Uuid(info.interfaceId) + "),\n    hidden\n  ]\n";
   text += "  dispinterface " + interfaceName + " {\n  properties:\n  methods:\n";
-  for (const MemberSignature& row : info.members()) text += Member(row);
+  for (const MemberRow& row : info.members()) text += Member(row);
   text += "  };\n\n";
   text += "  [\n    uuid(" + Uuid(info.clsid) + "),\n    helpstring(" + Quoted(info.helpString) +
           ")\n  ]\n";

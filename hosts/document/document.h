@@ -34,7 +34,7 @@ class Document : public TableDispatch<Document> {
   // document into itself again and again stops with an error instead of taking all memory.
   static constexpr int32_t kDefaultMaxLength = 1 << 27;
 
-  static std::span<const MemberInfo<Document>> Members();
+  static MemberTable Members();
 
   // The whole text selected, origin 0. A CR in the text is a paragraph mark.
   explicit Document(std::u16string_view text = {});

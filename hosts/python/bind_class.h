@@ -6,8 +6,6 @@
 
 #include <pybind11/pybind11.h>
 
-#include <memory>
-
 #include "automation/dispatch.h"
 #include "component/class_info.h"
 #include "text/utf8.h"
@@ -19,17 +17,20 @@ namespace py = pybind11;
 using DispatchClass = py::class_<Dispatch, DispatchRef>;
 
 // Adds the members of a table to a Python class.
-void AddMembers(py::handle cls, const SignatureList& rows);
+void AddMembers(py::handle cls, const MemberTable& rows);
 
 // The docstring of a class: its identity and members.
 std::string ClassDoc(const ClassInfo& info);
 
-template <class T>
-void BindClass(py::module_& module, const ClassInfo& info) {
-  const std::string name = Utf16ToUtf8(info.name);
-  py::class_<T, Dispatch, std::shared_ptr<T>> cls(module, name.c_str(), ClassDoc(info).c_str());
-  cls.def(py::init([] { return std::make_shared<T>(); }));
-  AddMembers(cls, info.members());
-}
+// The base class Dispatch, which every bound class derives from.
+DispatchClass BindDispatch(py::module_& module);
+
+// One Python class for a registered class: a subclass of the module's Dispatch named after it,
+// whose constructor makes a new object and whose members are its member table's.
+void BindClass(py::module_& module, const ClassInfo& info);
+
+// The object as a Python object of its bound class: the one Python already holds for it, else a
+// new one of the class it is registered as, else a plain Dispatch.
+py::object WrapObject(const DispatchRef& object);
 
 }  // namespace glyphwright::python

@@ -46,7 +46,7 @@ void DefineDocument(py::module_& module) {
       py::arg("html"), "A document read from <sub>, <sup>, <i>, <b> and character entities.");
 
   // The editing and listener operations, as the runner and the digit query call them.
-  AddMembers(cls, SignatureList(Document::Members()));
+  AddMembers(cls, MemberTable(Document::Members()));
 
   // The host's side; positions here are absolute offsets into the whole document.
   cls.def(

@@ -2,6 +2,7 @@
 
 #include "automation/automation_error.h"
 #include "automation/dispatch.h"
+#include "bind_class.h"
 #include "python_dispatch.h"
 #include "python_text.h"
 
@@ -56,7 +57,7 @@ py::object FromVariant(const Variant& value) {
       if (const auto* wrapped = dynamic_cast<const PythonDispatch*>(object.get())) {
         return wrapped->Object();
       }
-      return py::cast(object);
+      return WrapObject(object);
     }
   }
   return py::none();

@@ -1,5 +1,6 @@
 #include "automation/automation_error.h"
 
+#include "automation/run_time_errors.h"
 #include "text/utf8.h"
 
 namespace glyphwright {
@@ -14,32 +15,41 @@ AutomationError::AutomationError(int32_t number, std::u16string description, std
       what_(Utf16ToUtf8(description_)) {}
 
 namespace errors {
+AutomationError RunTime(int32_t number) {
+  return {number, std::u16string(StandardErrorText(number))};
+}
 AutomationError InvalidProcedureCall() {
-  return {5, u"Invalid procedure call or argument"};
+  return RunTime(5);
 }
 AutomationError Overflow() {
-  return {6, u"Overflow"};
+  return RunTime(6);
+}
+AutomationError OutOfMemory() {
+  return RunTime(7);
 }
 AutomationError SubscriptOutOfRange() {
-  return {9, u"Subscript out of range"};
+  return RunTime(9);
 }
 AutomationError TypeMismatch() {
-  return {13, u"Type mismatch"};
+  return RunTime(13);
 }
 AutomationError ObjectNotSet() {
-  return {91, u"Object variable or With block variable not set"};
+  return RunTime(91);
 }
 AutomationError ObjectRequired() {
-  return {424, u"Object required"};
+  return RunTime(424);
+}
+AutomationError CannotCreateObject() {
+  return RunTime(429);
 }
 AutomationError NotSupported() {
-  return {438, u"Object doesn't support this property or method"};
+  return RunTime(438);
 }
 AutomationError ArgumentNotOptional() {
-  return {449, u"Argument not optional"};
+  return RunTime(449);
 }
 AutomationError WrongArgumentCount() {
-  return {450, u"Wrong number of arguments or invalid property assignment"};
+  return RunTime(450);
 }
 AutomationError InternalError() {
   return {1, u"Internal Error."};

@@ -32,17 +32,21 @@ class AutomationError : public std::exception {
   std::string what_;
 };
 
-// The run time's own errors keep their standard numbers and texts (no full stop).
+// The run time's own errors keep their standard numbers and texts (no full stop; see
+// run_time_errors.h).
 namespace errors {
-AutomationError InvalidProcedureCall();  // 5
-AutomationError Overflow();              // 6
-AutomationError SubscriptOutOfRange();   // 9
-AutomationError TypeMismatch();          // 13
-AutomationError ObjectNotSet();          // 91
-AutomationError ObjectRequired();        // 424
-AutomationError NotSupported();          // 438
-AutomationError ArgumentNotOptional();   // 449
-AutomationError WrongArgumentCount();    // 450
+AutomationError RunTime(int32_t number);  // any of them by number
+AutomationError InvalidProcedureCall();   // 5
+AutomationError Overflow();               // 6
+AutomationError OutOfMemory();            // 7
+AutomationError SubscriptOutOfRange();    // 9
+AutomationError TypeMismatch();           // 13
+AutomationError ObjectNotSet();           // 91
+AutomationError ObjectRequired();         // 424
+AutomationError CannotCreateObject();     // 429
+AutomationError NotSupported();           // 438
+AutomationError ArgumentNotOptional();    // 449
+AutomationError WrongArgumentCount();     // 450
 // The system's own: number 1, "Internal Error.".
 AutomationError InternalError();
 }  // namespace errors

@@ -17,7 +17,7 @@ namespace glyphwright {
 
 class CharacterisationQuery : public TableDispatch<CharacterisationQuery> {
  public:
-  static std::span<const MemberInfo<CharacterisationQuery>> Members();
+  static MemberTable Members();
 
   // The command word of 'm/z' and 'J'.
   const std::u16string& ItalicCommand() const { return italicCommand_; }

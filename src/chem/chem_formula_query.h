@@ -17,7 +17,7 @@ namespace glyphwright {
 
 class ChemFormulaQuery : public TableDispatch<ChemFormulaQuery> {
  public:
-  static std::span<const MemberInfo<ChemFormulaQuery>> Members();
+  static MemberTable Members();
 
   // The command word of the prefix runs. It goes into the thread's shared prefix query at this
   // object's first GetCommands; a later change has no effect on this object's scripts.

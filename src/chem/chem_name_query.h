@@ -17,7 +17,7 @@ namespace glyphwright {
 
 class ChemNameQuery : public TableDispatch<ChemNameQuery> {
  public:
-  static std::span<const MemberInfo<ChemNameQuery>> Members();
+  static MemberTable Members();
 
   // The command words go into the thread's shared keyword queries at this object's first
   // GetCommands; a later change has no effect on this object's scripts.

@@ -25,7 +25,7 @@ namespace glyphwright {
 
 class ChemRDigitQuery : public TableDispatch<ChemRDigitQuery> {
  public:
-  static std::span<const MemberInfo<ChemRDigitQuery>> Members();
+  static MemberTable Members();
 
   // The host object that reports the script state of a range; must be set before GetCommands is
   // called on a text with a digit run.

@@ -3,35 +3,32 @@
 #include <cerrno>
 
 #include "automation/number_text.h"
+#include "automation/run_time_errors.h"
 #include "text/utf8.h"
 
 namespace glyphwright {
 namespace {
 
-struct RunTimeError {
-  int32_t number;
-  std::u16string_view text;
-};
-
-RunTimeError FromErrorCode(int errorCode) {
+// The run time's number for a failure of the file system.
+int32_t FromErrorCode(int errorCode) {
   switch (errorCode) {
     case ENOENT:
-      return {53, u"File not found"};
+      return 53;
     case ENOTDIR:
-      return {76, u"Path not found"};
+      return 76;
     case EACCES:
     case EPERM:
     case EROFS:
-      return {70, u"Permission denied"};
+      return 70;
     case EIO:
-      return {57, u"Device I/O error"};
+      return 57;
     case EMFILE:
     case ENFILE:
-      return {67, u"Too many files"};
+      return 67;
     case ENOMEM:
-      return {7, u"Out of memory"};
+      return 7;
     default:
-      return {75, u"Path/File access error"};
+      return 75;
   }
 }
 
@@ -43,10 +40,10 @@ std::u16string PathText(const std::filesystem::path& path) {
 }
 
 AutomationError FileAccessError(int errorCode, const std::filesystem::path& path) {
-  const RunTimeError error = FromErrorCode(errorCode);
-  std::u16string description(error.text);
+  const int32_t number = FromErrorCode(errorCode);
+  std::u16string description(StandardErrorText(number));
   description += u": \"" + PathText(path) + u"\"";
-  return {error.number, std::move(description)};
+  return {number, std::move(description)};
 }
 
 AutomationError FileTooLargeError(const std::filesystem::path& path, std::uintmax_t limitBytes) {

@@ -18,7 +18,7 @@ namespace glyphwright {
 
 class IonFormulaQuery : public TableDispatch<IonFormulaQuery> {
  public:
-  static std::span<const MemberInfo<IonFormulaQuery>> Members();
+  static MemberTable Members();
 
   std::u16string GetCommands(std::u16string_view Text);
 

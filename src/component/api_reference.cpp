@@ -1,10 +1,8 @@
 #include "component/api_reference.h"
 
-#include <cstdio>
-
 #include "component/class_registry.h"
 #include "component/library_info.h"
-#include "component/python_type.h"
+#include "component/value_type_names.h"
 #include "text/utf8.h"
 
 namespace glyphwright {
@@ -12,32 +10,6 @@ namespace {
 
 std::string U8(std::u16string_view text) {
   return Utf16ToUtf8(text);
-}
-
-std::string Hex(DispId id) {
-  char buffer[16];
-  std::snprintf(buffer, sizeof buffer, "0x%08X", static_cast<uint32_t>(id));
-  return buffer;
-}
-
-const char* TypeName(ValueType type) {
-  switch (type) {
-    case ValueType::Void:
-      return "no result";
-    case ValueType::Boolean:
-      return "Boolean";
-    case ValueType::Long:
-      return "Long";
-    case ValueType::Double:
-      return "Double";
-    case ValueType::String:
-      return "String";
-    case ValueType::Object:
-      return "Object";
-    case ValueType::Variant:
-      return "Variant";
-  }
-  return "Variant";
 }
 
 const char* KindName(InvokeKind kind) {
@@ -54,32 +26,32 @@ const char* KindName(InvokeKind kind) {
   return "";
 }
 
-std::string Parameters(const MemberSignature& row) {
+std::string Parameters(const MemberRow& row) {
   std::string text;
-  for (const ParamInfo& param : row.params) {
+  for (const ParamInfo& param : row.params()) {
     if (!text.empty()) text += ", ";
     if (param.optional) text += "optional ";
-    text.append("`").append(U8(param.name)).append("` ").append(TypeName(param.type));
+    text.append("`").append(U8(param.name)).append("` ").append(DocsType(param.type));
     if (param.optional) text.append(" = ").append(std::to_string(param.defaultValue));
   }
   if (row.kind == InvokeKind::Method) {
     if (!text.empty()) text += "; ";
     text +=
-        row.type == ValueType::Void ? "no result" : std::string("returns ") + TypeName(row.type);
+        row.type == ValueType::Void ? "no result" : std::string("returns ") + DocsType(row.type);
   }
-  return text.empty() ? TypeName(row.type) : text;
+  return text.empty() ? DocsType(row.type) : text;
 }
 
 std::string PythonUse(const ClassInfo& info) {
   const std::string name = U8(info.name);
   std::string text = "```python\nimport glyphwright\n\nobj = glyphwright." + name +
-                     "()  # or glyphwright.CreateObject(\"" + U8(info.progId) + "\")\n";
-  const SignatureList rows = info.members();
+                     "()  # or glyphwright.CreateObject(\"" + U8(info.ProgId()) + "\")\n";
+  const MemberTable rows = info.members();
   for (const MemberView& member : GroupMembers(rows)) {
     const std::string member_name = U8(member.name);
     if (member.method != nullptr) {
       std::string args;
-      for (const ParamInfo& param : member.method->params) {
+      for (const ParamInfo& param : member.method->params()) {
         if (!args.empty()) args += ", ";
         args += U8(param.name);
         if (param.optional) args.append("=").append(std::to_string(param.defaultValue));
@@ -109,10 +81,10 @@ std::string ApiReferencePage(const ClassInfo& info) {
   page += "<!-- Made from the member table by glyphwright-apidoc. Do not edit. -->\n\n";
   page += U8(info.helpString) + "\n\n";
   page += "| | |\n|---|---|\n";
-  page += "| ProgID | `" + U8(info.progId) + "` |\n";
+  page += "| ProgID | `" + U8(info.ProgId()) + "` |\n";
   page += "| Class identifier | `" + U8(GuidToText(info.clsid)) + "` |\n";
-  page += "| Default interface | `" + U8(info.defaultInterface.name) + "` `" +
-          U8(GuidToText(info.defaultInterface.iid)) + "` |\n";
+  page += "| Default interface | `" + U8(info.InterfaceName()) + "` `" +
+          U8(GuidToText(info.interfaceId)) + "` |\n";
   for (const InterfaceInfo& alias : info.aliases) {
     page += "| Also answers to | `" + U8(alias.name) + "` `" + U8(GuidToText(alias.iid)) + "` |\n";
   }
@@ -121,9 +93,9 @@ std::string ApiReferencePage(const ClassInfo& info) {
 
   page += "## Members\n\nIn interface order; names are found ignoring case.\n\n";
   page += "| Member | Kind | Type and parameters | Dispatch identifier |\n|---|---|---|---|\n";
-  for (const MemberSignature& row : info.members()) {
+  for (const MemberRow& row : info.members()) {
     page += "| `" + U8(row.name) + "` | " + KindName(row.kind) + " | " + Parameters(row) + " | " +
-            Hex(row.id) + " |\n";
+            DispIdText(row.id) + " |\n";
   }
   page += "\n## From Python\n\n" + PythonUse(info);
   page +=
@@ -143,7 +115,7 @@ std::string ApiReferenceIndex() {
           ", identifier `" + U8(GuidToText(kLibrary.libid)) + "`.\n\n";
   page += "| Class | ProgID | What it does |\n|---|---|---|\n";
   for (const ClassInfo& info : PublicClasses()) {
-    page += "| [" + U8(info.name) + "](" + U8(info.name) + ".md) | `" + U8(info.progId) + "` | " +
+    page += "| [" + U8(info.name) + "](" + U8(info.name) + ".md) | `" + U8(info.ProgId()) + "` | " +
             U8(info.helpString) + " |\n";
   }
   page +=

@@ -2,17 +2,29 @@
 
 namespace glyphwright {
 
+std::u16string ClassInfo::ProgId() const {
+  std::u16string progId(kProgIdPrefix);
+  progId.append(name);
+  return progId;
+}
+
+std::u16string ClassInfo::InterfaceName() const {
+  std::u16string interfaceName(1, u'_');
+  interfaceName.append(name);
+  return interfaceName;
+}
+
 bool AnswersTo(const ClassInfo& info, const Guid& iid) {
-  if (iid == kIidUnknown || iid == kIidDispatch || iid == info.defaultInterface.iid) return true;
+  if (iid == kIidUnknown || iid == kIidDispatch || iid == info.interfaceId) return true;
   for (const InterfaceInfo& alias : info.aliases) {
     if (iid == alias.iid) return true;
   }
   return false;
 }
 
-std::vector<MemberView> GroupMembers(const SignatureList& rows) {
+std::vector<MemberView> GroupMembers(MemberTable rows) {
   std::vector<MemberView> members;
-  for (const MemberSignature& row : rows) {
+  for (const MemberRow& row : rows) {
     MemberView* member = nullptr;
     for (MemberView& known : members) {
       if (known.name == row.name) member = &known;

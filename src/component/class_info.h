@@ -6,12 +6,14 @@
 
 #include <memory>
 #include <span>
+#include <string>
 #include <string_view>
+#include <typeinfo>
 #include <vector>
 
 #include "automation/dispatch.h"
+#include "automation/member_row.h"
 #include "component/guid.h"
-#include "component/signature_list.h"
 
 namespace glyphwright {
 
@@ -20,16 +22,26 @@ struct InterfaceInfo {
   Guid iid;
 };
 
+// The ProgID of every class is this and the class name.
+inline constexpr std::u16string_view kProgIdPrefix = u"Glyphwright.";
+
 struct ClassInfo {
   std::u16string_view name;        // "CommandRunner"
-  std::u16string_view progId;      // "Glyphwright.CommandRunner"
+  std::u16string_view shortName;   // a query's name on the command line ("ion"); "" for none
   std::u16string_view helpString;  // one sentence: what the class is for
   Guid clsid;
-  InterfaceInfo defaultInterface;  // "_CommandRunner"
+  Guid interfaceId;  // of the default interface
   // Identifiers of earlier versions of the default interface that the class answers to as well.
   std::span<const InterfaceInfo> aliases;
   DispatchRef (*create)();
-  SignatureList (*members)();
+  // True when the object is one of this class (not of a class derived from it).
+  bool (*isInstance)(const Dispatch& object);
+  MemberTable (*members)();
+
+  // "Glyphwright.CommandRunner"
+  std::u16string ProgId() const;
+  // The default interface: "_CommandRunner"
+  std::u16string InterfaceName() const;
 };
 
 template <class T>
@@ -38,8 +50,24 @@ DispatchRef CreateInstance() {
 }
 
 template <class T>
-SignatureList SignaturesOf() {
-  return SignatureList(T::Members());
+bool IsInstance(const Dispatch& object) {
+  return typeid(object) == typeid(T);
+}
+
+// The entry of class T: the names and identifiers given, T's constructor and T's member table.
+template <class T>
+constexpr ClassInfo ClassOf(std::u16string_view name, std::u16string_view shortName, Guid clsid,
+                            Guid interfaceId, std::u16string_view helpString,
+                            std::span<const InterfaceInfo> aliases = {}) {
+  return {.name = name,
+          .shortName = shortName,
+          .helpString = helpString,
+          .clsid = clsid,
+          .interfaceId = interfaceId,
+          .aliases = aliases,
+          .create = &CreateInstance<T>,
+          .isInstance = &IsInstance<T>,
+          .members = &T::Members};
 }
 
 // True for the standard interfaces, the default interface and its aliases: an object of the
@@ -52,14 +80,14 @@ struct MemberView {
   std::u16string_view name;
   DispId id = kUnknownDispId;
   ValueType type = ValueType::Void;
-  const MemberSignature* method = nullptr;
-  const MemberSignature* get = nullptr;
-  const MemberSignature* put = nullptr;
-  const MemberSignature* putRef = nullptr;
+  const MemberRow* method = nullptr;
+  const MemberRow* get = nullptr;
+  const MemberRow* put = nullptr;
+  const MemberRow* putRef = nullptr;
 
   bool IsProperty() const { return method == nullptr; }
 };
 
-std::vector<MemberView> GroupMembers(const SignatureList& rows);
+std::vector<MemberView> GroupMembers(MemberTable rows);
 
 }  // namespace glyphwright

@@ -20,7 +20,7 @@ class ScriptWriter;
 
 class JournalQuery : public TableDispatch<JournalQuery> {
  public:
-  static std::span<const MemberInfo<JournalQuery>> Members();
+  static MemberTable Members();
 
   // The style script of the first recognised reference; empty when there is none. Raises only
   // for a text longer than kMaxTextLength (script/text_length.h), whose offsets a Long cannot hold.

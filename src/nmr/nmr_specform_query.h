@@ -19,7 +19,7 @@ class ScriptWriter;
 
 class NMRSpecFormQuery : public TableDispatch<NMRSpecFormQuery>, public FieldOrderProperties {
  public:
-  static std::span<const MemberInfo<NMRSpecFormQuery>> Members();
+  static MemberTable Members();
 
   // Where " Hz" follows the coupling constants: 1 after every value (the default), 2 after the
   // last one only, any other value never.

@@ -1,36 +1,14 @@
-// The automation surface of NMRSpecFormQuery, in interface order.
+// The automation surface of NMRSpecFormQuery, in interface order. The field orders and
+// GetCommands are the rows it shares with NMRSpecFormRQuery.
+#include "nmr/field_order_rows.h"
 #include "nmr/nmr_specform_query.h"
 
-#include "nmr/nmr_shared_members.h"
-
 namespace glyphwright {
-namespace {
 
-constexpr ParamInfo kLongValue[] = {{u"RHS", ValueType::Long}};
-
-using Shared = NmrSharedMembers<NMRSpecFormQuery>;
-
-const MemberInfo<NMRSpecFormQuery> kMembers[] = {
-    {u"JValueStyle",
-     InvokeKind::PropertyGet,
-     0x40030004,
-     ValueType::Long,
-     {},
-     [](NMRSpecFormQuery& self, Arguments) { return Variant(self.JValueStyle()); }},
-    {u"JValueStyle", InvokeKind::PropertyPut, 0x40030004, ValueType::Long, kLongValue,
-     [](NMRSpecFormQuery& self, Arguments args) {
-       self.SetJValueStyle(args[0]->ToLong());
-       return Variant();
-     }},
-    Shared::kSpecFormatPut,
-    Shared::kSpecFormatGet,
-    Shared::kTableFormatPut,
-    Shared::kGetCommands,
-};
-
-}  // namespace
-
-std::span<const MemberInfo<NMRSpecFormQuery>> NMRSpecFormQuery::Members() {
+MemberTable NMRSpecFormQuery::Members() {
+  static constexpr auto kMembers =
+      Rows(Property<&Self::JValueStyle, &Self::SetJValueStyle>(u"JValueStyle", 0x40030004),
+           FieldOrderRows<Self>::Make());
   return kMembers;
 }
 

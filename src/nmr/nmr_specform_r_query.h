@@ -18,7 +18,7 @@ namespace glyphwright {
 
 class NMRSpecFormRQuery : public TableDispatch<NMRSpecFormRQuery>, public FieldOrderProperties {
  public:
-  static std::span<const MemberInfo<NMRSpecFormRQuery>> Members();
+  static MemberTable Members();
 
   // True requires a shift and a count in every peak, and a multiplicity wherever there are
   // coupling constants. False by default.

@@ -18,7 +18,7 @@ namespace glyphwright {
 
 class NMRStyleQuery : public TableDispatch<NMRStyleQuery> {
  public:
-  static std::span<const MemberInfo<NMRStyleQuery>> Members();
+  static MemberTable Members();
 
   // "ACS" (the default), "RSC", "JMedChem", "Wiley", "Elsevier" or "Chemotion", in any letter
   // case; reads back as written here. Any other name raises error 1.

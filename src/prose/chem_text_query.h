@@ -32,7 +32,7 @@ class ScriptWriter;
 
 class ChemTextQuery : public TableDispatch<ChemTextQuery> {
  public:
-  static std::span<const MemberInfo<ChemTextQuery>> Members();
+  static MemberTable Members();
 
   // The command words of the italic and small-capital runs, as ChemNameQuery's. They go into the
   // thread's shared keyword queries at this object's first GetCommands.

@@ -21,7 +21,7 @@ class CommandRunner : public TableDispatch<CommandRunner> {
  public:
   static constexpr int32_t kStackSize = 101;
 
-  static std::span<const MemberInfo<CommandRunner>> Members();
+  static MemberTable Members();
 
   // The host's editing object, held by reference until replaced or the runner is destroyed.
   const DispatchRef& Executer() const { return executer_; }

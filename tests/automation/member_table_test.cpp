@@ -8,50 +8,32 @@ namespace {
 // A class with one member of every shape a table can hold.
 class Sample : public TableDispatch<Sample> {
  public:
-  static std::span<const MemberInfo<Sample>> Members();
+  static MemberTable Members();
   std::u16string name = u"start";
   int32_t lastV = 0;
   DispatchRef partner;
+
+  const std::u16string& Name() const { return name; }
+  void SetName(std::u16string_view value) { name = value; }
+  void SetPartner(DispatchRef value) { partner = std::move(value); }
+  int32_t SetSubscript(int32_t Index, int32_t Length, int32_t v) {
+    lastV = v;
+    return Index + Length;
+  }
+  void Double(Variant& Value) { Value = Variant(Value.ToLong() * 2); }
+  int32_t Product(int32_t a, int32_t b) const noexcept { return a * b; }
+  double Half(double value) const { return value / 2; }
+  bool Not(bool value) { return !value; }
 };
 
-constexpr ParamInfo kStringValue[] = {{u"RHS", ValueType::String}};
-constexpr ParamInfo kObjectValue[] = {{u"RHS", ValueType::Object}};
-constexpr ParamInfo kSetParams[] = {{u"Index", ValueType::Long},
-                                    {u"Length", ValueType::Long},
-                                    {u"v", ValueType::Long, false, true, -1}};
-constexpr ParamInfo kDoubleParams[] = {{u"Value", ValueType::Long, true}};
-
-const MemberInfo<Sample> kSampleMembers[] = {
-    {u"Name",
-     InvokeKind::PropertyGet,
-     7,
-     ValueType::String,
-     {},
-     [](Sample& self, Arguments) { return Variant(self.name); }},
-    {u"Name", InvokeKind::PropertyPut, 7, ValueType::String, kStringValue,
-     [](Sample& self, Arguments args) {
-       self.name = *args[0]->AsString();
-       return Variant();
-     }},
-    {u"Partner", InvokeKind::PropertyPutRef, 8, ValueType::Object, kObjectValue,
-     [](Sample& self, Arguments args) {
-       self.partner = args[0]->ToObject();
-       return Variant();
-     }},
-    {u"SetSubscript", InvokeKind::Method, 9, ValueType::Void, kSetParams,
-     [](Sample& self, Arguments args) {
-       self.lastV = args[2]->ToLong();
-       return Variant(args[0]->ToLong() + args[1]->ToLong());
-     }},
-    {u"Double", InvokeKind::Method, 10, ValueType::Void, kDoubleParams,
-     [](Sample&, Arguments args) {
-       *args[0] = Variant(args[0]->ToLong() * 2);
-       return Variant();
-     }},
-};
-
-std::span<const MemberInfo<Sample>> Sample::Members() {
-  return kSampleMembers;
+MemberTable Sample::Members() {
+  static constexpr auto kMembers = Rows(
+      Property<&Self::Name, &Self::SetName>(u"Name", 7), Put<&Self::SetPartner>(u"Partner", 8),
+      Method<&Self::SetSubscript>(u"SetSubscript", 9, {u"Index", u"Length", Optional(u"v", -1)}),
+      Method<&Self::Double>(u"Double", 10, {u"Value"}),
+      ListenerMethod<&Self::Product>(u"Product", 11, {u"a", u"b", u"Answer"}),
+      Method<&Self::Half>(u"Half", 12, {u"value"}), Method<&Self::Not>(u"Not", 13, {u"value"}));
+  return kMembers;
 }
 
 int ErrorNumberOf(auto&& call) {
@@ -123,6 +105,58 @@ TEST(TableDispatchTest, KindsSelectTheAccessor) {
   const auto partner = std::make_shared<Sample>();
   Call(sample, u"Partner", InvokeKind::PropertyPutRef, {DispatchRef(partner)});
   EXPECT_EQ(sample.partner, partner);  // the object itself, not a copy
+}
+
+TEST(MemberRowsTest, KindsAndTypesComeFromTheSignatures) {
+  const MemberTable rows = Sample::Members();
+  ASSERT_EQ(rows.size(), 8u);
+  EXPECT_EQ(rows[0].kind, InvokeKind::PropertyGet);
+  EXPECT_EQ(rows[0].type, ValueType::String);
+  EXPECT_TRUE(rows[0].params().empty());
+  EXPECT_EQ(rows[1].kind, InvokeKind::PropertyPut);
+  ASSERT_EQ(rows[1].params().size(), 1u);
+  EXPECT_EQ(rows[1].params()[0].name, u"RHS");
+  EXPECT_EQ(rows[1].params()[0].type, ValueType::String);
+  // An object is assigned by reference.
+  EXPECT_EQ(rows[2].kind, InvokeKind::PropertyPutRef);
+  EXPECT_EQ(rows[2].type, ValueType::Object);
+  EXPECT_EQ(rows[3].type, ValueType::Long);
+  ASSERT_EQ(rows[3].params().size(), 3u);
+  EXPECT_FALSE(rows[3].params()[1].optional);
+  EXPECT_TRUE(rows[3].params()[2].optional);
+  EXPECT_EQ(rows[3].params()[2].defaultValue, -1);
+  EXPECT_EQ(rows[4].type, ValueType::Void);
+  EXPECT_TRUE(rows[4].params()[0].byRef);
+  EXPECT_EQ(rows[4].params()[0].type, ValueType::Variant);
+  // The listener's answer is its last parameter, a Long by reference; the call answers nothing.
+  EXPECT_EQ(rows[5].type, ValueType::Void);
+  ASSERT_EQ(rows[5].params().size(), 3u);
+  EXPECT_FALSE(rows[5].params()[0].byRef);
+  EXPECT_EQ(rows[5].params()[2].name, u"Answer");
+  EXPECT_EQ(rows[5].params()[2].type, ValueType::Long);
+  EXPECT_TRUE(rows[5].params()[2].byRef);
+  EXPECT_EQ(rows[6].type, ValueType::Double);
+  EXPECT_EQ(rows[6].params()[0].type, ValueType::Double);
+  EXPECT_EQ(rows[7].type, ValueType::Boolean);
+  EXPECT_EQ(rows[7].params()[0].type, ValueType::Boolean);
+}
+
+TEST(MemberRowsTest, AListenerMethodWritesItsAnswerIntoTheLastArgument) {
+  Sample sample;
+  Variant a(u"6");
+  Variant b(7.0);
+  Variant answer(int32_t{0});
+  Variant* args[] = {&a, &b, &answer};
+  EXPECT_TRUE(CallByName(sample, u"Product", InvokeKind::Method, args).IsEmpty());
+  EXPECT_EQ(answer, Variant(int32_t{42}));
+  EXPECT_EQ(a, Variant(u"6"));  // a value argument is converted in a copy
+}
+
+TEST(MemberRowsTest, ResultsKeepTheirTypes) {
+  Sample sample;
+  EXPECT_EQ(Call(sample, u"Half", InvokeKind::Method, {u"5"}), Variant(2.5));
+  EXPECT_EQ(Call(sample, u"Not", InvokeKind::Method, {int32_t{0}}), Variant(true));
+  EXPECT_EQ(Call(sample, u"SetSubscript", InvokeKind::Method, {1, 2}), Variant(int32_t{3}));
 }
 
 }  // namespace

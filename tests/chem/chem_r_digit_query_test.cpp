@@ -151,18 +151,12 @@ TEST(ChemRDigit, AListenerThatAlwaysFailsIsAnInternalError) {
 TEST(ChemRDigit, AListenerWithoutGetSuperscriptIsAnInternalError) {
   class SubscriptOnly : public TableDispatch<SubscriptOnly> {
    public:
-    static std::span<const MemberInfo<SubscriptOnly>> Members() {
-      static constexpr ParamInfo kParams[] = {
-          {u"Index", ValueType::Long, true},
-          {u"Length", ValueType::Long, true},
-          {u"Value", ValueType::Long, true},
-      };
-      static const MemberInfo<SubscriptOnly> kMembers[] = {
-          {u"GetSubscript", InvokeKind::Method, 1, ValueType::Void, kParams,
-           [](SubscriptOnly&, Arguments) { return Variant(); }},
-      };
+    static MemberTable Members() {
+      static constexpr auto kMembers =
+          Rows(Method<&Self::GetSubscript>(u"GetSubscript", 1, {u"Index", u"Length", u"Value"}));
       return kMembers;
     }
+    void GetSubscript(Variant&, Variant&, Variant&) {}
   };
   ChemRDigitQuery query;
   query.SetFontListener(std::make_shared<SubscriptOnly>());

@@ -1,42 +1,23 @@
 #include "chem/fake_font_listener.h"
 
 namespace glyphwright::testing {
-namespace {
 
-constexpr ParamInfo kRangeParams[] = {
-    {u"Index", ValueType::Long, true},
-    {u"Length", ValueType::Long, true},
-    {u"Value", ValueType::Long, true},
-};
-
-const MemberInfo<FakeFontListener> kMembers[] = {
-    {u"GetSubscript", InvokeKind::Method, 1, ValueType::Void, kRangeParams,
-     [](FakeFontListener& self, Arguments args) {
-       self.Respond("GetSubscript", args, self.subscript);
-       return Variant();
-     }},
-    {u"GetSuperscript", InvokeKind::Method, 2, ValueType::Void, kRangeParams,
-     [](FakeFontListener& self, Arguments args) {
-       self.Respond("GetSuperscript", args, self.superscript);
-       return Variant();
-     }},
-};
-
-}  // namespace
-
-std::span<const MemberInfo<FakeFontListener>> FakeFontListener::Members() {
+MemberTable FakeFontListener::Members() {
+  static constexpr auto kMembers =
+      Rows(Method<&Self::GetSubscript>(u"GetSubscript", 1, {u"Index", u"Length", u"Value"}),
+           Method<&Self::GetSuperscript>(u"GetSuperscript", 2, {u"Index", u"Length", u"Value"}));
   return kMembers;
 }
 
-void FakeFontListener::Respond(const std::string& operation, Arguments args,
-                               const FakeFontListener::Answer& answer) {
-  const int32_t index = args[0]->ToLong();
-  const int32_t length = args[1]->ToLong();
+void FakeFontListener::Respond(const std::string& operation, const Variant& Index,
+                               const Variant& Length, Variant& Value, const Answer& answer) {
+  const int32_t index = Index.ToLong();
+  const int32_t length = Length.ToLong();
   calls.push_back(operation + "(" + std::to_string(index) + "," + std::to_string(length) + ")");
-  valuesReceived.push_back(*args[2]);
+  valuesReceived.push_back(Value);
   if (fails(operation, index)) throw AutomationError(1004, u"The listener failed.");
   Variant value = answer(index, length);
-  if (!value.IsEmpty()) *args[2] = std::move(value);
+  if (!value.IsEmpty()) Value = std::move(value);
 }
 
 }  // namespace glyphwright::testing

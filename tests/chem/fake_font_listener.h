@@ -13,7 +13,7 @@ namespace glyphwright::testing {
 
 class FakeFontListener : public TableDispatch<FakeFontListener> {
  public:
-  static std::span<const MemberInfo<FakeFontListener>> Members();
+  static MemberTable Members();
 
   // What to write into Value for a range; an Empty answer leaves Value as it came.
   using Answer = std::function<Variant(int32_t index, int32_t length)>;
@@ -29,7 +29,17 @@ class FakeFontListener : public TableDispatch<FakeFontListener> {
   // The Value each call received, to check it arrives as Long 0.
   std::vector<Variant> valuesReceived;
 
-  void Respond(const std::string& operation, Arguments args, const Answer& answer);
+  // Every argument arrives by reference, as a host's listener receives them.
+  void GetSubscript(Variant& Index, Variant& Length, Variant& Value) {
+    Respond("GetSubscript", Index, Length, Value, subscript);
+  }
+  void GetSuperscript(Variant& Index, Variant& Length, Variant& Value) {
+    Respond("GetSuperscript", Index, Length, Value, superscript);
+  }
+
+ private:
+  void Respond(const std::string& operation, const Variant& Index, const Variant& Length,
+               Variant& Value, const Answer& answer);
 };
 
 }  // namespace glyphwright::testing

@@ -55,13 +55,13 @@ std::string TypeText(ValueType type) {
 template <class T>
 std::vector<std::string> Describe() {
   std::vector<std::string> rows;
-  for (const MemberInfo<T>& member : T::Members()) {
+  for (const MemberRow& member : T::Members()) {
     char id[16];
     std::snprintf(id, sizeof id, "0x%08X", static_cast<unsigned>(member.id));
     std::string row = U8(member.name) + " " + KindText(member.kind) + " " + id + " " +
                       TypeText(member.type) + " (";
-    for (std::size_t i = 0; i < member.params.size(); ++i) {
-      const ParamInfo& param = member.params[i];
+    for (std::size_t i = 0; i < member.params().size(); ++i) {
+      const ParamInfo& param = member.params()[i];
       if (i > 0) row += ", ";
       if (param.optional) row += "optional ";
       if (param.byRef) row += "byref ";

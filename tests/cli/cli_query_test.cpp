@@ -17,7 +17,7 @@ namespace {
 // instead, the way digit cycling steps on.
 class TestDigitsQuery : public TableDispatch<TestDigitsQuery> {
  public:
-  static std::span<const MemberInfo<TestDigitsQuery>> Members();
+  static MemberTable Members();
 
   std::u16string GetCommands(std::u16string_view text) {
     std::vector<std::pair<int64_t, int64_t>> runs;
@@ -43,63 +43,36 @@ class TestDigitsQuery : public TableDispatch<TestDigitsQuery> {
     return std::move(script).Script();
   }
 
+  const std::u16string& Command() const { return command_; }
+  void SetCommand(std::u16string_view command) { command_ = command; }
+  void SetStrict(bool strict) { strict_ = strict; }
+  void SetFontListener(DispatchRef listener) { listener_ = std::move(listener); }
+  void SetSuffix(std::u16string_view suffix) { suffix_ = suffix; }
+
   std::u16string command_ = u"Subscript";
   std::u16string suffix_;  // script lines appended as they are
   bool strict_ = false;
   DispatchRef listener_;
 };
 
-constexpr ParamInfo kText[] = {{u"Text", ValueType::String}};
-constexpr ParamInfo kStringValue[] = {{u"RHS", ValueType::String}};
-constexpr ParamInfo kBooleanValue[] = {{u"RHS", ValueType::Boolean}};
-constexpr ParamInfo kObjectValue[] = {{u"RHS", ValueType::Object}};
-using DigitsMember = MemberInfo<TestDigitsQuery>;
-const DigitsMember kDigitsMembers[] = {
-    {u"Command",
-     InvokeKind::PropertyGet,
-     1,
-     ValueType::String,
-     {},
-     [](TestDigitsQuery& self, Arguments) { return Variant(self.command_); }},
-    {u"Command", InvokeKind::PropertyPut, 1, ValueType::String, kStringValue,
-     [](TestDigitsQuery& self, Arguments args) {
-       self.command_ = *args[0]->AsString();
-       return Variant();
-     }},
-    {u"Strict", InvokeKind::PropertyPut, 2, ValueType::Boolean, kBooleanValue,
-     [](TestDigitsQuery& self, Arguments args) {
-       self.strict_ = args[0]->ToBoolean();
-       return Variant();
-     }},
-    {u"FontListener", InvokeKind::PropertyPutRef, 3, ValueType::Object, kObjectValue,
-     [](TestDigitsQuery& self, Arguments args) {
-       self.listener_ = args[0]->ToObject();
-       return Variant();
-     }},
-    {u"Suffix", InvokeKind::PropertyPut, 5, ValueType::String, kStringValue,
-     [](TestDigitsQuery& self, Arguments args) {
-       self.suffix_ = *args[0]->AsString();
-       return Variant();
-     }},
-    {u"GetCommands", InvokeKind::Method, 4, ValueType::String, kText,
-     [](TestDigitsQuery& self, Arguments args) {
-       return Variant(self.GetCommands(*args[0]->AsString()));
-     }},
-};
-std::span<const DigitsMember> TestDigitsQuery::Members() {
-  return kDigitsMembers;
+MemberTable TestDigitsQuery::Members() {
+  static constexpr auto kMembers =
+      Rows(Property<&Self::Command, &Self::SetCommand>(u"Command", 1),
+           Put<&Self::SetStrict>(u"Strict", 2), Put<&Self::SetFontListener>(u"FontListener", 3),
+           Put<&Self::SetSuffix>(u"Suffix", 5),
+           Method<&Self::GetCommands>(u"GetCommands", 4, {u"Text"}));
+  return kMembers;
 }
 
 // Rejects every text, as a query does for input it cannot read.
 class TestFailingQuery : public TableDispatch<TestFailingQuery> {
  public:
-  static std::span<const MemberInfo<TestFailingQuery>> Members() {
-    static constexpr MemberInfo<TestFailingQuery> kMembers[] = {
-        {u"GetCommands", InvokeKind::Method, 1, ValueType::String, kText,
-         [](TestFailingQuery&, Arguments) -> Variant {
-           throw AutomationError(1, u"Chemical shift is missing.");
-         }}};
+  static MemberTable Members() {
+    static constexpr auto kMembers = Rows(Method<&Self::GetCommands>(u"GetCommands", 1, {u"Text"}));
     return kMembers;
+  }
+  std::u16string GetCommands(std::u16string_view) {
+    throw AutomationError(1, u"Chemical shift is missing.");
   }
 };
 

@@ -155,10 +155,40 @@ TEST(ClassSurface, OnlyPublicClassesAreRegisteredInOrder) {
 TEST(ClassSurface, NamesAndProgIds) {
   for (const ClassInfo& info : PublicClasses()) {
     SCOPED_TRACE(Utf8(info.name));
-    EXPECT_EQ(info.progId, u"Glyphwright." + std::u16string(info.name));
-    EXPECT_EQ(info.defaultInterface.name, u"_" + std::u16string(info.name));
-    EXPECT_EQ(FindClass(info.progId), &info);
+    EXPECT_EQ(info.ProgId(), u"Glyphwright." + std::u16string(info.name));
+    EXPECT_EQ(info.InterfaceName(), u"_" + std::u16string(info.name));
+    EXPECT_EQ(FindClass(info.ProgId()), &info);
     EXPECT_EQ(FindClass(info.name), &info);
+  }
+}
+
+// The command line's names of the queries, in registration order; the runner is no query.
+TEST(ClassSurface, EveryQueryHasItsShortNameAndTheRunnerNone) {
+  const std::vector<std::pair<std::u16string_view, std::u16string_view>> expected = {
+      {u"CommandRunner", u""},
+      {u"ChemFormulaQuery", u"formula"},
+      {u"IonFormulaQuery", u"ion"},
+      {u"ChemRDigitQuery", u"digits"},
+      {u"ChemNameQuery", u"name"},
+      {u"JournalQuery", u"journal"},
+      {u"NMRSpecFormQuery", u"nmr-list"},
+      {u"NMRSpecFormRQuery", u"nmr-table"},
+      {u"CharacterisationQuery", u"data"},
+      {u"NMRStyleQuery", u"nmr-style"},
+      {u"ChemTextQuery", u"text"}};
+  std::vector<std::pair<std::u16string_view, std::u16string_view>> registered;
+  for (const ClassInfo& info : PublicClasses()) registered.emplace_back(info.name, info.shortName);
+  EXPECT_EQ(registered, expected);
+}
+
+// An object is an instance of the class that made it and of no other.
+TEST(ClassSurface, ObjectsKnowTheirClass) {
+  for (const ClassInfo& maker : PublicClasses()) {
+    const DispatchRef object = maker.create();
+    for (const ClassInfo& info : PublicClasses()) {
+      EXPECT_EQ(info.isInstance(*object), &info == &maker)
+          << Utf8(maker.name) << " as " << Utf8(info.name);
+    }
   }
 }
 
@@ -167,7 +197,7 @@ TEST(ClassSurface, EveryIdentifierIsDistinct) {
                                    GuidToText(kIidDispatch)};
   for (const ClassInfo& info : PublicClasses()) {
     EXPECT_TRUE(seen.insert(GuidToText(info.clsid)).second) << Utf8(info.name);
-    EXPECT_TRUE(seen.insert(GuidToText(info.defaultInterface.iid)).second) << Utf8(info.name);
+    EXPECT_TRUE(seen.insert(GuidToText(info.interfaceId)).second) << Utf8(info.name);
     for (const InterfaceInfo& alias : info.aliases) {
       EXPECT_TRUE(seen.insert(GuidToText(alias.iid)).second) << Utf8(alias.name);
     }
@@ -177,7 +207,7 @@ TEST(ClassSurface, EveryIdentifierIsDistinct) {
 TEST(ClassSurface, OnlyTheNmrTableQueryHasAnAliasInterface) {
   for (const ClassInfo& info : PublicClasses()) {
     SCOPED_TRACE(Utf8(info.name));
-    EXPECT_TRUE(AnswersTo(info, info.defaultInterface.iid));
+    EXPECT_TRUE(AnswersTo(info, info.interfaceId));
     EXPECT_TRUE(AnswersTo(info, kIidDispatch));
     EXPECT_TRUE(AnswersTo(info, kIidUnknown));
     EXPECT_FALSE(AnswersTo(info, info.clsid));
@@ -196,26 +226,26 @@ TEST(ClassSurface, MemberTablesMatchTheSurfaceRowByRow) {
     SCOPED_TRACE(Utf8(info.name));
     const ExpectedClass* expected = Expected(info.name);
     ASSERT_NE(expected, nullptr);
-    const SignatureList rows = info.members();
+    const MemberTable rows = info.members();
     ASSERT_EQ(rows.size(), expected->rows.size());
     for (std::size_t i = 0; i < rows.size(); ++i) {
-      const MemberSignature& row = rows[i];
+      const MemberRow& row = rows[i];
       const Row& want = expected->rows[i];
       SCOPED_TRACE("row " + std::to_string(i) + ": " + Utf8(want.member));
       EXPECT_EQ(row.name, want.member);
       EXPECT_EQ(row.kind, want.kind);
       EXPECT_EQ(row.type, want.type);
       EXPECT_EQ(row.id, want.id);
-      ASSERT_EQ(row.params.size(), want.params.size());
-      for (std::size_t p = 0; p < row.params.size(); ++p) {
-        EXPECT_EQ(row.params[p].name, want.params[p].name);
-        EXPECT_EQ(row.params[p].type, want.params[p].type);
-        EXPECT_EQ(row.params[p].optional, want.params[p].optional);
+      ASSERT_EQ(row.params().size(), want.params.size());
+      for (std::size_t p = 0; p < row.params().size(); ++p) {
+        EXPECT_EQ(row.params()[p].name, want.params[p].name);
+        EXPECT_EQ(row.params()[p].type, want.params[p].type);
+        EXPECT_EQ(row.params()[p].optional, want.params[p].optional);
         if (want.params[p].optional) {
-          EXPECT_EQ(row.params[p].defaultValue, want.params[p].defaultValue);
+          EXPECT_EQ(row.params()[p].defaultValue, want.params[p].defaultValue);
         }
         // Only an object property is assigned by reference; no parameter is written back.
-        EXPECT_FALSE(row.params[p].byRef);
+        EXPECT_FALSE(row.params()[p].byRef);
       }
     }
   }
@@ -224,9 +254,9 @@ TEST(ClassSurface, MemberTablesMatchTheSurfaceRowByRow) {
 TEST(ClassSurface, NamesFindTheirDispatchIdentifiersIgnoringCase) {
   for (const ClassInfo& info : PublicClasses()) {
     SCOPED_TRACE(Utf8(info.name));
-    const DispatchRef object = CreateObject(info.progId);
+    const DispatchRef object = CreateObject(info.ProgId());
     ASSERT_NE(object, nullptr);
-    for (const MemberSignature& row : info.members()) {
+    for (const MemberRow& row : info.members()) {
       std::u16string upper(row.name), lower(row.name);
       for (char16_t& c : upper) c = (c >= u'a' && c <= u'z') ? c - 32 : c;
       for (char16_t& c : lower) c = (c >= u'A' && c <= u'Z') ? c + 32 : c;

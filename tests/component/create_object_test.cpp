@@ -18,8 +18,8 @@ void ExpectCannotCreate(std::u16string_view progId) {
 
 TEST(CreateObject, MakesEveryPublicClassByProgId) {
   for (const ClassInfo& info : PublicClasses()) {
-    const DispatchRef first = CreateObject(info.progId);
-    const DispatchRef second = CreateObject(info.progId);
+    const DispatchRef first = CreateObject(info.ProgId());
+    const DispatchRef second = CreateObject(info.ProgId());
     ASSERT_NE(first, nullptr);
     EXPECT_NE(first, second) << "every call makes a new object";
   }

@@ -54,7 +54,7 @@ class Tour {
     reached_.insert({std::u16string(name), kind});
     return Call(object_, name, kind, std::move(args));
   }
-  bool Reached(const MemberSignature& row) const {
+  bool Reached(const MemberRow& row) const {
     return reached_.count({std::u16string(row.name), row.kind}) > 0;
   }
 
@@ -320,10 +320,10 @@ TEST(LateBinding, EveryMemberOfEveryClassByName) {
       if (candidate.name == info.name) tour = &candidate;
     }
     ASSERT_NE(tour, nullptr) << "no tour of the class's members";
-    const DispatchRef object = CreateObject(info.progId);
+    const DispatchRef object = CreateObject(info.ProgId());
     Tour call(*object);
     tour->tour(*object, call);
-    for (const MemberSignature& row : info.members()) {
+    for (const MemberRow& row : info.members()) {
       EXPECT_TRUE(call.Reached(row)) << Utf16ToUtf8(row.name) << " (kind "
                                      << static_cast<int>(row.kind) << ") was never called";
     }

@@ -56,12 +56,12 @@ TEST(FontListenerTest, RangesCountFromTheOrigin) {
 }
 
 TEST(FontListenerTest, MemberTableMarksTheAnswerByReference) {
-  for (const MemberInfo<Document>& member : Document::Members()) {
+  for (const MemberRow& member : Document::Members()) {
     if (member.name != u"GetSubscript" && member.name != u"GetSuperscript") continue;
-    ASSERT_EQ(member.params.size(), 3u);
-    EXPECT_FALSE(member.params[0].byRef);
-    EXPECT_TRUE(member.params[2].byRef);
-    EXPECT_EQ(member.params[2].name, u"Value");
+    ASSERT_EQ(member.params().size(), 3u);
+    EXPECT_FALSE(member.params()[0].byRef);
+    EXPECT_TRUE(member.params()[2].byRef);
+    EXPECT_EQ(member.params()[2].name, u"Value");
   }
 }
 

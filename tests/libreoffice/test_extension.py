@@ -68,6 +68,24 @@ def test_a_fresh_profile_has_the_default_settings(office):
     assert settings.load(office.ctx) == DEFAULT_SETTINGS == settings.DEFAULTS
 
 
+def test_each_query_takes_the_settings_its_class_has(office):
+    from glyphwright_writer import settings
+    assert settings.QUERY_SETTINGS == {
+        "ChemFormulaQuery": ("ItalicCommand",),
+        "ChemNameQuery": ("ItalicCommand", "SmallCommand"),
+        "NMRSpecFormQuery": ("JValueStyle", "SpecFormat", "TableFormat"),
+        "NMRSpecFormRQuery": ("Strict", "SpecFormat", "TableFormat"),
+        "CharacterisationQuery": ("ItalicCommand",),
+        "NMRStyleQuery": ("Style", "Sort", "ShiftDecimals", "CouplingDecimals"),
+        "ChemTextQuery": ("ItalicCommand", "SmallCommand"),
+    }
+
+
+def test_the_settings_dialog_has_one_row_for_every_setting(office):
+    from glyphwright_writer import settings, settings_dialog
+    assert sorted(name for _, name, _ in settings_dialog.ROWS) == sorted(settings.DEFAULTS)
+
+
 def test_stored_settings_persist_and_reach_the_job(office, doc, settings):
     from glyphwright_writer import settings as stored
     stored.save(office.ctx, {"JValueStyle": 2, "SpecFormat": "J, 1H, d"})

@@ -1,5 +1,7 @@
 """Every public class is in the module with its members, made from the member tables."""
 
+import datetime
+import gc
 import inspect
 
 import pytest
@@ -76,3 +78,19 @@ def test_set_subscript_takes_v_as_optional_keyword():
 def test_the_module_is_built_for_this_interpreter():
     assert inspect.ismodule(glyphwright)
     assert glyphwright.__file__.endswith(".so")
+
+
+def test_an_object_only_the_library_holds_comes_back_as_its_class():
+    runner = glyphwright.CommandRunner()
+    runner.Executer = glyphwright.ChemFormulaQuery()  # no Python object is left of the query
+    gc.collect()
+    first = runner.Executer
+    assert type(first) is glyphwright.ChemFormulaQuery
+    assert first.GetCommands("H2O") == glyphwright.ChemFormulaQuery().GetCommands("H2O")
+    assert runner.Executer is first
+
+
+@pytest.mark.parametrize("argument", [(), (datetime.datetime_CAPI,), ("Glyphwright.CommandRunner",)])
+def test_dispatch_itself_cannot_be_made(argument):
+    with pytest.raises(TypeError):
+        glyphwright.Dispatch(*argument)

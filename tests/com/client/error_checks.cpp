@@ -126,9 +126,8 @@ void CheckErrors() {
     SysFreeString(description);
     GUID interfaceId{};
     info->GetGUID(&interfaceId);
-    Check(IsEqualGUID(interfaceId,
-                      glyphwright::com::ToGUID(
-                          glyphwright::FindClass(u"NMRSpecFormQuery")->defaultInterface.iid)),
+    Check(IsEqualGUID(interfaceId, glyphwright::com::ToGUID(
+                                       glyphwright::FindClass(u"NMRSpecFormQuery")->interfaceId)),
           "the error object names the interface");
   }
   outcome = Invoke(table.get(), IdOf(table.get(), L"GetCommands"), DISPATCH_METHOD,

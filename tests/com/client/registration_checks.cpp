@@ -57,30 +57,31 @@ void CheckRegistration(bool registered) {
   std::vector<std::wstring> keys = {libraryKey};
   for (const ClassInfo& info : glyphwright::PublicClasses()) {
     const std::wstring clsidKey = L"CLSID\\" + Braced(info.clsid);
-    const std::wstring progId = Wide(info.progId);
+    const std::wstring progId = Wide(info.ProgId());
     keys.push_back(clsidKey);
     keys.push_back(progId);
-    keys.push_back(L"Interface\\" + Braced(info.defaultInterface.iid));
+    keys.push_back(L"Interface\\" + Braced(info.interfaceId));
     for (const InterfaceInfo& alias : info.aliases) {
       keys.push_back(L"Interface\\" + Braced(alias.iid));
     }
     if (!registered) continue;
     const std::u16string dll = Value(clsidKey + L"\\InprocServer32");
-    Check(dll.ends_with(u"\\Quillet.dll"), Utf8(info.progId) + ": InprocServer32 " + Utf8(dll));
+    Check(dll.ends_with(u"\\Quillet.dll"), Utf8(info.ProgId()) + ": InprocServer32 " + Utf8(dll));
     CheckEqual(Value(clsidKey + L"\\InprocServer32", L"ThreadingModel"), u"Apartment",
-               Utf8(info.progId) + ": ThreadingModel");
-    CheckEqual(Value(clsidKey + L"\\ProgID"), info.progId, Utf8(info.progId) + ": CLSID to ProgID");
+               Utf8(info.ProgId()) + ": ThreadingModel");
+    CheckEqual(Value(clsidKey + L"\\ProgID"), info.ProgId(),
+               Utf8(info.ProgId()) + ": CLSID to ProgID");
     CheckEqual(Value(progId + L"\\CLSID"), GuidToText(info.clsid),
-               Utf8(info.progId) + ": ProgID to CLSID");
+               Utf8(info.ProgId()) + ": ProgID to CLSID");
     CheckEqual(Value(clsidKey + L"\\TypeLib"), GuidToText(kLibrary.libid),
-               Utf8(info.progId) + ": its type library");
+               Utf8(info.ProgId()) + ": its type library");
     for (const InterfaceInfo& alias : info.aliases) {
       CheckEqual(Value(L"Interface\\" + Braced(alias.iid) + L"\\ProxyStubClsid32"),
                  u"{00020420-0000-0000-C000-000000000046}",
                  Utf8(alias.name) + " is marshalled as a dispatch interface");
     }
-    CheckEqual(Value(L"Interface\\" + Braced(info.defaultInterface.iid) + L"\\TypeLib"),
-               GuidToText(kLibrary.libid), Utf8(info.defaultInterface.name) + ": type library");
+    CheckEqual(Value(L"Interface\\" + Braced(info.interfaceId) + L"\\TypeLib"),
+               GuidToText(kLibrary.libid), Utf8(info.InterfaceName()) + ": type library");
   }
   if (registered) {
     const std::u16string path = Value(libraryKey + L"\\1.1\\409\\win64");

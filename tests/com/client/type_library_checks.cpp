@@ -22,7 +22,7 @@ using glyphwright::ClassInfo;
 using glyphwright::InterfaceInfo;
 using glyphwright::InvokeKind;
 using glyphwright::kLibrary;
-using glyphwright::MemberSignature;
+using glyphwright::MemberRow;
 using glyphwright::ParamInfo;
 using glyphwright::ValueType;
 using glyphwright::com::ToGUID;
@@ -87,7 +87,7 @@ std::u16string NameOf(ITypeInfo* info, MEMBERID id, std::u16string* doc = nullpt
   return result;
 }
 
-void CheckMember(ITypeInfo* interfaceInfo, UINT index, const MemberSignature& row,
+void CheckMember(ITypeInfo* interfaceInfo, UINT index, const MemberRow& row,
                  const std::string& where) {
   FUNCDESC* function = nullptr;
   if (!Check(SUCCEEDED(interfaceInfo->GetFuncDesc(index, &function)), where + " is there")) return;
@@ -97,7 +97,7 @@ void CheckMember(ITypeInfo* interfaceInfo, UINT index, const MemberSignature& ro
   const bool put = row.kind == InvokeKind::PropertyPut || row.kind == InvokeKind::PropertyPutRef;
   CheckEqual(Described(interfaceInfo, function->elemdescFunc.tdesc),
              put ? VARTYPE{VT_VOID} : TypeOf(row.type), where + ": result type");
-  CheckEqual(function->cParams, static_cast<int64_t>(row.params.size()), where + ": parameters");
+  CheckEqual(function->cParams, static_cast<int64_t>(row.params().size()), where + ": parameters");
 
   BSTR names[8] = {};
   UINT named = 0;
@@ -106,8 +106,9 @@ void CheckMember(ITypeInfo* interfaceInfo, UINT index, const MemberSignature& ro
   // methods, whose identifier is theirs alone.
   const bool ownNames = row.kind == InvokeKind::Method;
   CheckEqual(named > 0 ? FromWide(names[0]) : u"", row.name, where + ": name");
-  for (SHORT p = 0; p < function->cParams && static_cast<std::size_t>(p) < row.params.size(); ++p) {
-    const ParamInfo& param = row.params[p];
+  for (SHORT p = 0; p < function->cParams && static_cast<std::size_t>(p) < row.params().size();
+       ++p) {
+    const ParamInfo& param = row.params()[p];
     const std::string what = where + " parameter " + Utf8(param.name);
     const ELEMDESC& element = function->lprgelemdescParam[p];
     CheckEqual(Described(interfaceInfo, element.tdesc), TypeOf(param.type), what + ": type");
@@ -160,12 +161,12 @@ void CheckClass(ITypeLib* library, const ClassInfo& info) {
              where + ": its interface")) {
     return;
   }
-  CheckEqual(NameOf(interfaceInfo.get(), MEMBERID_NIL), info.defaultInterface.name,
+  CheckEqual(NameOf(interfaceInfo.get(), MEMBERID_NIL), info.InterfaceName(),
              where + ": interface name");
   interfaceInfo->GetTypeAttr(&attributes);
-  Check(IsEqualGUID(attributes->guid, ToGUID(info.defaultInterface.iid)), where + ": IID");
+  Check(IsEqualGUID(attributes->guid, ToGUID(info.interfaceId)), where + ": IID");
   CheckEqual(attributes->typekind, TKIND_DISPATCH, where + ": a dispinterface");
-  const glyphwright::SignatureList rows = info.members();
+  const glyphwright::MemberTable rows = info.members();
   CheckEqual(attributes->cFuncs, static_cast<int64_t>(rows.size()), where + ": member count");
   interfaceInfo->ReleaseTypeAttr(attributes);
   for (UINT i = 0; i < rows.size(); ++i) {
@@ -185,7 +186,7 @@ void CheckClass(ITypeLib* library, const ClassInfo& info) {
     ComRef<ITypeInfo> aliased;
     if (attributes->tdescAlias.vt == VT_USERDEFINED &&
         SUCCEEDED(aliasInfo->GetRefTypeInfo(attributes->tdescAlias.hreftype, aliased.Receive()))) {
-      CheckEqual(NameOf(aliased.get(), MEMBERID_NIL), info.defaultInterface.name,
+      CheckEqual(NameOf(aliased.get(), MEMBERID_NIL), info.InterfaceName(),
                  Utf8(alias.name) + ": of the default interface");
     } else {
       Check(false, Utf8(alias.name) + " names the default interface");
@@ -197,8 +198,8 @@ void CheckClass(ITypeLib* library, const ClassInfo& info) {
 // A live object: its type information is its class's, its dispatch identifiers those of the
 // type library, and it answers to its interfaces.
 void CheckObject(const ClassInfo& info) {
-  const std::string where = Utf8(info.progId);
-  const ComRef<IDispatch> object = Create(Wide(info.progId).c_str());
+  const std::string where = Utf8(info.ProgId());
+  const ComRef<IDispatch> object = Create(Wide(info.ProgId()).c_str());
   if (!Check(static_cast<bool>(object), where + " is made")) return;
   UINT count = 0;
   object->GetTypeInfoCount(&count);
@@ -208,10 +209,10 @@ void CheckObject(const ClassInfo& info) {
   if (!Check(static_cast<bool>(typeInfo), where + ": GetTypeInfo")) return;
   TYPEATTR* attributes = nullptr;
   typeInfo->GetTypeAttr(&attributes);
-  Check(IsEqualGUID(attributes->guid, ToGUID(info.defaultInterface.iid)),
+  Check(IsEqualGUID(attributes->guid, ToGUID(info.interfaceId)),
         where + ": GetTypeInfo is the default interface");
   typeInfo->ReleaseTypeAttr(attributes);
-  for (const MemberSignature& row : info.members()) {
+  for (const MemberRow& row : info.members()) {
     std::wstring name = Wide(row.name);
     LPOLESTR lookup[] = {name.data()};
     MEMBERID fromTypeLibrary = MEMBERID_NIL;
@@ -229,20 +230,19 @@ void CheckObject(const ClassInfo& info) {
                where + ": its class");
   }
   ComRef<IUnknown> answer;
-  Check(SUCCEEDED(object->QueryInterface(ToGUID(info.defaultInterface.iid), answer.ReceiveVoid())),
+  Check(SUCCEEDED(object->QueryInterface(ToGUID(info.interfaceId), answer.ReceiveVoid())),
         where + ": answers to its default interface");
   for (const InterfaceInfo& alias : info.aliases) {
     Check(SUCCEEDED(object->QueryInterface(ToGUID(alias.iid), answer.ReceiveVoid())),
           where + ": answers to " + Utf8(alias.name));
   }
   const ClassInfo& other = glyphwright::PublicClasses()[&info == &glyphwright::PublicClasses()[0]];
-  Check(object->QueryInterface(ToGUID(other.defaultInterface.iid), answer.ReceiveVoid()) ==
-            E_NOINTERFACE,
-        where + ": not to " + Utf8(other.defaultInterface.name));
+  Check(object->QueryInterface(ToGUID(other.interfaceId), answer.ReceiveVoid()) == E_NOINTERFACE,
+        where + ": not to " + Utf8(other.InterfaceName()));
   ComRef<ISupportErrorInfo> errors;
   if (Check(SUCCEEDED(object->QueryInterface(IID_ISupportErrorInfo, errors.ReceiveVoid())),
             where + ": ISupportErrorInfo")) {
-    CheckHresult(errors->InterfaceSupportsErrorInfo(ToGUID(info.defaultInterface.iid)), S_OK,
+    CheckHresult(errors->InterfaceSupportsErrorInfo(ToGUID(info.interfaceId)), S_OK,
                  where + ": errors of its interface");
   }
 }
@@ -282,9 +282,8 @@ void CheckTypeLibrary() {
 
   // A call made with the identifier the type library gives, as an early-bound client makes it.
   ComRef<ITypeInfo> ionInterface;
-  library->GetTypeInfoOfGuid(
-      ToGUID(glyphwright::FindClass(u"IonFormulaQuery")->defaultInterface.iid),
-      ionInterface.Receive());
+  library->GetTypeInfoOfGuid(ToGUID(glyphwright::FindClass(u"IonFormulaQuery")->interfaceId),
+                             ionInterface.Receive());
   wchar_t getCommands[] = L"GetCommands";
   LPOLESTR lookup[] = {getCommands};
   MEMBERID id = MEMBERID_NIL;

@@ -2,33 +2,51 @@
 GlyphwrightSettings.xcs, node /org.glyphwright.Chemistry/Queries), so they persist in the user's
 profile and can also be changed in Tools > Options > Advanced > Expert Configuration."""
 
+import glyphwright
 from com.sun.star.beans import PropertyValue
 
 NODE = "/org.glyphwright.Chemistry/Queries"
 
-# What a fresh profile has; the schema holds the same values.
-DEFAULTS = {
-    "ItalicCommand": "Italic",
-    "SmallCommand": "Small",
-    "SpecFormat": "1H, d, J",
-    "TableFormat": "1H, d, J",
-    "JValueStyle": 1,
-    "Strict": False,
-    "Style": "ACS",
-    "Sort": "Descending",
-    "ShiftDecimals": -2,
-    "CouplingDecimals": 1,
-}
+# A property without a get starts as the one named here does: both field orders start alike.
+_STARTS_AS = {"TableFormat": "SpecFormat"}
 
-# The settings each query takes, by query class.
-QUERY_SETTINGS = {
-    "ChemFormulaQuery": ("ItalicCommand",),
-    "ChemNameQuery": ("ItalicCommand", "SmallCommand"),
-    "CharacterisationQuery": ("ItalicCommand",),
-    "NMRSpecFormRQuery": ("SpecFormat", "TableFormat", "Strict"),
-    "NMRSpecFormQuery": ("SpecFormat", "TableFormat", "JValueStyle"),
-    "NMRStyleQuery": ("Style", "Sort", "ShiftDecimals", "CouplingDecimals"),
-}
+
+def _query_classes():
+    """The query classes of the module, by name: the ones that answer GetCommands."""
+    return {name: cls for name, cls in vars(glyphwright).items()
+            if isinstance(cls, type) and issubclass(cls, glyphwright.Dispatch)
+            and callable(getattr(cls, "GetCommands", None))}
+
+
+def _settings_of(cls):
+    """The settings a query class takes and their values in a new query, in its member order:
+    every property that can be set to a text, a number or a truth value (not an object)."""
+    fresh = cls()
+    found = {}
+    for name, member in vars(cls).items():
+        if isinstance(member, property) and member.fset is not None:
+            readable = name if member.fget is not None else _STARTS_AS.get(name)
+            value = getattr(fresh, readable) if readable else None
+            if isinstance(value, (str, int, bool)):
+                found[name] = value
+    return found
+
+
+def _collect():
+    defaults, by_class = {}, {}
+    for class_name, cls in _query_classes().items():
+        own = _settings_of(cls)
+        for name, value in own.items():
+            if defaults.setdefault(name, value) != value:
+                raise RuntimeError(f"queries disagree on the default of {name}")
+        if own:
+            by_class[class_name] = tuple(own)
+    return defaults, by_class
+
+
+# What a fresh profile has, as a new query has it (the schema holds the same values), and the
+# settings each query takes, by query class.
+DEFAULTS, QUERY_SETTINGS = _collect()
 
 
 def _access(ctx, service):

@@ -21,6 +21,23 @@ SHIFT_DECIMALS_CHOICES = ((-2, "the nucleus's usual (1H 2, 13C 1)"), (-1, "as ty
     (n, str(n)) for n in range(7))
 COUPLING_DECIMALS_CHOICES = tuple((n, str(n)) for n in (1, 0, 2, 3, 4, 5, 6)) + ((-1, "as typed"),)
 
+# A field with no choices is a text field (a field order); this one is a check box.
+CHECK_BOX = "check box"
+
+# One row a setting, in the dialog's order: its label, its name and its choices.
+ROWS = (
+    ("Italic", "ItalicCommand", ITALIC_CHOICES),
+    ("Small capitals", "SmallCommand", SMALL_CHOICES),
+    ("NMR list order", "SpecFormat", None),
+    ("NMR table order", "TableFormat", None),
+    ("Unit Hz", "JValueStyle", UNIT_CHOICES),
+    ("Strict: each NMR peak needs a shift and a count", "Strict", CHECK_BOX),
+    ("NMR style", "Style", STYLE_CHOICES),
+    ("NMR peak order", "Sort", SORT_CHOICES),
+    ("Shift decimals", "ShiftDecimals", SHIFT_DECIMALS_CHOICES),
+    ("Coupling decimals", "CouplingDecimals", COUPLING_DECIMALS_CHOICES),
+)
+
 OK = 1  # what execute() answers for the OK button
 
 # Layout in dialog units: label column, field column, row height.
@@ -53,20 +70,10 @@ def build(ctx, values):
         model.insertByName(name, control)
 
     field_width = WIDTH - FIELD_X - LABEL_X
-    rows = (
-        ("Italic", "ItalicCommand", ITALIC_CHOICES),
-        ("Small capitals", "SmallCommand", SMALL_CHOICES),
-        ("NMR list order", "SpecFormat", None),
-        ("NMR table order", "TableFormat", None),
-        ("Unit Hz", "JValueStyle", UNIT_CHOICES),
-        (None, "Strict", None),
-        ("NMR style", "Style", STYLE_CHOICES),
-        ("NMR peak order", "Sort", SORT_CHOICES),
-        ("Shift decimals", "ShiftDecimals", SHIFT_DECIMALS_CHOICES),
-        ("Coupling decimals", "CouplingDecimals", COUPLING_DECIMALS_CHOICES),
-    )
-    for row, (label, name, choices) in enumerate(rows):
-        if label is None:
+    for row, (label, name, choices) in enumerate(ROWS):
+        if choices is CHECK_BOX:
+            add("CheckBox", name, row, LABEL_X, WIDTH - 2 * LABEL_X, Label=label,
+                State=1 if values[name] else 0)
             continue
         add("FixedText", f"{name}Label", row, LABEL_X, FIELD_X - LABEL_X, Label=label)
         if choices is None:
@@ -78,8 +85,6 @@ def build(ctx, values):
             add("ListBox", name, row, FIELD_X, field_width, Dropdown=True,
                 StringItemList=tuple(text for _, text in choices),
                 SelectedItems=(keys.index(current),))
-    add("CheckBox", "Strict", 5, LABEL_X, WIDTH - 2 * LABEL_X,
-        Label="Strict: each NMR peak needs a shift and a count", State=1 if values["Strict"] else 0)
     add("Button", "OK", 11, WIDTH - 2 * 56, 50, Label="OK", PushButtonType=OK, DefaultButton=True)
     add("Button", "Cancel", 11, WIDTH - 56, 50, Label="Cancel", PushButtonType=2)
 
@@ -96,18 +101,14 @@ def read(dialog):
         selected = model.getByName(name).SelectedItems
         return choices[selected[0] if selected else 0][0]
 
-    return {
-        "ItalicCommand": chosen("ItalicCommand", ITALIC_CHOICES),
-        "SmallCommand": chosen("SmallCommand", SMALL_CHOICES),
-        "SpecFormat": normalized_order(model.getByName("SpecFormat").Text),
-        "TableFormat": normalized_order(model.getByName("TableFormat").Text),
-        "JValueStyle": chosen("JValueStyle", UNIT_CHOICES),
-        "Strict": model.getByName("Strict").State == 1,
-        "Style": chosen("Style", STYLE_CHOICES),
-        "Sort": chosen("Sort", SORT_CHOICES),
-        "ShiftDecimals": chosen("ShiftDecimals", SHIFT_DECIMALS_CHOICES),
-        "CouplingDecimals": chosen("CouplingDecimals", COUPLING_DECIMALS_CHOICES),
-    }
+    def shown(name, choices):
+        if choices is CHECK_BOX:
+            return model.getByName(name).State == 1
+        if choices is None:
+            return normalized_order(model.getByName(name).Text)
+        return chosen(name, choices)
+
+    return {name: shown(name, choices) for _, name, choices in ROWS}
 
 
 def edit(ctx, frame):
