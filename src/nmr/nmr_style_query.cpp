@@ -2,6 +2,7 @@
 
 #include "automation/automation_error.h"
 #include "nmr/nmr_data_reader.h"
+#include "nmr/peak_list_explanation.h"
 #include "script/builders.h"
 #include "script/text_length.h"
 #include "text/case_fold.h"
@@ -105,6 +106,12 @@ std::u16string NMRStyleQuery::GetCommands(std::u16string_view Text) const {
   script.Command2(u"Cut", data.replaceStart, data.replaceEnd - data.replaceStart);
   script.Command2(u"Select", data.replaceStart, styled.Length());
   return std::move(script).Script();
+}
+
+std::u16string NMRStyleQuery::ExplainPeakList(std::u16string_view Text,
+                                              std::u16string_view SpecFormat, bool Strict) const {
+  const auto failure = glyphwright::ExplainPeakList(Text, SpecFormat, Strict);
+  return failure ? DescribePeakListFailure(Text, *failure) : std::u16string();
 }
 
 }  // namespace glyphwright

@@ -40,6 +40,12 @@ class NMRStyleQuery : public TableDispatch<NMRStyleQuery> {
   // Raises error 1 naming the problem and its offset for a list it cannot read.
   std::u16string GetCommands(std::u16string_view Text) const;
 
+  // Why NMRSpecFormRQuery, set to this SpecFormat and Strict, answers Text with the empty script:
+  // 'Missing comma. (at offset 23: «…7.26 (1H, s); 1.25 (3H, s).»)', or "" when the list reads.
+  // A member, so that hosts which reach the library only through objects can ask it.
+  std::u16string ExplainPeakList(std::u16string_view Text, std::u16string_view SpecFormat,
+                                 bool Strict) const;
+
  private:
   const JournalStyle* style_ = &JournalStyles()[0];
   ShiftOrder order_ = ShiftOrder::Descending;

@@ -10,7 +10,9 @@ MemberTable NMRStyleQuery::Members() {
            Property<&Self::ShiftDecimals, &Self::SetShiftDecimals>(u"ShiftDecimals", 0x68030002),
            Property<&Self::CouplingDecimals, &Self::SetCouplingDecimals>(u"CouplingDecimals",
                                                                          0x68030003),
-           Method<&Self::GetCommands>(u"GetCommands", 0x60030004, {u"Text"}));
+           Method<&Self::GetCommands>(u"GetCommands", 0x60030004, {u"Text"}),
+           Method<&Self::ExplainPeakList>(u"ExplainPeakList", 0x60030005,
+                                          {u"Text", u"SpecFormat", u"Strict"}));
   return kMembers;
 }
 

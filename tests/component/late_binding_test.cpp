@@ -173,6 +173,19 @@ void NMRStyleQueryTour(Dispatch& query, Tour& call) {
   EXPECT_EQ(script, Variant(Directly<NMRStyleQuery>(
                         query, [&](NMRStyleQuery& direct) { return direct.GetCommands(list); })));
   EXPECT_NE(script.ToText(), u"");
+
+  // Why the list-to-table query cannot read a list, for hosts that reach only objects; a strict
+  // reader also asks for the count the lax one lets go.
+  const auto explain = [&](std::u16string_view text, bool strict) {
+    return call(u"ExplainPeakList", InvokeKind::Method,
+                {Variant(std::u16string(text)), Variant(u""), Variant(strict)});
+  };
+  EXPECT_EQ(
+      explain(u"\u03B4 7.26 (1H, s); 1.25 (3H, s).", false),
+      Variant(u"Missing comma. (at offset 14: \u00AB\u20267.26 (1H, s); 1.25 (3H, \u2026\u00BB)"));
+  EXPECT_EQ(explain(u"\u03B4 7.26, 1.25.", false), Variant(u""));
+  EXPECT_EQ(explain(u"\u03B4 7.26, 1.25.", true),
+            Variant(u"Missing number and atom. (at offset 2: \u00AB\u03B4 7.26, 1.25.\u00BB)"));
 }
 
 void ChemFormulaQueryTour(Dispatch& query, Tour& call) {

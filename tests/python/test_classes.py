@@ -23,7 +23,8 @@ SURFACE = {
     "NMRSpecFormRQuery": ({"Strict", "SpecFormat"}, {"Strict", "SpecFormat", "TableFormat"},
                           {"GetCommands"}),
     "NMRStyleQuery": ({"Style", "Sort", "ShiftDecimals", "CouplingDecimals"},
-                      {"Style", "Sort", "ShiftDecimals", "CouplingDecimals"}, {"GetCommands"}),
+                      {"Style", "Sort", "ShiftDecimals", "CouplingDecimals"},
+                      {"GetCommands", "ExplainPeakList"}),
     "ChemTextQuery": ({"ItalicCommand", "SmallCommand", "FontListener"},
                       {"ItalicCommand", "SmallCommand", "FontListener"}, {"GetCommands"}),
 }

@@ -186,7 +186,7 @@ Private Sub FormatWith(query As Object, undoName As String, Optional listens As 
     Set runner.Executer = Nothing
     If listens Then Set query.FontListener = Nothing
     If script = "" And unreadable <> "" And Trim(Replace(text, vbCr, " ")) <> "" Then
-        MsgBox unreadable, vbExclamation, undoName
+        MsgBox UnreadableMessage(unreadable, query, text), vbExclamation, undoName
     End If
     Exit Sub
 Failed:
@@ -198,6 +198,18 @@ Failed:
     If listens Then Set query.FontListener = Nothing
     MsgBox message, vbExclamation, source
 End Sub
+
+' The list reader's own reason under the message, with the text around the place it stopped:
+' "Missing comma. (at offset 23: «…7.26 (1H, s); 1.25 (3H, …»)".
+Private Function UnreadableMessage(unreadable As String, query As Object, text As String) As String
+    Dim reason As String
+    On Error Resume Next
+    reason = CreateObject("Glyphwright.NMRStyleQuery").ExplainPeakList(text, query.SpecFormat, _
+        query.Strict)
+    On Error GoTo 0
+    UnreadableMessage = unreadable
+    If reason <> "" Then UnreadableMessage = unreadable & vbLf & reason
+End Function
 
 ' The bulk pass over each paragraph of the ranges, one undo record for all of it. The status bar
 ' counts the paragraphs; Esc stops the pass, and then, as on an error, the pass is undone and the
