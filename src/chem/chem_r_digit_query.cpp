@@ -3,8 +3,8 @@
 #include <array>
 
 #include "automation/automation_error.h"
-#include "chem/prepared_text.h"
 #include "script/command_runner.h"
+#include "script/text_length.h"
 
 namespace glyphwright {
 namespace {
@@ -88,8 +88,7 @@ void ChemRDigitQuery::AskAboutFirstRun(std::u16string_view digitScript) {
 }
 
 std::u16string ChemRDigitQuery::GetCommands(std::u16string_view Text) {
-  CodeArray chars;
-  PrepareChars(Text, chars);
+  const CodeArray chars = ScanChars(Text);
   if (!digitQuery_) {
     digitQuery_.emplace();
     digitQuery_->SetAllowRange(true);

@@ -178,12 +178,8 @@ bool JournalQuery::MatchNameComma(const CodeArray& chars, int32_t i, int32_t j, 
 }
 
 std::u16string JournalQuery::GetCommands(std::u16string_view Text) const {
-  CheckTextLength(Text);
-  CodeArray chars;
-  std::u16string prepared = ToHalfWidth(Text);
-  prepared.push_back(u' ');
-  StringToChars(prepared, chars);
-  const int32_t length = Length(prepared);
+  const CodeArray chars = ScanChars(Text);
+  const int32_t length = Length(chars);
 
   ScriptWriter script;
   int32_t i = 0;
