@@ -59,7 +59,7 @@ void ChemKeywordsQuery::Scan(const CodeArray& chars, Emit&& emit) const {
       if (primeMode_ == kKeywordWithPrimes) {
         while (c[j] == u'\'') ++j;
       }
-      emit(i, j - i);
+      if (!ReportUnit(emit, i, j - i)) return;
     }
     i = j;
   }

@@ -55,9 +55,11 @@ std::u16string ChemRDigitQuery::GetCommands(std::u16string_view Text) {
   const CodeArray chars = ScanChars(Text);
   cycleState_ = kUndecided;
   bool anyRun = false;
-  digitRuns_.Scan(chars, [this, &anyRun](std::size_t first, std::size_t length) {
+  // The scan stops at the run that decides; the writer then scans the whole text.
+  digitRuns_.Scan(chars, [this, &anyRun](std::size_t first, int64_t length) {
     anyRun = true;
-    AskAbout(first, length);
+    AskAbout(first, static_cast<std::size_t>(length));
+    return cycleState_ == kUndecided;
   });
   // No digit run: the listener is not consulted.
   if (!anyRun) return {};

@@ -50,7 +50,7 @@ void ChemSubscriptQuery::Scan(const CodeArray& chars, Emit&& emit) const {
       j += 2;
       while (IsDigitChar(c[j])) ++j;
     }
-    if (IsFormulaBase(c[i - 1])) emit(i, j - i);
+    if (IsFormulaBase(c[i - 1]) && !ReportUnit(emit, i, j - i)) return;
     i = j;
   }
 }

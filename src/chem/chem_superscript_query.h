@@ -38,7 +38,7 @@ void ChemSuperscriptQuery::Scan(const CodeArray& chars, Emit&& emit) const {
     std::size_t k = start;
     while (k > 0 && IsDigitChar(c[k - 1])) --k;
     // Only digits before the sign (a text that starts 2+): no base, no charge.
-    if (k > 0 && IsFormulaBase(c[k - 1])) emit(start, i - start + 1);
+    if (k > 0 && IsFormulaBase(c[k - 1]) && !ReportUnit(emit, start, i - start + 1)) return;
   }
 }
 

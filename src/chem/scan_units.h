@@ -2,7 +2,8 @@
 // numbers: (first index, length) of a run, or (index, signed code) for ReplaceChar. A scanner
 // offers
 //   Word()                the command word of its units
-//   Scan(chars, emit)     emit(first, second) for every unit, in text order
+//   Scan(chars, emit)     emit(first, second) for every unit, in text order, until an emit that
+//                         answers a bool answers false
 // and everything else (counting, sizing the buffer, writing, the members GetCommands and
 // CommandsLength) is written here once for every scanner and every list of them.
 #pragma once
@@ -12,6 +13,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 #include "chem/script_length.h"
 #include "script/builders.h"
@@ -25,6 +27,17 @@ struct AnyEmit {
 };
 }  // namespace scan_units_detail
 
+// Hands one unit to emit; false when emit asks the scan to stop there.
+template <class Emit>
+bool ReportUnit(Emit& emit, std::size_t first, int64_t second) {
+  if constexpr (std::is_void_v<std::invoke_result_t<Emit&, std::size_t, int64_t>>) {
+    emit(first, second);
+    return true;
+  } else {
+    return emit(first, second);
+  }
+}
+
 template <class S>
 concept UnitScanner = requires(const S& scanner, const CodeArray& chars) {
   { scanner.Word() } -> std::convertible_to<std::u16string_view>;
@@ -34,7 +47,7 @@ concept UnitScanner = requires(const S& scanner, const CodeArray& chars) {
 // The code units the units of the scanners take as script lines.
 template <UnitScanner... Scanners>
 std::size_t UnitsLength(const CodeArray& chars, const Scanners&... scanners) {
-  const auto lengthOf = [&chars](const auto& scanner) {
+  [[maybe_unused]] const auto lengthOf = [&chars](const auto& scanner) {
     const std::u16string_view word = scanner.Word();
     std::size_t total = 0;
     scanner.Scan(chars, [&](std::size_t first, int64_t second) {
@@ -48,7 +61,7 @@ std::size_t UnitsLength(const CodeArray& chars, const Scanners&... scanners) {
 // The units of each scanner in turn, appended to out.
 template <UnitScanner... Scanners>
 void AppendUnits(const CodeArray& chars, ScriptWriter& out, const Scanners&... scanners) {
-  const auto append = [&chars, &out](const auto& scanner) {
+  [[maybe_unused]] const auto append = [&chars, &out](const auto& scanner) {
     const std::u16string_view word = scanner.Word();
     scanner.Scan(chars, [&](std::size_t first, int64_t second) {
       out.Command2(word, static_cast<int64_t>(first), second);

@@ -28,9 +28,9 @@ template <class Emit>
 void TripleBondTransQuery::Scan(const CodeArray& chars, Emit&& emit) const {
   for (std::size_t i = 0; i < chars.size(); ++i) {
     if (chars[i] == u'#') {
-      emit(i, kTripleBondSign);
+      if (!ReportUnit(emit, i, kTripleBondSign)) return;
     } else if (chars[i] == u'*') {
-      emit(i, kMiddleDot);
+      if (!ReportUnit(emit, i, kMiddleDot)) return;
     }
   }
 }
