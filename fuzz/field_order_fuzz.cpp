@@ -13,9 +13,9 @@ using namespace glyphwright::fuzz;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::u16string fmt = FuzzInput(data, size).RestText();
-  FieldArray fieldAt{9, 9, 9, 9, 9};
-  FieldArray positionOf{9, 9, 9, 9, 9};
-  ParseFieldOrder(fmt, fieldAt, positionOf);
+  const FieldOrder order = ParseFieldOrder(fmt);
+  const FieldArray& fieldAt = order.FieldAtPosition;
+  const FieldArray& positionOf = order.PositionOfField;
   Check(fieldAt[0] == 0 && fieldAt[4] == 4 && positionOf[0] == 0 && positionOf[4] == 4,
         "shift first, trailing item last", U8(fmt));
   bool seen[5] = {};

@@ -4,13 +4,13 @@
 
 #include <string>
 
-#include "module_file.h"
+#include "chem/windows_module_file.h"
 
 namespace glyphwright::com {
 
 HRESULT LoadOwnTypeLibrary(ITypeLib** library) {
   try {
-    const std::wstring path = ModuleFileName(ThisModule());
+    const std::wstring path = windows::ModuleFileName(windows::ThisModule());
     if (path.empty()) return HRESULT_FROM_WIN32(GetLastError());
     return LoadTypeLibEx(path.c_str(), REGKIND_NONE, library);
   } catch (...) {

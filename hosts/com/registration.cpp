@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "chem/windows_module_file.h"
 #include "com_ref.h"
 #include "component/class_registry.h"
 #include "component/library_info.h"
-#include "module_file.h"
 #include "own_type_library.h"
 #include "wide_text.h"
 
@@ -131,7 +131,7 @@ HRESULT UnregisterTypeLibrary(RegistrationScope scope) {
 
 HRESULT RegisterServer(RegistrationScope scope) {
   try {
-    std::wstring modulePath = ModuleFileName(ThisModule());
+    std::wstring modulePath = windows::ModuleFileName(windows::ThisModule());
     if (modulePath.empty()) return SELFREG_E_CLASS;
     const HKEY root = RootOf(scope);
     for (const KeyValue& value : ClassValues(modulePath)) {

@@ -7,8 +7,9 @@
 #include "characterisation/characterisation_marks.h"
 #include "characterisation/formula_words.h"
 #include "characterisation/nmr_headers.h"
-#include "chem/prepared_text.h"
+#include "chem/scan_units.h"
 #include "chem/shared_queries.h"
+#include "script/text_length.h"
 
 namespace glyphwright {
 namespace {
@@ -27,8 +28,7 @@ CodeArray FormulasOnly(const CodeArray& chars, const std::vector<FormulaWord>& w
 }  // namespace
 
 std::u16string CharacterisationQuery::GetCommands(std::u16string_view Text) {
-  CodeArray chars;
-  PrepareChars(Text, chars);
+  const CodeArray chars = ScanChars(Text);
   if (!subscript_) subscript_ = SharedSubscriptQuery();
   const std::u16string_view text(chars.data(), Text.size());
 
@@ -58,7 +58,7 @@ std::u16string CharacterisationQuery::GetCommands(std::u16string_view Text) {
       out.Command2(u"ReplaceChar", static_cast<int64_t>(mark.start), mark.length);
     }
   }
-  subscript_->AppendCommands(FormulasOnly(chars, formulas), out);
+  AppendUnits(FormulasOnly(chars, formulas), out, *subscript_);
   for (const Mark& mark : marks) {
     const auto start = static_cast<int64_t>(mark.start);
     switch (mark.kind) {

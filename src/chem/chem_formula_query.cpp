@@ -1,9 +1,9 @@
 #include "chem/chem_formula_query.h"
 
 #include "chem/prefix_list.h"
-#include "chem/prepared_text.h"
-#include "chem/script_length.h"
+#include "chem/scan_units.h"
 #include "chem/shared_queries.h"
+#include "script/text_length.h"
 
 namespace glyphwright {
 
@@ -20,15 +20,9 @@ void ChemFormulaQuery::FetchSharedQueries() {
 }
 
 std::u16string ChemFormulaQuery::GetCommands(std::u16string_view Text) {
-  CodeArray chars;
-  PrepareChars(Text, chars);
+  const CodeArray chars = ScanChars(Text);
   if (!prefixes_) FetchSharedQueries();
-  ScriptWriter out;
-  out.Reserve(ScriptRoom(chars, prefixes_, subscript_, tripleBond_));
-  prefixes_->AppendCommands(chars, out);
-  subscript_->AppendCommands(chars, out);
-  tripleBond_->AppendCommands(chars, out);
-  return std::move(out).Script();
+  return WriteUnits(chars, *prefixes_, *subscript_, *tripleBond_);
 }
 
 }  // namespace glyphwright

@@ -1,9 +1,9 @@
 #include "chem/chem_name_query.h"
 
 #include "chem/prefix_list.h"
-#include "chem/prepared_text.h"
-#include "chem/script_length.h"
+#include "chem/scan_units.h"
 #include "chem/shared_queries.h"
+#include "script/text_length.h"
 
 namespace glyphwright {
 
@@ -25,16 +25,9 @@ void ChemNameQuery::FetchSharedQueries() {
 }
 
 std::u16string ChemNameQuery::GetCommands(std::u16string_view Text) {
-  CodeArray chars;
-  PrepareChars(Text, chars);
+  const CodeArray chars = ScanChars(Text);
   if (!prefixes_) FetchSharedQueries();
-  ScriptWriter out;
-  out.Reserve(ScriptRoom(chars, prefixes_, stereodescriptors_, elements_, configurations_));
-  prefixes_->AppendCommands(chars, out);
-  stereodescriptors_->AppendCommands(chars, out);
-  elements_->AppendCommands(chars, out);
-  configurations_->AppendCommands(chars, out);
-  return std::move(out).Script();
+  return WriteUnits(chars, *prefixes_, *stereodescriptors_, *elements_, *configurations_);
 }
 
 }  // namespace glyphwright

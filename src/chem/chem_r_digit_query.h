@@ -1,19 +1,15 @@
 // ChemRDigitQuery steps the digit runs of a text (the 2 of H2O, a range such as 1-3 after a word)
 // through plain, subscript, superscript and plain again. The next step follows from the current
-// state of the first run, which the host's FontListener reports; every run gets that step.
+// state of the first run, which the host's FontListener reports (chem/font_listener_answer.h);
+// every run gets that step.
 //
-// To find the first run, the query runs its own digit script through a CommandRunner whose
-// Executer is the query itself: the runner calls QueryValue and SetSubscript on it, and the first
-// SetSubscript asks the FontListener by name:
-//   GetSubscript(Index, Length, Value)   Value -1: subscript, 0: not subscript
-//   GetSuperscript(Index, Length, Value) Value not 0: superscript, 0: not superscript
-// All three arguments are 32-bit integers by reference; Value arrives as 0. A listener that cannot
-// write to an argument (one written in Python) returns the value instead: a result that is not
-// Empty is the answer.
+// The listener is asked about the first run twice at most, the two SetSubscript calls a host
+// makes when it runs the run's unit (one clears the subscript, one sets it); while both fail,
+// the next run is asked the same way.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -27,12 +23,15 @@ class ChemRDigitQuery : public TableDispatch<ChemRDigitQuery> {
  public:
   static MemberTable Members();
 
+  ChemRDigitQuery();
+
   // The host object that reports the script state of a range; must be set before GetCommands is
   // called on a text with a digit run.
   const DispatchRef& FontListener() const { return fontListener_; }
   void SetFontListener(DispatchRef FontListener) { fontListener_ = std::move(FontListener); }
 
-  // The Executer operations its own runner needs. QueryValue keeps every value as written.
+  // The Executer operations of a host that runs a digit script against the query itself.
+  // QueryValue keeps every value as written.
   std::u16string QueryValue(std::u16string_view x) const { return std::u16string(x); }
   // Decides the next step from the state of the range, unless it is decided already; v is not
   // used. An error of the listener leaves the step undecided and is raised.
@@ -50,10 +49,11 @@ class ChemRDigitQuery : public TableDispatch<ChemRDigitQuery> {
     kNextSuperscript = 3,
   };
 
-  void AskAboutFirstRun(std::u16string_view digitScript);
+  void AskAbout(std::size_t first, std::size_t length);
+  std::u16string_view NextStepWord() const;
 
   DispatchRef fontListener_;
-  std::optional<ChemSubscriptQuery> digitQuery_;
+  ChemSubscriptQuery digitRuns_;
   int32_t cycleState_ = kUndecided;
 };
 

@@ -1,25 +1,19 @@
 #include "chem/ion_formula_query.h"
 
-#include "chem/prepared_text.h"
-#include "chem/script_length.h"
+#include "chem/scan_units.h"
 #include "chem/shared_queries.h"
+#include "script/text_length.h"
 
 namespace glyphwright {
 
 std::u16string IonFormulaQuery::GetCommands(std::u16string_view Text) {
-  CodeArray chars;
-  PrepareChars(Text, chars);
+  const CodeArray chars = ScanChars(Text);
   if (!subscript_) {
     subscript_ = SharedSubscriptQuery();
     superscript_ = SharedSuperscriptQuery();
     tripleBond_ = SharedTripleBondTransQuery();
   }
-  ScriptWriter out;
-  out.Reserve(ScriptRoom(chars, tripleBond_, subscript_, superscript_));
-  tripleBond_->AppendCommands(chars, out);
-  subscript_->AppendCommands(chars, out);
-  superscript_->AppendCommands(chars, out);
-  return std::move(out).Script();
+  return WriteUnits(chars, *tripleBond_, *subscript_, *superscript_);
 }
 
 }  // namespace glyphwright

@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "chem/file_errors.h"
+#include "text/lib.h"
 #include "text/utf8.h"
 
 namespace glyphwright {
@@ -36,12 +37,6 @@ constexpr bool IsLineBlank(char16_t code) {
   return code == u' ' || code == u'\u3000';
 }
 
-std::u16string_view TrimBlanks(std::u16string_view line) {
-  while (!line.empty() && IsLineBlank(line.front())) line.remove_prefix(1);
-  while (!line.empty() && IsLineBlank(line.back())) line.remove_suffix(1);
-  return line;
-}
-
 }  // namespace
 
 std::u16string ParseKeywordFile(std::string_view bytes) {
@@ -54,7 +49,7 @@ std::u16string ParseKeywordFile(std::string_view bytes) {
     std::u16string_view line = rest.substr(start, end - start);
     if (line.ends_with(u'\r')) line.remove_suffix(1);
     if (line.empty()) break;
-    const std::u16string_view keywords = TrimBlanks(line);
+    const std::u16string_view keywords = TrimView(line, IsLineBlank);
     if (!keywords.empty()) {
       if (!list.empty()) list += u'|';
       list += keywords;

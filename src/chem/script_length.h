@@ -28,18 +28,3 @@ constexpr std::size_t UnitLength(std::u16string_view word, int64_t first, int64_
 }
 
 }  // namespace glyphwright
-
-namespace glyphwright {
-
-// The room to reserve for a query's script, given its scanners (anything with CommandsLength).
-// A short selection, the usual case, gets a generous guess: cheaper than a counting pass, and a
-// small script that outgrows it is copied once or twice. A long text is counted exactly, since a
-// long script that grows step by step is copied again and again.
-template <class Chars, class... Scanners>
-std::size_t ScriptRoom(const Chars& chars, const Scanners&... scanners) {
-  constexpr std::size_t kCountFrom = 512;
-  if (chars.size() < kCountFrom) return 16 * chars.size() + 64;
-  return (scanners->CommandsLength(chars) + ...);
-}
-
-}  // namespace glyphwright

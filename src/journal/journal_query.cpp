@@ -1,16 +1,17 @@
 #include "journal/journal_query.h"
 
+#include "journal/number_readers.h"
 #include "script/builders.h"
 #include "script/text_length.h"
 
 namespace glyphwright {
 namespace {
 
-// The code at k, or the terminator's 0 for any index at or past the end: every test below
-// fails on 0, so a scan can never run off the array.
-char16_t At(const CodeArray& chars, int32_t k) {
-  return k >= 0 && static_cast<std::size_t>(k) < chars.size() ? chars[k] : u'\0';
-}
+using journal::At;
+using journal::Length;
+using journal::ReadDigitRun;
+using journal::ReadNumberWithParen;
+using journal::ReadParenDigits;
 
 bool IsUpper(char16_t code) {
   return code >= u'A' && code <= u'Z';
@@ -25,39 +26,14 @@ bool IsCentury(std::u16string_view digits) {
   return digits.starts_with(u"19") || digits.starts_with(u"20");
 }
 
-int32_t Length(std::u16string_view piece) {
-  return static_cast<int32_t>(piece.size());
-}
-
-}  // namespace
-
-std::u16string_view JournalQuery::ReadDigitRun(const CodeArray& chars, int32_t start) {
-  int32_t end = start;
-  while (IsDigitChar(At(chars, end))) ++end;
-  if (end == start) return {};
-  return std::u16string_view(chars).substr(start, end - start);
-}
-
-std::u16string_view JournalQuery::ReadParenDigits(const CodeArray& chars, int32_t start) {
-  if (At(chars, start) != u'(') return {};
-  const int32_t digits = Length(ReadDigitRun(chars, start + 1));
-  if (digits == 0 || At(chars, start + 1 + digits) != u')') return {};
-  return std::u16string_view(chars).substr(start, digits + 2);
-}
-
-std::u16string_view JournalQuery::ReadNumberWithParen(const CodeArray& chars, int32_t start,
-                                                      int32_t& digitCount, bool& hasParen) {
-  digitCount = Length(ReadDigitRun(chars, start));
-  const int32_t parenLength = Length(ReadParenDigits(chars, start + digitCount));
-  hasParen = parenLength > 0;
-  if (digitCount + parenLength == 0) return {};
-  return std::u16string_view(chars).substr(start, digitCount + parenLength);
-}
+// Each matcher tries one candidate whose name run is chars[i, j) with the comma at j. It writes
+// the script and answers true on success; on failure it answers false and leaves in `cursor`
+// where the scan has got to, so that the search resumes just behind it.
 
 // 'Name 1999, 121, 1234', 'Name 1999, 121(3), 1234' or 'Name 1999, 1234': the year closes the
 // name run, the volume (if any) follows the comma.
-bool JournalQuery::MatchYearFirst(const CodeArray& chars, int32_t i, int32_t j, int32_t& cursor,
-                                  ScriptWriter& script) {
+bool MatchYearFirst(const CodeArray& chars, int32_t i, int32_t j, int32_t& cursor,
+                    ScriptWriter& script) {
   const int32_t nameLength = j - i - 5;
   const int32_t yearStart = j - 4;
   int32_t& p = cursor;
@@ -99,8 +75,8 @@ bool JournalQuery::MatchYearFirst(const CodeArray& chars, int32_t i, int32_t j, 
 
 // 'Name, 1999, 40, 1234' (year after the name) or 'Name, 40, 1234 (1999)' (year last); in the
 // year-last layout the number after the name may also be pages: 'Name, 1234-1240 (1999)'.
-bool JournalQuery::MatchNameComma(const CodeArray& chars, int32_t i, int32_t j, int32_t& cursor,
-                                  ScriptWriter& script) {
+bool MatchNameComma(const CodeArray& chars, int32_t i, int32_t j, int32_t& cursor,
+                    ScriptWriter& script) {
   const int32_t nameLength = j - i;
   int32_t& p = cursor;
   p = j + 1;
@@ -177,13 +153,11 @@ bool JournalQuery::MatchNameComma(const CodeArray& chars, int32_t i, int32_t j, 
   return true;
 }
 
+}  // namespace
+
 std::u16string JournalQuery::GetCommands(std::u16string_view Text) const {
-  CheckTextLength(Text);
-  CodeArray chars;
-  std::u16string prepared = ToHalfWidth(Text);
-  prepared.push_back(u' ');
-  StringToChars(prepared, chars);
-  const int32_t length = Length(prepared);
+  const CodeArray chars = ScanChars(Text);
+  const int32_t length = Length(chars);
 
   ScriptWriter script;
   int32_t i = 0;

@@ -12,11 +12,8 @@
 #include <string_view>
 
 #include "automation/member_table.h"
-#include "text/lib.h"
 
 namespace glyphwright {
-
-class ScriptWriter;
 
 class JournalQuery : public TableDispatch<JournalQuery> {
  public:
@@ -25,27 +22,6 @@ class JournalQuery : public TableDispatch<JournalQuery> {
   // The style script of the first recognised reference; empty when there is none. Raises only
   // for a text longer than kMaxTextLength (script/text_length.h), whose offsets a Long cannot hold.
   std::u16string GetCommands(std::u16string_view Text) const;
-
- private:
-  // The readers look at a code array from `start`, which may be the terminating 0 (never beyond
-  // it), and answer views into the array: the pieces they read are always contiguous.
-
-  // The longest run of digits at start; empty when chars[start] is no digit.
-  static std::u16string_view ReadDigitRun(const CodeArray& chars, int32_t start);
-  // "(", one or more digits, ")" at start, or empty.
-  static std::u16string_view ReadParenDigits(const CodeArray& chars, int32_t start);
-  // A digit run and the parenthesised digits right behind it, either of them possibly missing:
-  // '121(3)', '121' or '(3)'. digitCount counts the digits before the parenthesis.
-  static std::u16string_view ReadNumberWithParen(const CodeArray& chars, int32_t start,
-                                                 int32_t& digitCount, bool& hasParen);
-
-  // One candidate whose name run is chars[i, j) with the comma at j. Writes the script and
-  // answers true on success; on failure answers false and leaves in `cursor` where the scan has
-  // got to, so that the search resumes just behind it.
-  static bool MatchYearFirst(const CodeArray& chars, int32_t i, int32_t j, int32_t& cursor,
-                             ScriptWriter& script);
-  static bool MatchNameComma(const CodeArray& chars, int32_t i, int32_t j, int32_t& cursor,
-                             ScriptWriter& script);
 };
 
 }  // namespace glyphwright

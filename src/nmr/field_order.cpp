@@ -29,8 +29,10 @@ int32_t FieldOfToken(std::u16string_view token) {
 
 }  // namespace
 
-void ParseFieldOrder(std::u16string_view fmt, FieldArray& FieldAtPosition,
-                     FieldArray& PositionOfField) {
+FieldOrder ParseFieldOrder(std::u16string_view fmt) {
+  FieldOrder order;
+  FieldArray& FieldAtPosition = order.FieldAtPosition;
+  FieldArray& PositionOfField = order.PositionOfField;
   FieldAtPosition.fill(-1);
   PositionOfField.fill(-1);
   FieldAtPosition[FieldShift] = PositionOfField[FieldShift] = 0;
@@ -45,17 +47,12 @@ void ParseFieldOrder(std::u16string_view fmt, FieldArray& FieldAtPosition,
       PositionOfField[field] = i + 1;  // a field named twice keeps its later position
     }
     if (std::find(FieldAtPosition.begin(), FieldAtPosition.end(), -1) == FieldAtPosition.end()) {
-      return;
+      return order;
     }
   }
   for (int32_t field = FieldCount; field <= FieldCoupling; ++field) {
     FieldAtPosition[field] = PositionOfField[field] = field;
   }
-}
-
-FieldOrder ParseFieldOrder(std::u16string_view fmt) {
-  FieldOrder order;
-  ParseFieldOrder(fmt, order.FieldAtPosition, order.PositionOfField);
   return order;
 }
 

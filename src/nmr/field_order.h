@@ -32,8 +32,6 @@ struct FieldOrder {
 // Module GlyphwrightLib. Three comma-separated tokens "1H", "d", "J" in any order, compared
 // ignoring letter case and surrounding spaces. Anything else gives the default order; a
 // descriptor that names a field twice is kept as it is. Never fails.
-void ParseFieldOrder(std::u16string_view fmt, FieldArray& FieldAtPosition,
-                     FieldArray& PositionOfField);
 FieldOrder ParseFieldOrder(std::u16string_view fmt);
 
 // The descriptor of an order: "1H, d, J".

@@ -14,13 +14,9 @@ class FieldOrderProperties {
  public:
   // "1H, d, J" until a put says otherwise.
   std::u16string SpecFormat() const { return FieldOrderToText(specOrder_.FieldAtPosition); }
-  void SetSpecFormat(std::u16string_view fmt) {
-    ParseFieldOrder(fmt, specOrder_.FieldAtPosition, specOrder_.PositionOfField);
-  }
+  void SetSpecFormat(std::u16string_view fmt) { specOrder_ = ParseFieldOrder(fmt); }
   // There is no get.
-  void SetTableFormat(std::u16string_view fmt) {
-    ParseFieldOrder(fmt, tableOrder_.FieldAtPosition, tableOrder_.PositionOfField);
-  }
+  void SetTableFormat(std::u16string_view fmt) { tableOrder_ = ParseFieldOrder(fmt); }
 
  protected:
   FieldOrder specOrder_;

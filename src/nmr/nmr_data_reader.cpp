@@ -54,13 +54,15 @@ bool IsLower(char16_t c) {
   throw AutomationError(1, std::move(message));
 }
 
+constexpr bool IsPlainSpace(char16_t c) {
+  return c == u' ';
+}
+
+// Only spaces are trimmed; start moves on by as many as the front had.
 std::u16string_view Trimmed(std::u16string_view text, std::size_t& start) {
-  while (!text.empty() && text.front() == u' ') {
-    text.remove_prefix(1);
-    ++start;
-  }
-  while (!text.empty() && text.back() == u' ') text.remove_suffix(1);
-  return text;
+  const std::u16string_view rest = TrimStartView(text, IsPlainSpace);
+  start += text.size() - rest.size();
+  return TrimEndView(rest, IsPlainSpace);
 }
 
 // A piece of a parenthesis between top-level "," or ";", trimmed, with its offset.

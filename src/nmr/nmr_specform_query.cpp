@@ -10,20 +10,6 @@
 namespace glyphwright {
 namespace {
 
-std::u16string_view TrimView(std::u16string_view text) {
-  std::size_t first = 0;
-  while (first < text.size() && IsSpaceChar(text[first])) ++first;
-  std::size_t end = text.size();
-  while (end > first && IsSpaceChar(text[end - 1])) --end;
-  return text.substr(first, end - first);
-}
-
-std::u16string_view TrimEndView(std::u16string_view text) {
-  std::size_t end = text.size();
-  while (end > 0 && IsSpaceChar(text[end - 1])) --end;
-  return text.substr(0, end);
-}
-
 // The first five tab-separated columns of a row; missing ones are empty, later ones dropped.
 using Columns = std::array<std::u16string_view, kFieldCount>;
 
@@ -134,7 +120,7 @@ void NMRSpecFormQuery::WriteRow(ScriptWriter& script, std::u16string_view row,
         for (std::size_t m = 0; m < values.size(); ++m) {
           const bool last = m + 1 == values.size();
           script.Command1(u"TypeText", TrimView(values[m]));
-          if (jValueStyle_ == 1 || (jValueStyle_ == 2 && last)) {
+          if (jValueStyle_ == kHzAfterEveryValue || (jValueStyle_ == kHzAfterLastValue && last)) {
             script.Command1(u"TypeText", u" Hz");
           }
           if (!last) script.Command1(u"TypeText", u", ");

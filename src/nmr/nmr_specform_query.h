@@ -21,8 +21,12 @@ class NMRSpecFormQuery : public TableDispatch<NMRSpecFormQuery>, public FieldOrd
  public:
   static MemberTable Members();
 
-  // Where " Hz" follows the coupling constants: 1 after every value (the default), 2 after the
-  // last one only, any other value never.
+  // JValueStyle values: where " Hz" follows the coupling constants. Any other value: never.
+  static constexpr int32_t kHzAfterEveryValue = 1;
+  static constexpr int32_t kHzAfterLastValue = 2;
+  static constexpr int32_t kHzNever = 0;
+
+  // kHzAfterEveryValue until a put says otherwise.
   int32_t JValueStyle() const { return jValueStyle_; }
   void SetJValueStyle(int32_t JValueStyle) { jValueStyle_ = JValueStyle; }
 
@@ -35,7 +39,7 @@ class NMRSpecFormQuery : public TableDispatch<NMRSpecFormQuery>, public FieldOrd
  private:
   void WriteRow(ScriptWriter& script, std::u16string_view row, int64_t offset) const;
 
-  int32_t jValueStyle_ = 1;
+  int32_t jValueStyle_ = kHzAfterEveryValue;
 };
 
 }  // namespace glyphwright

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "chem/prepared_text.h"
 #include "prose/chemical_name_token.h"
 #include "prose/formula_token.h"
 #include "prose/listener_state.h"
@@ -11,6 +10,7 @@
 #include "prose/reference_finder.h"
 #include "prose/script_units.h"
 #include "script/builders.h"
+#include "script/text_length.h"
 
 namespace glyphwright {
 namespace {
@@ -162,8 +162,7 @@ int32_t ChemTextQuery::FormatPiece(std::u16string_view text, std::u16string_view
 }
 
 std::u16string ChemTextQuery::GetCommands(std::u16string_view Text) {
-  CodeArray chars;
-  PrepareChars(Text, chars);
+  const CodeArray chars = ScanChars(Text);
   const std::u16string_view folded(chars.data(), Text.size());
   std::vector<prose::FoundReference> references;
   prose::FindReferences(Text, folded, journal_, references);

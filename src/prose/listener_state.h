@@ -1,7 +1,5 @@
 // What the host's FontListener says of one character: whether it is set subscript or
-// superscript already. The operations are those ChemRDigitQuery calls: GetSubscript(Index,
-// Length, Value) and GetSuperscript(Index, Length, Value), all by reference, Value arriving as 0;
-// a listener that cannot write to an argument answers with its result instead.
+// superscript already (chem/font_listener_answer.h has the operations).
 #pragma once
 
 #include <cstdint>

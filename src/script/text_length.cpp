@@ -2,6 +2,7 @@
 
 #include "automation/automation_error.h"
 #include "automation/number_text.h"
+#include "text/prepared_text.h"
 
 namespace glyphwright {
 
@@ -11,6 +12,13 @@ void CheckTextLength(std::u16string_view Text) {
   AppendInteger(description, static_cast<int64_t>(kMaxTextLength));
   description += u" characters.";
   throw AutomationError(1, std::move(description));
+}
+
+CodeArray ScanChars(std::u16string_view Text) {
+  CheckTextLength(Text);
+  CodeArray chars;
+  PrepareChars(Text, chars);
+  return chars;
 }
 
 }  // namespace glyphwright

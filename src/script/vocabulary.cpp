@@ -33,12 +33,41 @@ constexpr std::array<std::pair<std::u16string_view, Word>, 24> kWords{{
     {u"Select", Word::Select},
 }};
 
-constexpr std::array<std::u16string_view, kHostOpCount> kHostOpNames{
-    u"QueryValue",    u"SetSubscript", u"SetSuperscript", u"SetSmall",
-    u"SetStyle",      u"ApplyStyle",   u"ReplaceChar",    u"TypeBackspace",
-    u"TypeParagraph", u"TypeText",     u"MoveCursor",     u"CopyText",
-    u"CutText",       u"PasteText",    u"DeleteText",     u"SelectRange",
+struct NamedHostOp {
+  HostOp op;
+  std::u16string_view name;
 };
+
+constexpr std::array<NamedHostOp, kHostOpCount> kHostOpNames{{
+    {HostOp::QueryValue, u"QueryValue"},
+    {HostOp::SetSubscript, u"SetSubscript"},
+    {HostOp::SetSuperscript, u"SetSuperscript"},
+    {HostOp::SetSmall, u"SetSmall"},
+    {HostOp::SetStyle, u"SetStyle"},
+    {HostOp::ApplyStyle, u"ApplyStyle"},
+    {HostOp::ReplaceChar, u"ReplaceChar"},
+    {HostOp::TypeBackspace, u"TypeBackspace"},
+    {HostOp::TypeParagraph, u"TypeParagraph"},
+    {HostOp::TypeText, u"TypeText"},
+    {HostOp::MoveCursor, u"MoveCursor"},
+    {HostOp::CopyText, u"CopyText"},
+    {HostOp::CutText, u"CutText"},
+    {HostOp::PasteText, u"PasteText"},
+    {HostOp::DeleteText, u"DeleteText"},
+    {HostOp::SelectRange, u"SelectRange"},
+}};
+
+// Every operation has its name at its own index (a missing row would leave an empty one), so
+// HostOpName is a single look-up.
+constexpr bool EveryOperationNamedInOrder() {
+  for (std::size_t i = 0; i < kHostOpNames.size(); ++i) {
+    if (static_cast<std::size_t>(kHostOpNames[i].op) != i || kHostOpNames[i].name.empty()) {
+      return false;
+    }
+  }
+  return true;
+}
+static_assert(EveryOperationNamedInOrder());
 
 }  // namespace
 
@@ -57,7 +86,7 @@ std::u16string_view WordText(Word word) {
 }
 
 std::u16string_view HostOpName(HostOp op) {
-  return kHostOpNames[static_cast<std::size_t>(op)];
+  return kHostOpNames[static_cast<std::size_t>(op)].name;
 }
 
 }  // namespace glyphwright

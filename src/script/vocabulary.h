@@ -57,9 +57,9 @@ enum class HostOp : uint8_t {
   CutText,
   PasteText,
   DeleteText,
-  SelectRange,
+  SelectRange,  // the last: kHostOpCount counts up to it
 };
-constexpr std::size_t kHostOpCount = 16;
+constexpr std::size_t kHostOpCount = static_cast<std::size_t>(HostOp::SelectRange) + 1;
 
 std::u16string_view HostOpName(HostOp op);
 

@@ -42,6 +42,13 @@ void SplitText(std::u16string_view Text, std::u16string_view Separator,
                std::vector<std::u16string>& Parts);
 std::vector<std::u16string> SplitText(std::u16string_view Text, std::u16string_view Separator);
 
+// The trim family. What is trimmed is the IsSpaceChar characters unless the caller names its
+// own class (a keyword file trims only blanks, a peak list only spaces). The views point into
+// Text.
+using CharClass = bool (*)(char16_t);
+std::u16string_view TrimView(std::u16string_view Text, CharClass isTrimmed = IsSpaceChar);
+std::u16string_view TrimStartView(std::u16string_view Text, CharClass isTrimmed = IsSpaceChar);
+std::u16string_view TrimEndView(std::u16string_view Text, CharClass isTrimmed = IsSpaceChar);
 // Text without leading and trailing IsSpaceChar characters.
 std::u16string TrimText(std::u16string_view Text);
 

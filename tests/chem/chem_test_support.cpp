@@ -5,7 +5,7 @@
 #include <fstream>
 #include <stdexcept>
 
-#include "chem/prepared_text.h"
+#include "text/prepared_text.h"
 #include "text/utf8.h"
 
 namespace glyphwright::testing {

@@ -14,7 +14,7 @@
 #include "chem/chem_test_support.h"
 #include "chem/fake_font_listener.h"
 #include "chem/ion_formula_query.h"
-#include "chem/prepared_text.h"
+#include "text/prepared_text.h"
 #include "chem/shared_queries.h"
 #include "text/lib.h"
 

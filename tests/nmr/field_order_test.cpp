@@ -20,9 +20,9 @@ class ParseFieldOrderTest : public testing::TestWithParam<Case> {};
 
 TEST_P(ParseFieldOrderTest, FillsBothArrays) {
   const Case& c = GetParam();
-  FieldArray fieldAtPosition{9, 9, 9, 9, 9};
-  FieldArray positionOfField{9, 9, 9, 9, 9};
-  ParseFieldOrder(c.fmt, fieldAtPosition, positionOfField);
+  const FieldOrder order = ParseFieldOrder(c.fmt);
+  const FieldArray& fieldAtPosition = order.FieldAtPosition;
+  const FieldArray& positionOfField = order.PositionOfField;
   EXPECT_EQ(fieldAtPosition, c.fieldAtPosition);
   EXPECT_EQ(positionOfField, c.positionOfField);
   EXPECT_EQ(Utf16ToUtf8(FieldOrderToText(fieldAtPosition)), Utf16ToUtf8(c.text));

@@ -9,14 +9,14 @@
 #include "checks.h"
 #include "chem/folder_lookup.h"
 #include "chem/keyword_file.h"
+#include "chem/windows_shell_folders.h"
 #include "client_checks.h"
-#include "shell_folders.h"
 
 namespace client {
 namespace {
 
 using glyphwright::AutomationError;
-using glyphwright::com::GetSpecialFolderName;
+using glyphwright::windows::GetSpecialFolderName;
 
 constexpr wchar_t kShellFolders[] =
     L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";

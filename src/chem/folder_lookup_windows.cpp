@@ -4,8 +4,8 @@
 #include <memory>
 
 #include "chem/folder_lookup.h"
-#include "module_file.h"
-#include "shell_folders.h"
+#include "chem/windows_module_file.h"
+#include "chem/windows_shell_folders.h"
 
 namespace glyphwright {
 namespace {
@@ -15,13 +15,13 @@ class WindowsFolderLookup final : public FolderLookup {
   // The shell is asked to create the folder when it is missing, as it does for an application
   // that keeps its settings there.
   std::filesystem::path UserDataFolder() const override {
-    return com::GetSpecialFolderName(com::kUserAppDataFolder, true);
+    return windows::GetSpecialFolderName(windows::kUserAppDataFolder, true);
   }
   std::filesystem::path CommonDataFolder() const override {
-    return com::GetSpecialFolderName(com::kCommonAppDataFolder, true);
+    return windows::GetSpecialFolderName(windows::kCommonAppDataFolder, true);
   }
   std::filesystem::path ComponentFolder() const override {
-    const std::filesystem::path file = com::ModuleFileName(com::ThisModule());
+    const std::filesystem::path file = windows::ModuleFileName(windows::ThisModule());
     return file.empty() ? file : file.parent_path();
   }
 };

@@ -6,7 +6,7 @@
 
 #include <string>
 
-namespace glyphwright::com {
+namespace glyphwright::windows {
 
 // The module that holds this code (its reference count is not changed).
 HMODULE ThisModule();
@@ -14,4 +14,4 @@ HMODULE ThisModule();
 // The full path of a module's file, however long; "" when the loader cannot tell.
 std::wstring ModuleFileName(HMODULE module);
 
-}  // namespace glyphwright::com
+}  // namespace glyphwright::windows

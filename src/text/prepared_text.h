@@ -1,6 +1,6 @@
-// Every chemical query scans the host text folded to half width with one blank appended, as a
+// Every scanning query reads the host text folded to half width with one blank appended, as a
 // code array. Folding keeps one code unit per code unit, so an index in the array is the offset
-// in the host's text.
+// in the host's text, and the blank lets a scan look one character past the last one.
 #pragma once
 
 #include <string_view>
@@ -9,7 +9,6 @@
 
 namespace glyphwright {
 
-// Raises error 1 for a text longer than kMaxTextLength (script/text_length.h).
 void PrepareChars(std::u16string_view Text, CodeArray& chars);
 
 }  // namespace glyphwright

@@ -7,7 +7,7 @@
 
 #include <string>
 
-namespace glyphwright::com {
+namespace glyphwright::windows {
 
 // The shell's identifiers of the two application-data folders.
 inline constexpr int kUserAppDataFolder = 26;    // CSIDL_APPDATA
@@ -27,4 +27,4 @@ const wchar_t* ShellFoldersValueName(int folderId);
 // GetSpecialFolderName.". The path stops at its first NUL character.
 std::wstring GetSpecialFolderName(int FolderId, bool Create, ShellFolderQuery shell = &AskShell);
 
-}  // namespace glyphwright::com
+}  // namespace glyphwright::windows

@@ -1,4 +1,4 @@
-#include "shell_folders.h"
+#include "chem/windows_shell_folders.h"
 
 #include <windows.h>
 
@@ -9,7 +9,7 @@
 
 #include "chem/folder_lookup.h"
 
-namespace glyphwright::com {
+namespace glyphwright::windows {
 namespace {
 
 constexpr wchar_t kShellFoldersKey[] =
@@ -126,4 +126,4 @@ std::wstring GetSpecialFolderName(int FolderId, bool Create, ShellFolderQuery sh
   throw SpecialFolderError();
 }
 
-}  // namespace glyphwright::com
+}  // namespace glyphwright::windows

@@ -1,11 +1,8 @@
-#include "chem/prepared_text.h"
-
-#include "script/text_length.h"
+#include "text/prepared_text.h"
 
 namespace glyphwright {
 
 void PrepareChars(std::u16string_view Text, CodeArray& chars) {
-  CheckTextLength(Text);
   chars.resize(Text.size() + 1);
   for (std::size_t i = 0; i < Text.size(); ++i) {
     const char16_t code = Text[i];

@@ -1,6 +1,6 @@
-#include "module_file.h"
+#include "chem/windows_module_file.h"
 
-namespace glyphwright::com {
+namespace glyphwright::windows {
 
 HMODULE ThisModule() {
   HMODULE module = nullptr;
@@ -25,4 +25,4 @@ std::wstring ModuleFileName(HMODULE module) {
   }
 }
 
-}  // namespace glyphwright::com
+}  // namespace glyphwright::windows
