@@ -1,6 +1,7 @@
 #include "characterisation/adduct.h"
 
 #include "characterisation/text_scan.h"
+#include "text/char_class.h"
 
 namespace glyphwright {
 namespace {
@@ -13,9 +14,6 @@ bool IsSign(char16_t c) {
 }
 bool IsRadical(char16_t c) {
   return c == u'\u2022' || c == u'\u00B7';
-}
-bool IsLower(char16_t c) {
-  return c >= u'a' && c <= u'z';
 }
 
 // Signs with an optional count before them and a radical dot before or after, from pos:
@@ -53,7 +51,7 @@ bool ReadAdduct(std::u16string_view text, std::size_t pos, Adduct& adduct) {
   if (close == 0) return false;
   std::size_t p = pos + 1;
   while (p < text.size() && IsAsciiDigit(text[p])) ++p;
-  if (p >= text.size() || text[p] != u'M' || (p + 1 < text.size() && IsLower(text[p + 1]))) {
+  if (p >= text.size() || text[p] != u'M' || (p + 1 < text.size() && IsLowerChar(text[p + 1]))) {
     return false;
   }
   std::size_t closeAt = p + 1;
@@ -98,7 +96,7 @@ bool AdductAdds(const Adduct& adduct, std::u16string_view symbol) {
       adding = false;
     } else if (adding && c >= u'A' && c <= u'Z') {
       std::size_t end = i + 1;
-      if (end < inner.size() && IsLower(inner[end])) ++end;
+      if (end < inner.size() && IsLowerChar(inner[end])) ++end;
       if (inner.substr(i, end - i) == symbol) return true;
       i = end - 1;
     }

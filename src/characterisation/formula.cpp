@@ -1,4 +1,5 @@
 #include "characterisation/formula.h"
+#include "text/char_class.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -11,15 +12,6 @@ constexpr std::size_t kMaxDepth = 32;
 // An atom count or multiplier above this is a typing error, not a molecule.
 constexpr double kMaxCount = 100000;
 
-bool IsUpper(char16_t c) {
-  return c >= u'A' && c <= u'Z';
-}
-bool IsLower(char16_t c) {
-  return c >= u'a' && c <= u'z';
-}
-bool IsDigit(char16_t c) {
-  return c >= u'0' && c <= u'9';
-}
 bool IsPlus(char16_t c) {
   return c == u'+';
 }
@@ -42,9 +34,6 @@ char16_t ClosingOf(char16_t open) {
     default:
       return 0;
   }
-}
-bool IsClosing(char16_t c) {
-  return c == u')' || c == u']' || c == u'}';
 }
 
 void Add(std::vector<ElementCount>& counts, const ElementData* element, double count) {
@@ -82,8 +71,8 @@ class Parser {
     if (!ReadNumber(end, true, multiplier)) return result_;
     while (pos_ < end) {
       const char16_t c = text_[pos_];
-      if (IsUpper(c)) {
-        std::size_t length = pos_ + 1 < end && IsLower(text_[pos_ + 1]) ? 2 : 1;
+      if (IsUpperChar(c)) {
+        std::size_t length = pos_ + 1 < end && IsLowerChar(text_[pos_ + 1]) ? 2 : 1;
         const std::u16string_view symbol = text_.substr(pos_, length);
         const ElementData* element = FindElement(symbol);
         if (element == nullptr) {
@@ -97,7 +86,7 @@ class Parser {
         if (stack.size() > kMaxDepth) return Fail(pos_, u"The brackets nest too deeply.");
         stack.push_back({{}, ClosingOf(c), pos_});
         ++pos_;
-      } else if (IsClosing(c)) {
+      } else if (IsClosingBracket(c)) {
         if (stack.size() == 1 || stack.back().closing != c) {
           return Fail(pos_, u"The bracket '" + std::u16string(1, c) + u"' closes nothing.");
         }
@@ -144,11 +133,11 @@ class Parser {
   // allowed: 0.5H2O). Leaves value as it is when no digit stands at pos_.
   bool ReadNumber(std::size_t end, bool multiplier, double& value) {
     const std::size_t start = pos_;
-    while (pos_ < end && IsDigit(text_[pos_])) ++pos_;
+    while (pos_ < end && IsDigitChar(text_[pos_])) ++pos_;
     if (pos_ == start) return true;
-    if (multiplier && pos_ + 1 < end && text_[pos_] == u'.' && IsDigit(text_[pos_ + 1])) {
+    if (multiplier && pos_ + 1 < end && text_[pos_] == u'.' && IsDigitChar(text_[pos_ + 1])) {
       ++pos_;
-      while (pos_ < end && IsDigit(text_[pos_])) ++pos_;
+      while (pos_ < end && IsDigitChar(text_[pos_])) ++pos_;
     }
     if (pos_ - start > 12) {
       Fail(start, u"The number is too large for a formula.");
@@ -188,7 +177,7 @@ class Parser {
     int magnitude = signs;
     if (signs == 1) {
       std::size_t d = e;
-      while (d > 0 && IsDigit(text_[d - 1])) --d;
+      while (d > 0 && IsDigitChar(text_[d - 1])) --d;
       if (d < e && e - d <= 2 && d > 0 && (text_[d - 1] == u']' || text_[d - 1] == u'}')) {
         magnitude = 0;
         for (std::size_t i = d; i < e; ++i) magnitude = magnitude * 10 + (text_[i] - u'0');

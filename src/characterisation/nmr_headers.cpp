@@ -1,25 +1,19 @@
 #include "characterisation/nmr_headers.h"
 
 #include "characterisation/text_scan.h"
+#include "text/char_class.h"
 
 namespace glyphwright {
 namespace {
-
-bool IsUpper(char16_t c) {
-  return c >= u'A' && c <= u'Z';
-}
-bool IsLower(char16_t c) {
-  return c >= u'a' && c <= u'z';
-}
 
 // A nucleus at pos ('13C', '1H'): its digits superscript. Returns the end, or pos when none.
 std::size_t ReadNucleus(std::u16string_view text, std::size_t pos, Marks& marks) {
   std::size_t p = pos;
   while (p < text.size() && IsAsciiDigit(text[p]) && p - pos < 3) ++p;
-  if (p == pos || p >= text.size() || !IsUpper(text[p])) return pos;
+  if (p == pos || p >= text.size() || !IsUpperChar(text[p])) return pos;
   const std::size_t digitsEnd = p;
   ++p;
-  if (p < text.size() && IsLower(text[p])) ++p;
+  if (p < text.size() && IsLowerChar(text[p])) ++p;
   if (p < text.size() && IsAsciiLetter(text[p])) return pos;
   marks.push_back({MarkKind::Superscript, pos, static_cast<int32_t>(digitsEnd - pos)});
   return p;

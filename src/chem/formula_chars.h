@@ -5,10 +5,6 @@
 
 namespace glyphwright {
 
-constexpr bool IsClosingBracket(char16_t code) {
-  return code == u')' || code == u']' || code == u'}';
-}
-
 // What a count or a charge may follow: an atom symbol's letter or a closed group.
 constexpr bool IsFormulaBase(char16_t code) {
   return IsAlphaChar(code) || IsClosingBracket(code);

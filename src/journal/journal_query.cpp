@@ -3,6 +3,7 @@
 #include "journal/number_readers.h"
 #include "script/builders.h"
 #include "script/text_length.h"
+#include "text/char_class.h"
 
 namespace glyphwright {
 namespace {
@@ -12,10 +13,6 @@ using journal::Length;
 using journal::ReadDigitRun;
 using journal::ReadNumberWithParen;
 using journal::ReadParenDigits;
-
-bool IsUpper(char16_t code) {
-  return code >= u'A' && code <= u'Z';
-}
 
 // A name run holds letters, digits, full stops and spaces: 'J. Am. Chem. Soc.'.
 bool IsNameChar(char16_t code) {
@@ -162,7 +159,7 @@ std::u16string JournalQuery::GetCommands(std::u16string_view Text) const {
   ScriptWriter script;
   int32_t i = 0;
   while (i <= length) {
-    if (!IsUpper(At(chars, i))) {
+    if (!IsUpperChar(At(chars, i))) {
       ++i;
       continue;
     }

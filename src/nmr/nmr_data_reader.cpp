@@ -39,13 +39,6 @@ std::u16string NormalisedText(std::u16string_view text) {
   return s;
 }
 
-bool IsUpper(char16_t c) {
-  return c >= u'A' && c <= u'Z';
-}
-bool IsLower(char16_t c) {
-  return c >= u'a' && c <= u'z';
-}
-
 [[noreturn]] void FailAt(std::u16string_view problem, std::size_t offset) {
   std::u16string message(problem);
   message += u" at offset ";
@@ -177,9 +170,9 @@ bool NmrDataReader::ReadHeader(NmrData& data) {
     return true;
   }
   // 'δH (400 MHz; CDCl3)': the nucleus is written as the delta's subscript.
-  if (delta == std::u16string::npos || !IsUpper(At(delta + 1))) return false;
+  if (delta == std::u16string::npos || !IsUpperChar(At(delta + 1))) return false;
   std::size_t k = delta + 1;
-  header.nucleus.element = s_.substr(k, IsLower(At(k + 1)) ? 2 : 1);
+  header.nucleus.element = s_.substr(k, IsLowerChar(At(k + 1)) ? 2 : 1);
   k += header.nucleus.element.size();
   if (IsAlphaChar(At(k))) return false;  // a word, not a nucleus
   i_ = k;
@@ -215,8 +208,8 @@ std::optional<std::size_t> NmrDataReader::NucleusBefore(std::size_t nmr, NmrHead
     k = open;
   }
   std::size_t elementEnd = k;
-  if (k > 0 && IsLower(s_[k - 1])) --k;
-  if (k == 0 || !IsUpper(s_[k - 1])) return std::nullopt;
+  if (k > 0 && IsLowerChar(s_[k - 1])) --k;
+  if (k == 0 || !IsUpperChar(s_[k - 1])) return std::nullopt;
   --k;
   if (k > 0 && IsAlphaChar(s_[k - 1])) return std::nullopt;  // part of a longer word
   header.nucleus.element = s_.substr(k, elementEnd - k);
@@ -334,8 +327,8 @@ bool ReadCount(std::u16string_view text, NmrPeak& peak) {
   std::size_t element = k;
   while (element < text.size() && text[element] == u' ') ++element;
   const std::u16string_view rest = text.substr(element);
-  const bool oneLetter = rest.size() == 1 && IsUpper(rest[0]);
-  const bool twoLetters = rest.size() == 2 && IsUpper(rest[0]) && IsLower(rest[1]);
+  const bool oneLetter = rest.size() == 1 && IsUpperChar(rest[0]);
+  const bool twoLetters = rest.size() == 2 && IsUpperChar(rest[0]) && IsLowerChar(rest[1]);
   if (!oneLetter && !twoLetters) return false;
   peak.countNumber = text.substr(0, k);
   peak.countElement = rest;

@@ -11,46 +11,37 @@
 #include "prose/script_units.h"
 #include "script/builders.h"
 #include "script/text_length.h"
+#include "text/char_class.h"
 
 namespace glyphwright {
 namespace {
 
 using prose::TextRange;
 
-bool IsLower(char16_t c) {
-  return c >= u'a' && c <= u'z';
-}
-bool IsUpper(char16_t c) {
-  return c >= u'A' && c <= u'Z';
-}
-bool IsDigit(char16_t c) {
-  return c >= u'0' && c <= u'9';
-}
-
 // Most of running text: a word of lowercase letters, which is never chemistry on its own.
 bool IsPlainWord(std::u16string_view piece) {
-  return std::all_of(piece.begin(), piece.end(), IsLower);
+  return std::all_of(piece.begin(), piece.end(), IsLowerChar);
 }
 
 // A capitalised word before S8 makes it a label of the supporting information (Figure S8), not
 // sulfur; any other molecule of one element after a capital word (Under N2) stays a formula.
 bool IsLabelWord(std::u16string_view word) {
   if (!word.empty() && word.back() == u'.') word.remove_suffix(1);
-  if (word.size() < 3 || !IsUpper(word[0])) return false;
-  return std::all_of(word.begin() + 1, word.end(), IsLower);
+  if (word.size() < 3 || !IsUpperChar(word[0])) return false;
+  return std::all_of(word.begin() + 1, word.end(), IsLowerChar);
 }
 
 // The electron of an equation: e-, 2e-.
 bool IsElectron(std::u16string_view piece) {
   std::size_t i = 0;
-  while (i < piece.size() && IsDigit(piece[i])) ++i;
+  while (i < piece.size() && IsDigitChar(piece[i])) ++i;
   return piece.substr(i) == u"e-";
 }
 
 // The formula that opens a compound word: the CO2 of CO2-derived, the TiO2 of TiO2-based.
 std::size_t FormulaBeforeWordLength(std::u16string_view piece) {
   for (std::size_t k = 1; k + 2 < piece.size(); ++k) {
-    if (piece[k] == u'-' && IsLower(piece[k + 1]) && IsLower(piece[k + 2])) return k;
+    if (piece[k] == u'-' && IsLowerChar(piece[k + 1]) && IsLowerChar(piece[k + 2])) return k;
   }
   return 0;
 }
@@ -107,7 +98,7 @@ int32_t ChemTextQuery::FormatPiece(std::u16string_view text, std::u16string_view
   const std::u16string_view folds = folded.substr(piece.start, piece.length);
   const std::u16string_view item = text.substr(piece.start, piece.length);
   const std::size_t at = static_cast<std::size_t>(piece.start);
-  if (IsDigit(folds[0])) {
+  if (IsDigitChar(folds[0])) {
     std::vector<TextRange> massNumbers;
     const std::size_t end = prose::MatchNmrHeader(folded, at, massNumbers);
     if (end > at) {
@@ -123,7 +114,7 @@ int32_t ChemTextQuery::FormatPiece(std::u16string_view text, std::u16string_view
   }
   // Every item below has a count, a charge, a triple bond or a hyphen.
   const bool mayFormat = std::any_of(folds.begin(), folds.end(), [](char16_t c) {
-    return IsDigit(c) || c == u'-' || c == u'+' || c == u'#';
+    return IsDigitChar(c) || c == u'-' || c == u'+' || c == u'#';
   });
   if (!mayFormat) return piece.End();
   if (prose::IsDeuteratedSolvent(folds)) {

@@ -5,22 +5,10 @@
 #include <string>
 
 #include "prose/element_symbols.h"
+#include "text/char_class.h"
 
 namespace glyphwright::prose {
 namespace {
-
-bool IsUpper(char16_t c) {
-  return c >= u'A' && c <= u'Z';
-}
-bool IsLower(char16_t c) {
-  return c >= u'a' && c <= u'z';
-}
-bool IsLetter(char16_t c) {
-  return IsUpper(c) || IsLower(c);
-}
-bool IsDigit(char16_t c) {
-  return c >= u'0' && c <= u'9';
-}
 
 // The stems of substitutive names: parent hydrides, rings, functional suffixes and prefixes,
 // sugars and amino acids. The alkane roots count only with the ending that makes them a name
@@ -94,9 +82,9 @@ bool OpensWithStereoGroup(std::u16string_view token) {
   bool sawDescriptor = false;
   std::size_t p = 1;
   while (p < close) {
-    while (p < close && IsDigit(token[p])) ++p;
+    while (p < close && IsDigitChar(token[p])) ++p;
     const std::size_t word = p;
-    while (p < close && IsLetter(token[p])) ++p;
+    while (p < close && IsAlphaChar(token[p])) ++p;
     if (p == word || !IsStereodescriptor(token.substr(word, p - word))) return false;
     sawDescriptor = true;
     if (p < close && token[p] == u'*') ++p;
@@ -126,19 +114,19 @@ bool IsChemicalName(std::u16string_view token) {
   // The first keyword joined to what follows by a hyphen or a comma, with primes between.
   std::size_t joinedAt = std::u16string_view::npos;
   for (std::size_t i = 0; i < token.size() && joinedAt == std::u16string_view::npos;) {
-    if (!IsLetter(token[i])) {
+    if (!IsAlphaChar(token[i])) {
       ++i;
       continue;
     }
     std::size_t j = i;
-    while (j < token.size() && IsLetter(token[j])) ++j;
+    while (j < token.size() && IsAlphaChar(token[j])) ++j;
     const std::u16string_view word = token.substr(i, j - i);
-    const bool standsAlone = i == 0 || !IsLetter(token[i - 1]);
+    const bool standsAlone = i == 0 || !IsAlphaChar(token[i - 1]);
     std::size_t k = j;
     while (k < token.size() && token[k] == u'\'') ++k;
     const bool joined = k + 1 < token.size() && (token[k] == u'-' || token[k] == u',') &&
-                        (IsLetter(token[k + 1]) || IsDigit(token[k + 1]) || token[k + 1] == u'(' ||
-                         token[k + 1] == u'[');
+                        (IsAlphaChar(token[k + 1]) || IsDigitChar(token[k + 1]) ||
+                         token[k + 1] == u'(' || token[k + 1] == u'[');
     if (standsAlone && joined && IsKeyword(word)) joinedAt = k;
     i = j;
   }
@@ -146,9 +134,9 @@ bool IsChemicalName(std::u16string_view token) {
   std::u16string letters;
   for (std::size_t i = joinedAt; i < token.size(); ++i) {
     const char16_t c = token[i];
-    if (IsLower(c))
+    if (IsLowerChar(c))
       letters.push_back(c);
-    else if (IsUpper(c))
+    else if (IsUpperChar(c))
       letters.push_back(static_cast<char16_t>(c - u'A' + u'a'));
     else
       letters.push_back(u' ');

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "elements/element_list.h"
+#include "text/char_class.h"
 
 namespace glyphwright::prose {
 namespace {
@@ -62,13 +63,6 @@ constexpr GroupStretches MakeGroupStretches() {
 }
 constexpr GroupStretches kGroupStretches = MakeGroupStretches();
 
-bool IsUpper(char16_t c) {
-  return c >= u'A' && c <= u'Z';
-}
-bool IsLower(char16_t c) {
-  return c >= u'a' && c <= u'z';
-}
-
 template <std::size_t N>
 std::size_t LongestPrefix(const std::u16string_view (&words)[N], std::u16string_view text) {
   std::size_t best = 0;
@@ -81,23 +75,23 @@ std::size_t LongestPrefix(const std::u16string_view (&words)[N], std::u16string_
 }  // namespace
 
 bool IsElementSymbol(std::u16string_view symbol) {
-  if (symbol.empty() || symbol.size() > 2 || !IsUpper(symbol[0])) return false;
+  if (symbol.empty() || symbol.size() > 2 || !IsUpperChar(symbol[0])) return false;
   const uint32_t bits = kSymbolTable.bits[symbol[0] - u'A'];
   if (symbol.size() == 1) return (bits & 1u) != 0;
-  return IsLower(symbol[1]) && (bits & (1u << (1 + (symbol[1] - u'a')))) != 0;
+  return IsLowerChar(symbol[1]) && (bits & (1u << (1 + (symbol[1] - u'a')))) != 0;
 }
 
 std::size_t ElementSymbolLength(std::u16string_view text) {
-  if (text.empty() || !IsUpper(text[0])) return 0;
+  if (text.empty() || !IsUpperChar(text[0])) return 0;
   const uint32_t bits = kSymbolTable.bits[text[0] - u'A'];
-  if (text.size() >= 2 && IsLower(text[1]) && (bits & (1u << (1 + (text[1] - u'a')))) != 0) {
+  if (text.size() >= 2 && IsLowerChar(text[1]) && (bits & (1u << (1 + (text[1] - u'a')))) != 0) {
     return 2;
   }
   return (bits & 1u) != 0 ? 1 : 0;
 }
 
 std::size_t GroupAbbreviationLength(std::u16string_view text) {
-  if (text.empty() || !IsUpper(text[0])) return 0;
+  if (text.empty() || !IsUpperChar(text[0])) return 0;
   const int capital = text[0] - u'A';
   std::size_t best = 0;
   for (std::size_t i = kGroupStretches.begin[capital]; i < kGroupStretches.end[capital]; ++i) {
@@ -107,7 +101,7 @@ std::size_t GroupAbbreviationLength(std::u16string_view text) {
 }
 
 std::size_t LigandAbbreviationLength(std::u16string_view text) {
-  if (text.empty() || !IsLower(text[0])) return 0;
+  if (text.empty() || !IsLowerChar(text[0])) return 0;
   return LongestPrefix(kLigands, text);
 }
 

@@ -5,25 +5,11 @@
 #include <cstdint>
 
 #include "prose/element_symbols.h"
+#include "text/char_class.h"
 
 namespace glyphwright::prose {
 namespace {
 
-bool IsUpper(char16_t c) {
-  return c >= u'A' && c <= u'Z';
-}
-bool IsLower(char16_t c) {
-  return c >= u'a' && c <= u'z';
-}
-bool IsDigit(char16_t c) {
-  return c >= u'0' && c <= u'9';
-}
-bool IsOpening(char16_t c) {
-  return c == u'(' || c == u'[' || c == u'{';
-}
-bool IsClosing(char16_t c) {
-  return c == u')' || c == u']' || c == u'}';
-}
 char16_t ClosingOf(char16_t c) {
   return c == u'(' ? u')' : c == u'[' ? u']' : u'}';
 }
@@ -103,7 +89,7 @@ class FormulaParser {
       p_ = prefix;
     }
     // A coefficient: 2H2O. A digit that opens the text is never a count.
-    while (p_ < t_.size() && IsDigit(t_[p_])) ++p_;
+    while (p_ < t_.size() && IsDigitChar(t_[p_])) ++p_;
     if (p_ == t_.size()) return result_;
     if (!Body()) return result_;
     result_.ok = depth_ == 0 && result_.units > 0;
@@ -114,17 +100,17 @@ class FormulaParser {
   // "[a-z]{1,4}-" followed by a capital: the italic position prefixes of formulas.
   std::size_t PrefixLength(std::size_t at) const {
     std::size_t q = at;
-    while (q < t_.size() && IsLower(t_[q]) && q - at < 4) ++q;
+    while (q < t_.size() && IsLowerChar(t_[q]) && q - at < 4) ++q;
     if (q == at || q + 1 >= t_.size() || t_[q] != u'-') return 0;
     const char16_t next = t_[q + 1];
-    if (!IsUpper(next) && LigandAbbreviationLength(t_.substr(q + 1)) == 0) return 0;
+    if (!IsUpperChar(next) && LigandAbbreviationLength(t_.substr(q + 1)) == 0) return 0;
     return q + 1 - at;
   }
 
   // Digits right after a unit: its count. A count never opens with 0.
   bool Count() {
     const std::size_t start = p_;
-    while (p_ < t_.size() && IsDigit(t_[p_])) ++p_;
+    while (p_ < t_.size() && IsDigitChar(t_[p_])) ++p_;
     if (p_ == start) return true;
     if (t_[start] == u'0') return false;
     result_.hasCount = true;
@@ -155,9 +141,9 @@ class FormulaParser {
   bool Body() {
     while (p_ < t_.size()) {
       const char16_t c = t_[p_];
-      if (IsUpper(c)) {
+      if (IsUpperChar(c)) {
         if (!Atom()) return false;
-      } else if (IsLower(c)) {
+      } else if (IsLowerChar(c)) {
         // Lowercase stands only inside brackets: a ligand (dba) or a prefix (t-Bu).
         if (depth_ == 0) return false;
         if (const std::size_t prefix = PrefixLength(p_); prefix > 0) {
@@ -166,20 +152,20 @@ class FormulaParser {
           continue;
         }
         const std::size_t ligand = LigandAbbreviationLength(t_.substr(p_));
-        if (ligand == 0 || (p_ + ligand < t_.size() && IsLower(t_[p_ + ligand]))) return false;
+        if (ligand == 0 || (p_ + ligand < t_.size() && IsLowerChar(t_[p_ + ligand]))) return false;
         p_ += ligand;
         ++result_.units;
         result_.hasGroup = true;
         lastCount_ = {};
         if (!Count()) return false;
-      } else if (IsOpening(c)) {
+      } else if (IsOpeningBracket(c)) {
         if (depth_ == kMaxDepth) return false;
         opened_[depth_] = c;
         unitsAtOpening_[depth_] = result_.units;
         ++depth_;
         ++p_;
         result_.hasBracket = true;
-      } else if (IsClosing(c)) {
+      } else if (IsClosingBracket(c)) {
         if (depth_ == 0 || ClosingOf(opened_[depth_ - 1]) != c) return false;
         --depth_;
         if (result_.units == unitsAtOpening_[depth_]) return false;
@@ -189,21 +175,21 @@ class FormulaParser {
       } else if (IsAdductDot(c) || c == u'.') {
         // CuSO4·5H2O: a coefficient may follow the dot, then the next part.
         ++p_;
-        while (p_ < t_.size() && IsDigit(t_[p_])) ++p_;
-        if (p_ == t_.size() || !(IsUpper(t_[p_]) || IsOpening(t_[p_]))) return false;
+        while (p_ < t_.size() && IsDigitChar(t_[p_])) ++p_;
+        if (p_ == t_.size() || !(IsUpperChar(t_[p_]) || IsOpeningBracket(t_[p_]))) return false;
       } else if (c == u'#' || c == u'=' || c == u'\u2261') {
         if (c == u'#') result_.hasTripleBond = true;
         ++p_;
-        if (p_ == t_.size() || !(IsUpper(t_[p_]) || IsOpening(t_[p_]))) return false;
+        if (p_ == t_.size() || !(IsUpperChar(t_[p_]) || IsOpeningBracket(t_[p_]))) return false;
       } else if (c == u'+' || c == u'-') {
         if (p_ + 1 == t_.size()) return Charge();
         // A hyphen inside is a bond between groups, CH3-CH2: after a count or a bracket, before
         // an atom. Anything else joins words (C-H, SH-SY5Y, Pd-catalysed).
         if (c == u'+' || result_.units == 0) return false;
         const char16_t before = t_[p_ - 1];
-        if (!IsDigit(before) && !IsClosing(before)) return false;
+        if (!IsDigitChar(before) && !IsClosingBracket(before)) return false;
         ++p_;
-        if (!(IsUpper(t_[p_]) || IsOpening(t_[p_]))) return false;
+        if (!(IsUpperChar(t_[p_]) || IsOpeningBracket(t_[p_]))) return false;
       } else {
         return false;
       }
@@ -219,7 +205,7 @@ class FormulaParser {
     // Pr, Ac and Ar are groups far more often than elements in formulas.
     const std::size_t length = group >= element ? group : element;
     // A lowercase letter right after the unit would make it a word: Cas9, Nrf2.
-    if (p_ + length < t_.size() && IsLower(t_[p_ + length])) return false;
+    if (p_ + length < t_.size() && IsLowerChar(t_[p_ + length])) return false;
     const std::u16string_view symbol = rest.substr(0, length);
     ++result_.units;
     p_ += length;
@@ -246,10 +232,11 @@ class FormulaParser {
   bool Charge() {
     if (result_.units == 0) return false;
     const char16_t before = t_[p_ - 1];
-    if (!IsUpper(before) && !IsLower(before) && !IsDigit(before) && !IsClosing(before)) {
+    if (!IsUpperChar(before) && !IsLowerChar(before) && !IsDigitChar(before) &&
+        !IsClosingBracket(before)) {
       return false;
     }
-    result_.chargeHasDigit = IsDigit(before);
+    result_.chargeHasDigit = IsDigitChar(before);
     result_.charged = true;
     ++p_;
     return true;

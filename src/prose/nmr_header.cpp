@@ -1,32 +1,27 @@
 #include "prose/nmr_header.h"
 
 #include "prose/element_symbols.h"
+#include "text/char_class.h"
 
 namespace glyphwright::prose {
 namespace {
 
-bool IsDigit(char16_t c) {
-  return c >= u'0' && c <= u'9';
-}
-bool IsLetter(char16_t c) {
-  return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
-}
 bool IsAlnum(char16_t c) {
-  return IsDigit(c) || IsLetter(c);
+  return IsDigitChar(c) || IsAlphaChar(c);
 }
 
 // A mass number and the symbol of its nucleus at `at`: 1H, 13C, 195Pt. Answers the offset after
 // the symbol, or `at` when there is none; digits holds the end of the mass number.
 std::size_t MatchNucleus(std::u16string_view text, std::size_t at, std::size_t& digitsEnd) {
   std::size_t p = at;
-  while (p < text.size() && IsDigit(text[p]) && p - at < 3) ++p;
-  if (p == at || text[at] == u'0' || (p < text.size() && IsDigit(text[p]))) return at;
+  while (p < text.size() && IsDigitChar(text[p]) && p - at < 3) ++p;
+  if (p == at || text[at] == u'0' || (p < text.size() && IsDigitChar(text[p]))) return at;
   digitsEnd = p;
   const std::size_t symbol = ElementSymbolLength(text.substr(p));
   // D is deuterium's own symbol and takes no mass number: 2D NMR is two-dimensional.
   if (symbol == 0 || (symbol == 1 && text[p] == u'D')) return at;
   p += symbol;
-  if (p < text.size() && IsLetter(text[p]) && (text[p] < u'A' || text[p] > u'Z')) return at;
+  if (p < text.size() && IsAlphaChar(text[p]) && (text[p] < u'A' || text[p] > u'Z')) return at;
   return p;
 }
 
@@ -63,11 +58,11 @@ bool IsDeuteratedSolvent(std::u16string_view token) {
   for (std::size_t i = 0; i < hyphen; ++i) {
     if (!IsAlnum(token[i])) return false;
   }
-  if (!IsLetter(token[0])) return false;
+  if (!IsAlphaChar(token[0])) return false;
   const std::u16string_view count = token.substr(hyphen + 2);
   if (count.empty() || count.size() > 2 || count[0] == u'0' || count == u"1") return false;
   for (char16_t c : count) {
-    if (!IsDigit(c)) return false;
+    if (!IsDigitChar(c)) return false;
   }
   return true;
 }
@@ -83,7 +78,7 @@ bool IsCouplingSymbol(std::u16string_view text, std::size_t at) {
   if (p >= text.size() || text[p] != u'=') return false;
   ++p;
   while (p < text.size() && text[p] == u' ') ++p;
-  if (p >= text.size() || !IsDigit(text[p])) return false;
+  if (p >= text.size() || !IsDigitChar(text[p])) return false;
   const std::u16string_view rest = text.substr(p, 40);
   const std::size_t hertz = rest.find(u"Hz");
   return hertz != std::u16string_view::npos;

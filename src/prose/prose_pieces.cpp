@@ -1,4 +1,5 @@
 #include "prose/prose_pieces.h"
+#include "text/char_class.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -18,12 +19,6 @@ constexpr bool IsPartition(char16_t c) {
          c == u'\u201D';
 }
 
-bool IsOpening(char16_t c) {
-  return c == u'(' || c == u'[' || c == u'{';
-}
-bool IsClosing(char16_t c) {
-  return c == u')' || c == u']' || c == u'}';
-}
 char16_t OpeningOf(char16_t c) {
   return c == u')' ? u'(' : c == u']' ? u'[' : u'{';
 }
@@ -44,7 +39,7 @@ int Balance(std::u16string_view text, std::size_t start, std::size_t end, char16
   for (std::size_t i = start; i < end; ++i) {
     if (text[i] == opening)
       ++balance;
-    else if (IsClosing(text[i]) && OpeningOf(text[i]) == opening)
+    else if (IsClosingBracket(text[i]) && OpeningOf(text[i]) == opening)
       --balance;
   }
   return balance;
@@ -52,14 +47,14 @@ int Balance(std::u16string_view text, std::size_t start, std::size_t end, char16
 
 // Whether text[start, end) opens with a bracket whose partner is its last character.
 bool IsWrapped(std::u16string_view text, std::size_t start, std::size_t end) {
-  if (end - start < 2 || !IsOpening(text[start]) || !IsClosing(text[end - 1]) ||
+  if (end - start < 2 || !IsOpeningBracket(text[start]) || !IsClosingBracket(text[end - 1]) ||
       OpeningOf(text[end - 1]) != text[start])
     return false;
   int depth = 0;
   for (std::size_t i = start; i < end; ++i) {
-    if (IsOpening(text[i]))
+    if (IsOpeningBracket(text[i]))
       ++depth;
-    else if (IsClosing(text[i]))
+    else if (IsClosingBracket(text[i]))
       --depth;
     if (depth == 0 && i + 1 < end) return false;
   }
@@ -87,10 +82,10 @@ void Trim(std::u16string_view text, std::size_t& start, std::size_t& end) {
       ++start;
       --end;
       changed = true;
-    } else if (IsOpening(first) && Balance(text, start, end, first) > 0) {
+    } else if (IsOpeningBracket(first) && Balance(text, start, end, first) > 0) {
       ++start;
       changed = true;
-    } else if (IsClosing(last) && Balance(text, start, end, OpeningOf(last)) < 0) {
+    } else if (IsClosingBracket(last) && Balance(text, start, end, OpeningOf(last)) < 0) {
       --end;
       changed = true;
     }

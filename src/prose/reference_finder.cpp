@@ -4,21 +4,13 @@
 #include <cstddef>
 
 #include "prose/script_units.h"
+#include "text/char_class.h"
 
 namespace glyphwright::prose {
 namespace {
 
-bool IsDigit(char16_t c) {
-  return c >= u'0' && c <= u'9';
-}
-bool IsUpper(char16_t c) {
-  return c >= u'A' && c <= u'Z';
-}
-bool IsLower(char16_t c) {
-  return c >= u'a' && c <= u'z';
-}
 bool IsNameChar(char16_t c) {
-  return IsDigit(c) || IsUpper(c) || IsLower(c) || c == u'.' || c == u' ';
+  return IsDigitChar(c) || IsUpperChar(c) || IsLowerChar(c) || c == u'.' || c == u' ';
 }
 
 // How far references are read past their anchor: the pages and a year in parentheses.
@@ -31,7 +23,7 @@ bool IsYear(std::u16string_view digits) {
 
 // A word of one capital and a full stop: an author's initial, or the J. of a journal.
 bool IsInitial(std::u16string_view text, std::size_t start, std::size_t end) {
-  return end - start == 2 && IsUpper(text[start]) && text[start + 1] == u'.';
+  return end - start == 2 && IsUpperChar(text[start]) && text[start + 1] == u'.';
 }
 
 // The start of the journal name that ends at nameEnd, or npos.
@@ -45,7 +37,7 @@ std::size_t NameStart(std::u16string_view text, std::size_t nameEnd) {
     }
     // 'Angew. Chem., Int. Ed.': a comma after an abbreviation, before a word that is no initial.
     if (c == u',' && p >= 2 && text[p - 2] == u'.' && p + 2 < nameEnd && text[p] == u' ' &&
-        IsUpper(text[p + 1]) && IsLower(text[p + 2])) {
+        IsUpperChar(text[p + 1]) && IsLowerChar(text[p + 2])) {
       --p;
       continue;
     }
@@ -57,7 +49,7 @@ std::size_t NameStart(std::u16string_view text, std::size_t nameEnd) {
   while (lastEnd > p && (text[lastEnd - 1] == u' ' || text[lastEnd - 1] == u',')) --lastEnd;
   std::size_t lastStart = lastEnd;
   while (lastStart > p && text[lastStart - 1] != u' ' && text[lastStart - 1] != u',') --lastStart;
-  if (lastStart == lastEnd || !IsUpper(text[lastStart])) return std::u16string_view::npos;
+  if (lastStart == lastEnd || !IsUpperChar(text[lastStart])) return std::u16string_view::npos;
   // The words from p to nameEnd; the name is the capitalised words after the last other one.
   std::vector<std::pair<std::size_t, std::size_t>> words;
   for (std::size_t i = p; i < nameEnd;) {
@@ -68,7 +60,7 @@ std::size_t NameStart(std::u16string_view text, std::size_t nameEnd) {
     i = j;
   }
   std::size_t first = words.size();
-  while (first > 0 && IsUpper(text[words[first - 1].first])) --first;
+  while (first > 0 && IsUpperChar(text[words[first - 1].first])) --first;
   if (first == words.size()) return std::u16string_view::npos;
   // Author initials before the name: all but a last J., which opens most journal names.
   std::size_t initials = first;
@@ -92,12 +84,12 @@ void FindReferences(std::u16string_view text, std::u16string_view folded,
   for (std::size_t c = folded.find(u','); c != std::u16string_view::npos;
        c = folded.find(u',', c + 1)) {
     if (c < resumeAt) continue;
-    const bool yearFirst = c >= 6 && folded[c - 5] == u' ' && IsDigit(folded[c - 4]) &&
-                           IsDigit(folded[c - 3]) && IsDigit(folded[c - 2]) &&
-                           IsDigit(folded[c - 1]);
+    const bool yearFirst = c >= 6 && folded[c - 5] == u' ' && IsDigitChar(folded[c - 4]) &&
+                           IsDigitChar(folded[c - 3]) && IsDigitChar(folded[c - 2]) &&
+                           IsDigitChar(folded[c - 1]);
     const bool nameComma =
         c + 3 < n && folded[c + 1] == u' ' &&
-        (IsDigit(folded[c + 2]) || (folded[c + 2] == u'(' && IsDigit(folded[c + 3])));
+        (IsDigitChar(folded[c + 2]) || (folded[c + 2] == u'(' && IsDigitChar(folded[c + 3])));
     if (!yearFirst && !nameComma) continue;
     if (yearFirst && !IsYear(folded.substr(c - 4, 4))) continue;
     const std::size_t nameEnd = yearFirst ? c - 5 : c;

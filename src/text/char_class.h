@@ -8,12 +8,28 @@ constexpr bool IsDigitChar(char16_t code) {
   return code >= u'0' && code <= u'9';
 }
 
+constexpr bool IsUpperChar(char16_t code) {
+  return code >= u'A' && code <= u'Z';
+}
+
+constexpr bool IsLowerChar(char16_t code) {
+  return code >= u'a' && code <= u'z';
+}
+
 constexpr bool IsAlphaChar(char16_t code) {
-  return (code >= u'A' && code <= u'Z') || (code >= u'a' && code <= u'z');
+  return IsUpperChar(code) || IsLowerChar(code);
 }
 
 constexpr bool IsAlnumChar(char16_t code) {
   return IsDigitChar(code) || IsAlphaChar(code);
+}
+
+constexpr bool IsOpeningBracket(char16_t code) {
+  return code == u'(' || code == u'[' || code == u'{';
+}
+
+constexpr bool IsClosingBracket(char16_t code) {
+  return code == u')' || code == u']' || code == u'}';
 }
 
 // NUL and every control character count as space, so the terminator of a code array does too.
