@@ -4,6 +4,7 @@ remembered place that positions walk on from, after edits before, at and after i
 
 import glyphwright
 import pytest
+from glyphwright_writer.script_run import run_script
 from glyphwright_writer.writer_executer import WriterExecuter
 
 from test_writer_executer import CASES, run_in_reference, run_in_writer
@@ -59,13 +60,8 @@ def run_gathering(doc, before, selection, after, script):
     doc.select_text(selection, occurrence=0 if selection not in before else 1)
     selected = doc.document.getCurrentController().getSelection().getByIndex(0)
     executer = WriterExecuter(doc.document, selected, batched=True)
-    runner = glyphwright.CommandRunner()
-    runner.Executer = executer
-    try:
-        runner.Run(script)
-        executer.finish()
-    finally:
-        runner.Executer = None
+    run_script(script, executer)
+    executer.finish()
     return executer
 
 

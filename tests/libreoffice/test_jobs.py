@@ -11,6 +11,7 @@ from com.sun.star.awt.FontSlant import ITALIC
 
 import reference
 from writer_doc import Char
+from glyphwright_writer.script_run import run_script
 
 SENTENCE = ("Before the run we dissolved ", " in water at 25 °C.\rA second paragraph follows.")
 
@@ -163,10 +164,7 @@ def run(document, query_class, **properties):
     query = getattr(glyphwright, query_class)()
     for name, value in properties.items():
         setattr(query, name, value)
-    runner = glyphwright.CommandRunner()
-    runner.Executer = document
-    runner.Run(query.GetCommands(document.BeginQuery()))
-    runner.Executer = None
+    run_script(query.GetCommands(document.BeginQuery()), document)
 
 
 @pytest.mark.parametrize("command, text, message", [

@@ -6,6 +6,7 @@ after it, in the document and after .odt and .docx round trips, and the text sta
 import glyphwright
 import pytest
 from com.sun.star.style.CaseMap import SMALLCAPS
+from glyphwright_writer import script_run
 from glyphwright_writer.writer_executer import WriterExecuter
 
 from page_image import first_line_glyphs
@@ -39,12 +40,7 @@ def run_script(doc, text, script, height=None):
         doc.range_at(0, len(text)).CharHeight = height
     doc.select_text(text)
     selected = doc.document.getCurrentController().getSelection().getByIndex(0)
-    runner = glyphwright.CommandRunner()
-    runner.Executer = WriterExecuter(doc.document, selected)
-    try:
-        runner.Run(script)
-    finally:
-        runner.Executer = None
+    script_run.run_script(script, WriterExecuter(doc.document, selected))
 
 
 def height_at(doc, offset):

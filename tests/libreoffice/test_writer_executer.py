@@ -4,6 +4,7 @@ Every script ends by typing "|" at the cursor, so the cursor's place is compared
 
 import glyphwright
 import pytest
+from glyphwright_writer.script_run import run_script
 from glyphwright_writer.writer_executer import WriterExecuter
 
 import reference
@@ -78,21 +79,13 @@ def run_in_writer(doc, before, selection, after, script):
     doc.select_text(selection, occurrence=0 if selection not in before else 1)
     selected = doc.document.getCurrentController().getSelection().getByIndex(0)
     executer = WriterExecuter(doc.document, selected)
-    runner = glyphwright.CommandRunner()
-    runner.Executer = executer
-    try:
-        runner.Run(script)
-    finally:
-        runner.Executer = None
+    run_script(script, executer)
     return executer
 
 
 def run_in_reference(before, selection, after, script):
     document = glyphwright.Document(before, selection, after)
-    runner = glyphwright.CommandRunner()
-    runner.Executer = document
-    runner.Run(script)
-    runner.Executer = None
+    run_script(script, document)
     return reference.chars_of(document)
 
 
@@ -119,10 +112,7 @@ STATE_CASES = [
 def test_font_listener_answers_as_the_reference_does(doc, script, index, length):
     executer = run_in_writer(doc, "𝐀 ", "H2O", "", script)
     document = glyphwright.Document("𝐀 ", "H2O", "")
-    runner = glyphwright.CommandRunner()
-    runner.Executer = document
-    runner.Run(script)
-    runner.Executer = None
+    run_script(script, document)
     assert executer.GetSubscript(index, length, 0) == document.GetSubscript(index, length, 0)
     assert executer.GetSuperscript(index, length, 0) == document.GetSuperscript(index, length, 0)
 

@@ -14,6 +14,7 @@ from . import settings, text_walk
 from .job_error import JobError
 from .paragraph_fonts import KnownScripts, ParagraphFonts, StepPositions
 from .pass_progress import NoProgress, PassProgress
+from .script_run import run_script
 from .undo_step import one_undo_step
 from .writer_executer import WriterExecuter
 
@@ -96,10 +97,4 @@ def _format(document, query, paragraph, executers):
     positions = StepPositions(paragraph) if fonts.one_step_a_unit else None
     executer = KnownScripts(WriterExecuter(document, paragraph, positions), fonts)
     executers.append(executer)
-    runner = glyphwright.CommandRunner()
-    runner.Executer = executer
-    try:
-        runner.Run(script)
-    finally:
-        # The runner's reference is invisible to Python's collector.
-        runner.Executer = None
+    run_script(script, executer)

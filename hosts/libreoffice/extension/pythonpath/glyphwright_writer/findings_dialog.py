@@ -8,6 +8,7 @@ from com.sun.star.awt.MessageBoxType import INFOBOX
 
 import glyphwright
 
+from .dialog_model import DialogModel
 from .job_error import JobError
 from .text_positions import TextPositions, range_text
 
@@ -70,26 +71,14 @@ class _SelectOnChoice(unohelper.Base, XItemListener):
 
 def build(ctx, findings):
     """The dialog listing the findings, not yet shown; choosing a line selects its place."""
-    smgr = ctx.ServiceManager
-    model = smgr.createInstanceWithContext("com.sun.star.awt.UnoControlDialogModel", ctx)
-    model.Title = TITLE
-    model.Width, model.Height = WIDTH, HEIGHT
-
-    def add(kind, name, x, y, width, height, **properties):
-        control = model.createInstance(f"com.sun.star.awt.UnoControl{kind}Model")
-        control.PositionX, control.PositionY, control.Width, control.Height = x, y, width, height
-        for prop, value in properties.items():
-            setattr(control, prop, value)
-        model.insertByName(name, control)
-
-    add("FixedText", "Summary", 6, 6, WIDTH - 12, 12,
-        Label=f"{len(findings.items)} finding(s). Choose one to select it in the document.")
-    add("ListBox", "Findings", 6, 20, WIDTH - 12, HEIGHT - 46,
-        StringItemList=tuple(findings.lines()))
-    add("Button", "Close", WIDTH - 56, HEIGHT - 20, 50, 14, Label="Close", PushButtonType=1,
-        DefaultButton=True)
-    dialog = smgr.createInstanceWithContext("com.sun.star.awt.UnoControlDialog", ctx)
-    dialog.setModel(model)
+    model = DialogModel(ctx, TITLE, WIDTH, HEIGHT)
+    model.add("FixedText", "Summary", 6, 6, WIDTH - 12, 12,
+              Label=f"{len(findings.items)} finding(s). Choose one to select it in the document.")
+    model.add("ListBox", "Findings", 6, 20, WIDTH - 12, HEIGHT - 46,
+              StringItemList=tuple(findings.lines()))
+    model.add("Button", "Close", WIDTH - 56, HEIGHT - 20, 50, 14, Label="Close", PushButtonType=1,
+              DefaultButton=True)
+    dialog = model.dialog()
     dialog.getControl("Findings").addItemListener(_SelectOnChoice(findings))
     return dialog
 

@@ -10,6 +10,7 @@ import glyphwright
 
 from . import settings
 from .job_error import JobError
+from .script_run import run_script
 from .text_positions import range_text
 from .undo_step import one_undo_step
 from .writer_executer import WriterExecuter
@@ -96,13 +97,9 @@ def _format(job, values, executer, text):
     script = query.GetCommands(text)
     if not script and job.unreadable and text.strip():
         raise JobError(_unreadable(job, query, text))
-    runner = glyphwright.CommandRunner()
-    runner.Executer = executer
     try:
-        runner.Run(script)
+        run_script(script, executer)
         executer.finish()
     finally:
-        # The runner's reference is invisible to Python's collector.
-        runner.Executer = None
         if job.query_class == "ChemRDigitQuery":
             query.FontListener = None

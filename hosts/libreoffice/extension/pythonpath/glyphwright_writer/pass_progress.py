@@ -10,6 +10,8 @@ import unohelper
 from com.sun.star.awt import XActionListener, XTopWindowListener
 from com.sun.star.util import CloseVetoException, XCloseListener
 
+from .dialog_model import DialogModel
+
 TITLE = "Chemistry"
 WIDTH, HEIGHT = 200, 58
 # The dialog is brought up to date, and the office handles what waits, at most this often:
@@ -107,25 +109,12 @@ class PassProgress:
             raise
 
     def _build(self, ctx, frame):
-        smgr = ctx.ServiceManager
-        model = smgr.createInstanceWithContext("com.sun.star.awt.UnoControlDialogModel", ctx)
-        model.Title = TITLE
-        model.Width, model.Height = WIDTH, HEIGHT
-
-        def add(kind, name, x, y, width, height, **properties):
-            control = model.createInstance(f"com.sun.star.awt.UnoControl{kind}Model")
-            control.PositionX, control.PositionY = x, y
-            control.Width, control.Height = width, height
-            for prop, value in properties.items():
-                setattr(control, prop, value)
-            model.insertByName(name, control)
-
-        add("FixedText", "What", 6, 6, WIDTH - 12, 10, Label=self._label(0))
-        add("ProgressBar", "Bar", 6, 18, WIDTH - 12, 10, ProgressValueMin=0,
-            ProgressValueMax=self.total, ProgressValue=0)
-        add("Button", "Cancel", WIDTH - 56, HEIGHT - 20, 50, 14, Label="Cancel")
-        dialog = smgr.createInstanceWithContext("com.sun.star.awt.UnoControlDialog", ctx)
-        dialog.setModel(model)
+        model = DialogModel(ctx, TITLE, WIDTH, HEIGHT)
+        model.add("FixedText", "What", 6, 6, WIDTH - 12, 10, Label=self._label(0))
+        model.add("ProgressBar", "Bar", 6, 18, WIDTH - 12, 10, ProgressValueMin=0,
+                  ProgressValueMax=self.total, ProgressValue=0)
+        model.add("Button", "Cancel", WIDTH - 56, HEIGHT - 20, 50, 14, Label="Cancel")
+        dialog = model.dialog()
         listener = _Cancel(self)
         dialog.getControl("Cancel").addActionListener(listener)
         dialog.addTopWindowListener(listener)

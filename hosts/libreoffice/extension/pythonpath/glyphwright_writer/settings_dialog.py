@@ -3,6 +3,7 @@
 import glyphwright
 
 from . import settings
+from .dialog_model import DialogModel
 
 ITALIC_CHOICES = (("Italic", "Italic (direct formatting)"),
                   ("Chemical Italic", "Chemical Italic (character style)"))
@@ -53,21 +54,10 @@ def normalized_order(descriptor):
 
 def build(ctx, values):
     """The dialog, filled with values, not yet shown."""
-    smgr = ctx.ServiceManager
-    model = smgr.createInstanceWithContext("com.sun.star.awt.UnoControlDialogModel", ctx)
-    model.Title = "Chemistry Settings"
-    model.Width = WIDTH
-    model.Height = 12 * ROW + 8
+    model = DialogModel(ctx, "Chemistry Settings", WIDTH, 12 * ROW + 8)
 
     def add(kind, name, row, x, width, **properties):
-        control = model.createInstance(f"com.sun.star.awt.UnoControl{kind}Model")
-        control.PositionX = x
-        control.PositionY = 6 + row * ROW
-        control.Width = width
-        control.Height = 12
-        for prop, value in properties.items():
-            setattr(control, prop, value)
-        model.insertByName(name, control)
+        model.add(kind, name, x, 6 + row * ROW, width, 12, **properties)
 
     field_width = WIDTH - FIELD_X - LABEL_X
     for row, (label, name, choices) in enumerate(ROWS):
@@ -88,9 +78,7 @@ def build(ctx, values):
     add("Button", "OK", 11, WIDTH - 2 * 56, 50, Label="OK", PushButtonType=OK, DefaultButton=True)
     add("Button", "Cancel", 11, WIDTH - 56, 50, Label="Cancel", PushButtonType=2)
 
-    dialog = smgr.createInstanceWithContext("com.sun.star.awt.UnoControlDialog", ctx)
-    dialog.setModel(model)
-    return dialog
+    return model.dialog()
 
 
 def read(dialog):

@@ -1,0 +1,28 @@
+"""Dialogs built in code: a model with its controls placed in dialog units, then the dialog."""
+
+
+class DialogModel:
+    """The model of a dialog, title and size given, to which controls are added by kind."""
+
+    def __init__(self, ctx, title, width, height):
+        self.ctx = ctx
+        self.model = ctx.ServiceManager.createInstanceWithContext(
+            "com.sun.star.awt.UnoControlDialogModel", ctx)
+        self.model.Title = title
+        self.model.Width, self.model.Height = width, height
+
+    def add(self, kind, name, x, y, width, height, **properties):
+        """A control "UnoControl<kind>Model" named name, with these properties set."""
+        control = self.model.createInstance(f"com.sun.star.awt.UnoControl{kind}Model")
+        control.PositionX, control.PositionY = x, y
+        control.Width, control.Height = width, height
+        for prop, value in properties.items():
+            setattr(control, prop, value)
+        self.model.insertByName(name, control)
+
+    def dialog(self):
+        """The dialog of this model, not yet shown."""
+        dialog = self.ctx.ServiceManager.createInstanceWithContext(
+            "com.sun.star.awt.UnoControlDialog", self.ctx)
+        dialog.setModel(self.model)
+        return dialog
