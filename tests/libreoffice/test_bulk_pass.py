@@ -4,10 +4,9 @@ a second pass leave nothing behind; a generated 50-page manuscript saved and rel
 
 import glyphwright
 import pytest
-import unohelper
 from com.sun.star.accessibility.AccessibleRole import PUSH_BUTTON
-from com.sun.star.awt import XTopWindowListener
 from com.sun.star.util import CloseVetoException, XModifyListener
+from glyphwright_writer.dialog_model import TopWindowWatcher
 
 import manuscript
 from manuscript import expected_chars, looks_of
@@ -214,7 +213,7 @@ def test_a_field_is_read_as_blanks_and_keeps_its_looks(doc):
     assert "".join(char.char for char in looks if char.sub) == "224"
 
 
-class _CancelOnFirstChange(unohelper.Base, XTopWindowListener, XModifyListener):
+class _CancelOnFirstChange(TopWindowWatcher, XModifyListener):
     """Plays the user: when the pass's progress dialog opens, keeps its window; when the pass
     first changes the document, tries to close the document and to start another job, then
     presses the dialog's Cancel button."""
@@ -245,27 +244,6 @@ class _CancelOnFirstChange(unohelper.Base, XTopWindowListener, XModifyListener):
                 child.doAccessibleAction(0)
                 self.pressed = True
                 return
-
-    def windowClosing(self, event):
-        pass
-
-    def windowClosed(self, event):
-        pass
-
-    def windowMinimized(self, event):
-        pass
-
-    def windowNormalized(self, event):
-        pass
-
-    def windowActivated(self, event):
-        pass
-
-    def windowDeactivated(self, event):
-        pass
-
-    def disposing(self, source):
-        pass
 
 
 def test_cancel_leaves_the_document_as_it_was(office, doc):

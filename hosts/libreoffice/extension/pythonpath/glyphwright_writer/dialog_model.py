@@ -1,4 +1,8 @@
-"""Dialogs built in code: a model with its controls placed in dialog units, then the dialog."""
+"""Dialogs built in code: a model with its controls placed in dialog units, then the dialog; and a
+listener to their windows that hears only what it overrides."""
+
+import unohelper
+from com.sun.star.awt import XTopWindowListener
 
 
 class DialogModel:
@@ -26,3 +30,31 @@ class DialogModel:
             "com.sun.star.awt.UnoControlDialog", self.ctx)
         dialog.setModel(self.model)
         return dialog
+
+
+class TopWindowWatcher(unohelper.Base, XTopWindowListener):
+    """Every event of a top window ignored; a subclass overrides the ones it acts on."""
+
+    def windowOpened(self, event):
+        pass
+
+    def windowClosing(self, event):
+        pass
+
+    def windowClosed(self, event):
+        pass
+
+    def windowMinimized(self, event):
+        pass
+
+    def windowNormalized(self, event):
+        pass
+
+    def windowActivated(self, event):
+        pass
+
+    def windowDeactivated(self, event):
+        pass
+
+    def disposing(self, source):
+        pass

@@ -7,10 +7,10 @@ the pass but what it does itself."""
 import time
 
 import unohelper
-from com.sun.star.awt import XActionListener, XTopWindowListener
+from com.sun.star.awt import XActionListener
 from com.sun.star.util import CloseVetoException, XCloseListener
 
-from .dialog_model import DialogModel
+from .dialog_model import DialogModel, TopWindowWatcher
 
 TITLE = "Chemistry"
 WIDTH, HEIGHT = 200, 58
@@ -31,7 +31,7 @@ class NoProgress:
         pass
 
 
-class _Cancel(unohelper.Base, XActionListener, XTopWindowListener):
+class _Cancel(TopWindowWatcher, XActionListener):
     """Cancel pressed, or the dialog's window closed: the pass stops at the next paragraph."""
 
     def __init__(self, progress):
@@ -42,27 +42,6 @@ class _Cancel(unohelper.Base, XActionListener, XTopWindowListener):
 
     def windowClosing(self, event):
         self.progress.cancelled = True
-
-    def windowOpened(self, event):
-        pass
-
-    def windowClosed(self, event):
-        pass
-
-    def windowMinimized(self, event):
-        pass
-
-    def windowNormalized(self, event):
-        pass
-
-    def windowActivated(self, event):
-        pass
-
-    def windowDeactivated(self, event):
-        pass
-
-    def disposing(self, source):
-        pass
 
 
 class _KeepOpen(unohelper.Base, XCloseListener):
