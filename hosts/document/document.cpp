@@ -171,6 +171,15 @@ Variant Document::QueryValue(std::u16string_view value) const {
   return Variant(value);
 }
 
+void Document::QueryValueText(std::u16string_view value, std::u16string& answer) const {
+  if (value == kCursorPosition) {
+    answer.clear();
+    AppendInteger(answer, cursor_ - origin_);  // the text of the Long that QueryValue answers
+  } else {
+    answer.assign(value);
+  }
+}
+
 void Document::SetSubscript(int32_t Index, int32_t Length, bool flag) {
   ChangeFormat(ScriptRange(Index, Length), [flag](Cell& cell) {
     cell.flags = flag ? (cell.flags | kSubscript) & ~kSuperscript : cell.flags & ~kSubscript;
