@@ -35,7 +35,7 @@ Document::Document(std::u16string_view before, std::u16string_view selection,
   Append(selection, {});
   Append(after, {});
   Select(static_cast<int32_t>(before.size()), static_cast<int32_t>(selection.size()));
-  BeginQuery();
+  origin_ = selectionStart_;  // as BeginQuery sets it, without making the text it answers
 }
 
 // ---- positions and ranges ----
