@@ -88,7 +88,7 @@ std::u16string Format(Query& query, CommandRunner& runner, const std::u16string&
                       std::u16string (*render)(const Document&)) {
   const auto document = std::make_shared<Document>(text);
   runner.SetExecuter(document);
-  runner.Run(query.GetCommands(document->BeginQuery()));
+  runner.RunOwned(query.GetCommands(document->BeginQuery()));  // the host's own script
   return render(*document);
 }
 

@@ -31,14 +31,17 @@ void FormatCommand(std::span<const std::string> args, const QueryRegistry& queri
   const std::shared_ptr<Document> document =
       MakeDocument(ReadText(words.size() > 1 ? &words[1] : nullptr, streams.in), from);
   const DispatchRef instance = MakeQuery(query, settings);
-  const Variant script = GetCommands(*instance, document);
+  Variant script = GetCommands(*instance, document);
   if (MayRejectText(query) && TextOf(script).empty()) {
     ExplainEmptyScript(*instance, document->SelectedText());
   }
   CommandRunner runner;
   runner.SetExecuter(document);
   runner.SetIgnoreError(parsed.Has("--ignore-error"));
-  runner.Run(TextOf(script));
+  // The script is the command's own (GetCommands always answers text): the runner takes it over
+  // instead of copying megabytes of it.
+  std::u16string* commands = script.AsString();
+  runner.RunOwned(commands != nullptr ? std::move(*commands) : std::u16string());
   WriteRendering(streams.out, *document, to);
 }
 

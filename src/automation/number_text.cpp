@@ -183,6 +183,11 @@ std::u16string IntegerToText(int64_t value) {
 }
 
 int32_t DoubleToLong(double value) {
+  // A whole number in range, as nearly every offset is, needs no rounding.
+  if (value >= -2147483648.0 && value <= 2147483647.0) {
+    const auto whole = static_cast<int32_t>(value);
+    if (whole == value) return whole;
+  }
   const double rounded = std::nearbyint(value);  // the default rounding mode: halves to even
   if (!(rounded >= -2147483648.0 && rounded <= 2147483647.0)) throw errors::Overflow();
   return static_cast<int32_t>(rounded);

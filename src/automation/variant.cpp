@@ -38,6 +38,7 @@ double Variant::ToDouble() const {
 
 int32_t Variant::ToLong() const {
   if (const int32_t* n = std::get_if<int32_t>(&value_)) return *n;
+  if (const double* d = std::get_if<double>(&value_)) return DoubleToLong(*d);
   return DoubleToLong(ToDouble());
 }
 

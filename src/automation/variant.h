@@ -50,6 +50,8 @@ class Variant {
 
   // Direct access when the type is known; the text of a String without copying.
   const std::u16string* AsString() const { return std::get_if<std::u16string>(&value_); }
+  // The text of a String, for a holder that hands it on (moves it out); nullptr otherwise.
+  std::u16string* AsString() { return std::get_if<std::u16string>(&value_); }
 
   friend bool operator==(const Variant&, const Variant&) = default;
 

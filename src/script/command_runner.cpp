@@ -45,7 +45,11 @@ void CommandRunner::SetExecuter(DispatchRef Executer) {
 
 void CommandRunner::Run(std::u16string_view Commands) {
   // A private copy: a host call may change the text the caller passed.
-  const std::u16string commands(Commands);
+  RunOwned(std::u16string(Commands));
+}
+
+void CommandRunner::RunOwned(std::u16string Commands) {
+  const std::u16string commands = std::move(Commands);
   stackCount_ = 0;
   hostIdKnown_.reset();
   // Every LF ends a line; the empty line after the last LF does nothing.

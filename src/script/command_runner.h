@@ -36,6 +36,8 @@ class CommandRunner : public TableDispatch<CommandRunner> {
   void SetIgnoreError(bool IgnoreError) { ignoreError_ = IgnoreError; }
 
   void Run(std::u16string_view Commands);
+  // Run on a script the caller hands over, which then needs no private copy.
+  void RunOwned(std::u16string Commands);
 
  private:
   void ExecuteLine(std::u16string_view line);

@@ -123,9 +123,17 @@ TEST(DoubleToLongTest, RoundsHalvesToEven) {
       {2.4999, 2},
       {2147483647.4, 2147483647},
       {-2147483648.0, -2147483647 - 1},
+      // Whole numbers take a shorter way than fractions.
+      {0.0, 0},
+      {-0.0, 0},
+      {17.0, 17},
+      {-17.0, -17},
+      {2147483647.0, 2147483647},
   };
   for (const auto& [value, rounded] : cases) EXPECT_EQ(DoubleToLong(value), rounded) << value;
   EXPECT_EQ(ErrorNumberOf([] { DoubleToLong(2147483648.0); }), 6);
+  EXPECT_EQ(ErrorNumberOf([] { DoubleToLong(-2147483649.0); }), 6);
+  EXPECT_EQ(ErrorNumberOf([] { DoubleToLong(1e300); }), 6);
   EXPECT_EQ(ErrorNumberOf([] { DoubleToLong(std::nan("")); }), 6);
 }
 

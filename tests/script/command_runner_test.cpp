@@ -65,6 +65,22 @@ TEST(CommandRunnerTest, EveryWordCallsTheHostInOrder) {
   }
 }
 
+// A script handed over runs as a script passed by view does, word for word.
+TEST(CommandRunnerTest, AnOwnedScriptRunsAsAViewedOne) {
+  const std::u16string script =
+      u"=3\n=2\nSubscript\n=x\nTypeText\n=a\n=b\nTypeStyledText\n=1\n=2\nPlus\nGoTo\n";
+  Recorded viewed;
+  const auto expected = viewed(script);
+  Recorded owned;
+  owned.runner.RunOwned(script);
+  EXPECT_EQ(owned.host->calls, expected);
+  EXPECT_EQ(expected.size(), 14u);
+  owned.host->calls.clear();
+  // A new run: the stack starts empty, so there is nothing to type.
+  EXPECT_THROW(owned.runner.RunOwned(u"TypeText\n"), AutomationError);
+  EXPECT_TRUE(owned.host->calls.empty());
+}
+
 TEST(CommandRunnerTest, ValueLinesPushTheRestVerbatim) {
   const WordCase cases[] = {
       {u"=\nTypeText\n", {"QueryValue()", "TypeText(, )"}},
