@@ -78,7 +78,9 @@ class CommandRunner : public TableDispatch<CommandRunner> {
   std::u16string firstText_;
   std::u16string secondText_;
 
-  // Names are looked up once per run and Executer, not once per call.
+  // Names are looked up once per run and Executer, not once per call. Not kept from run to run:
+  // an object called by name may gain members meanwhile (a script engine's objects do), and the
+  // one host where a lookup would be felt, the reference document, is called through HostEditing.
   std::array<DispId, kHostOpCount> hostIds_{};
   std::bitset<kHostOpCount> hostIdKnown_;
 };
