@@ -66,11 +66,8 @@ StreamedCommands* StreamingQuery(Dispatch& query, const QueryEntry& entry) {
 }
 
 void StreamScript(StreamedCommands& query, std::u16string text, std::ostream& out) {
-  std::string bytes;
-  ScriptSink sink([&](std::u16string_view block) {
-    bytes.clear();
-    AppendUtf8(bytes, block);
-    if (!out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()))) {
+  ScriptSink sink([&](std::string_view block) {
+    if (!out.write(block.data(), static_cast<std::streamsize>(block.size()))) {
       throw std::runtime_error("cannot write the output");
     }
   });

@@ -16,6 +16,7 @@
 #include "chem/chem_test_support.h"
 #include "chem/ion_formula_query.h"
 #include "chem/scan_units.h"
+#include "script/builders.h"
 #include "text/prepared_text.h"
 
 namespace glyphwright {
@@ -24,22 +25,23 @@ namespace {
 using testing::Prepared;
 using testing::ScopedEnvironment;
 using testing::TempFolder;
+using testing::U8;
 
 // What a sink handed on, block by block.
 struct Blocks {
-  std::vector<std::u16string> blocks;
+  std::vector<std::string> blocks;
   ScriptSink::Output Output() {
-    return [this](std::u16string_view block) { blocks.emplace_back(block); };
+    return [this](std::string_view block) { blocks.emplace_back(block); };
   }
-  std::u16string Joined() const {
-    std::u16string script;
-    for (const std::u16string& block : blocks) script += block;
+  std::string Joined() const {
+    std::string script;
+    for (const std::string& block : blocks) script += block;
     return script;
   }
 };
 
 template <class Query>
-std::u16string Streamed(Query& query, std::u16string text, std::size_t block) {
+std::string Streamed(Query& query, std::u16string text, std::size_t block) {
   Blocks out;
   ScriptSink sink(out.Output(), block);
   query.StreamCommands(std::move(text), sink);
@@ -64,7 +66,7 @@ std::u16string ManyLines(std::size_t atLeast) {
 TEST(ScriptSink, BlocksEndAtUnitEndsAndHoldABlockOrMore) {
   ChemSubscriptQuery subscript;
   const CodeArray chars = Prepared("H2O CH4 C12H22O11 Na2SO4 Fe2O3 H2O2 C6H12O6");
-  const std::u16string whole = subscript.GetCommands(chars);
+  const std::string whole = Utf16ToUtf8(subscript.GetCommands(chars));
   for (const std::size_t block : {std::size_t{1}, std::size_t{10}, std::size_t{25}}) {
     Blocks out;
     ScriptSink sink(out.Output(), block);
@@ -75,7 +77,7 @@ TEST(ScriptSink, BlocksEndAtUnitEndsAndHoldABlockOrMore) {
     for (std::size_t k = 0; k < out.blocks.size(); ++k) {
       // Every unit is three lines: a block that ends elsewhere has split one.
       EXPECT_EQ(out.blocks[k].back(), u'\n');
-      EXPECT_EQ(out.blocks[k].rfind(u"Subscript\n"), out.blocks[k].size() - 10) << k;
+      EXPECT_EQ(out.blocks[k].rfind("Subscript\n"), out.blocks[k].size() - 10) << k;
       if (k < beforeFlush) {
         EXPECT_GE(out.blocks[k].size(), block) << k;
       }
@@ -85,7 +87,7 @@ TEST(ScriptSink, BlocksEndAtUnitEndsAndHoldABlockOrMore) {
   ScriptSink sink(one.Output(), 1);
   StreamUnits(chars, sink, subscript);
   std::size_t units = 0;
-  for (std::size_t at = 0; (at = whole.find(u"Subscript\n", at)) != std::u16string::npos; ++at) {
+  for (std::size_t at = 0; (at = whole.find("Subscript\n", at)) != std::string::npos; ++at) {
     ++units;
   }
   EXPECT_GT(units, 10u);
@@ -110,7 +112,29 @@ TEST(ScriptSink, FlushHandsOnWhatIsLeftOnce) {
   sink.Flush();
   sink.Flush();
   ASSERT_EQ(out.blocks.size(), 1u);
-  EXPECT_EQ(out.blocks[0], u"=3\n=4\nBold\n");
+  EXPECT_EQ(out.blocks[0], "=3\n=4\nBold\n");
+}
+
+// The sink writes its own bytes: they are those of ScriptWriter's lines in UTF-8, for numbers of
+// every size and sign and for words that change from one unit to the next, even in place.
+TEST(ScriptSink, WritesTheLinesOfScriptWriterInUtf8) {
+  const int64_t numbers[] = {0,         1,        9, 10, 99, 100, 8801, -155, -1, 1234567890123,
+                             INT64_MAX, INT64_MIN};
+  std::u16string word = u"Subscript";
+  Blocks out;
+  ScriptSink sink(out.Output(), 50);
+  ScriptWriter expected;
+  for (const int64_t first : numbers) {
+    for (const int64_t second : numbers) {
+      sink.Command2(word, first, second);
+      expected.Command2(word, first, second);
+    }
+    // The same string, changed: the next unit must write the new word.
+    word = word == u"Subscript" ? u"\u00C9 \U0001F600 \xD800" : u"Subscript";
+  }
+  sink.Flush();
+  EXPECT_EQ(out.Joined(), U8(expected.Script()));
+  EXPECT_NE(out.Joined().find("\xC3\x89 \xF0\x9F\x98\x80 \xEF\xBF\xBD\n"), std::string::npos);
 }
 
 TEST(ScanOwnedChars, IsTheCodeArrayOfACopy) {
@@ -128,11 +152,11 @@ TEST(StreamCommands, IsExactlyTheScriptOfGetCommands) {
   for (const std::size_t block : {std::size_t{1}, std::size_t{100}, ScriptSink::kBlock}) {
     for (const std::u16string& text : texts) {
       ChemFormulaQuery formula;
-      EXPECT_TRUE(Streamed(formula, text, block) == formula.GetCommands(text)) << block;
+      EXPECT_TRUE(Streamed(formula, text, block) == U8(formula.GetCommands(text))) << block;
       IonFormulaQuery ion;
-      EXPECT_TRUE(Streamed(ion, text, block) == ion.GetCommands(text)) << block;
+      EXPECT_TRUE(Streamed(ion, text, block) == U8(ion.GetCommands(text))) << block;
       ChemNameQuery name;
-      EXPECT_TRUE(Streamed(name, text, block) == name.GetCommands(text)) << block;
+      EXPECT_TRUE(Streamed(name, text, block) == U8(name.GetCommands(text))) << block;
     }
   }
   const std::u16string text = ManyLines(50000);
@@ -140,14 +164,14 @@ TEST(StreamCommands, IsExactlyTheScriptOfGetCommands) {
   formula.SetItalicCommand(u"Chemical \U0001D456talic");
   ChemFormulaQuery formulaAgain;
   formulaAgain.SetItalicCommand(u"Chemical \U0001D456talic");
-  const std::u16string streamed = Streamed(formula, text, 7);
-  EXPECT_NE(streamed.find(u"\U0001D456"), std::u16string::npos);
-  EXPECT_TRUE(streamed == formulaAgain.GetCommands(text));
+  const std::string streamed = Streamed(formula, text, 7);
+  EXPECT_NE(streamed.find("\xF0\x9D\x91\x96talic"), std::string::npos);
+  EXPECT_TRUE(streamed == U8(formulaAgain.GetCommands(text)));
   ChemNameQuery name;
   name.SetSmallCommand(u"Petite");
   ChemNameQuery nameAgain;
   nameAgain.SetSmallCommand(u"Petite");
-  EXPECT_TRUE(Streamed(name, text, 64) == nameAgain.GetCommands(text));
+  EXPECT_TRUE(Streamed(name, text, 64) == U8(nameAgain.GetCommands(text)));
 }
 
 // A query whose prefix list cannot be found fails before its first block, as GetCommands does,
@@ -169,7 +193,7 @@ TEST(StreamCommands, AFailingPrefixListRaisesBeforeAnyBlock) {
     }
     EXPECT_TRUE(out.blocks.empty());
     noHome.emplace("HOME", home.Path().string());
-    EXPECT_TRUE(Streamed(formula, u"H2O o-Me", 1) == formula.GetCommands(u"H2O o-Me"));
+    EXPECT_TRUE(Streamed(formula, u"H2O o-Me", 1) == U8(formula.GetCommands(u"H2O o-Me")));
   }).join();
 }
 
