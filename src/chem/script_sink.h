@@ -4,7 +4,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -28,52 +30,78 @@ class ScriptSink {
 
   explicit ScriptSink(Output output, std::size_t block = kBlock)
       : output_(std::move(output)), block_(block) {
-    // Room for a block and the unit that fills it, so the buffer rarely grows while in use.
-    bytes_.reserve(block_ + 64);
+    SetWord(u"");
   }
+  ScriptSink(const ScriptSink&) = delete;
+  ScriptSink& operator=(const ScriptSink&) = delete;
 
   // One unit: the value lines of first and second, then the command line of word.
   void Command2(std::u16string_view word, int64_t first, int64_t second) {
-    // "=", a sign, 19 digits and LF, twice.
-    char lines[44];
-    char* const end = lines + sizeof lines;
-    const char* const start = ValueLine(ValueLine(end, second), first);
-    bytes_.append(start, static_cast<std::size_t>(end - start));
     // A scan writes one word unit after unit: it is converted once, when it changes.
-    if (word != word_) {
-      word_ = word;
-      wordLine_ = Utf16ToUtf8(word);
-      wordLine_.push_back('\n');
-    }
-    bytes_.append(wordLine_);
-    if (bytes_.size() >= block_) Flush();
+    if (word != word_) SetWord(word);
+    // The buffer always has room for one more unit (see SetWord), so it is written through a
+    // pointer without a check or a call per line.
+    char* out = buffer_.get() + size_;
+    out = ValueLine(out, first);
+    out = ValueLine(out, second);
+    std::memcpy(out, wordLine_.data(), wordLine_.size());
+    size_ = static_cast<std::size_t>(out - buffer_.get()) + wordLine_.size();
+    if (size_ >= block_) Flush();
   }
 
   // Hands on whatever has gathered; nothing when it is empty.
   void Flush() {
-    if (bytes_.empty()) return;
-    output_(bytes_);
-    bytes_.clear();
+    if (size_ == 0) return;
+    output_(std::string_view(buffer_.get(), size_));
+    size_ = 0;
   }
 
  private:
-  // Writes "=", the number in decimal ("-" for negatives, no leading zeros) and LF backwards,
-  // ending just before end; returns its start.
-  static char* ValueLine(char* end, int64_t value) {
-    *--end = '\n';
+  // "=", a sign, 19 digits, LF: the longest value line.
+  static constexpr std::size_t kValueLineMax = 22;
+
+  // Writes "=", the number in decimal ("-" for negatives, no leading zeros) and LF at out;
+  // returns the end.
+  static char* ValueLine(char* out, int64_t value) {
+    *out++ = '=';
+    if (value < 0) *out++ = '-';
     uint64_t rest = value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
-    do {
-      *--end = static_cast<char>('0' + rest % 10);
+    char* const end = out + Digits(rest);
+    for (char* digit = end; digit != out;) {
+      *--digit = static_cast<char>('0' + rest % 10);
       rest /= 10;
-    } while (rest != 0);
-    if (value < 0) *--end = '-';
-    *--end = '=';
-    return end;
+    }
+    *end = '\n';
+    return end + 1;
+  }
+  static std::size_t Digits(uint64_t value) {
+    std::size_t digits = 1;
+    while (value >= 10) {
+      value /= 10;
+      ++digits;
+    }
+    return digits;
+  }
+
+  // The word and its line in UTF-8, and room for a block and the longest unit of it.
+  void SetWord(std::u16string_view word) {
+    word_ = word;
+    wordLine_ = Utf16ToUtf8(word);
+    wordLine_.push_back('\n');
+    const std::size_t needed = block_ + 2 * kValueLineMax + wordLine_.size();
+    if (needed > capacity_) {
+      auto larger = std::make_unique<char[]>(needed);
+      if (size_ > 0) std::memcpy(larger.get(), buffer_.get(), size_);
+      buffer_ = std::move(larger);
+      capacity_ = needed;
+    }
   }
 
   Output output_;
   std::size_t block_;
-  std::string bytes_;
+  std::unique_ptr<char[]> buffer_;
+  std::size_t capacity_ = 0;
+  std::size_t size_ = 0;
   std::u16string word_;
   std::string wordLine_;
 };
