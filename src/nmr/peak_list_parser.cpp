@@ -1,5 +1,7 @@
 #include "nmr/peak_list_parser.h"
 
+#include <algorithm>
+
 #include "automation/automation_error.h"
 #include "nmr/peak_scanner.h"
 #include "text/case_fold.h"
@@ -65,12 +67,14 @@ class PeakListParser {
 
 PeakList PeakListParser::Read() {
   // The list begins behind the first Greek delta, small or capital, or at the start of the text.
-  const std::size_t delta = FindIgnoringCase(source_, u"\u03B4");
+  const std::size_t delta = source_.find_first_of(u"\u03B4\u0394");
   scanner_.StartAt(delta == std::u16string_view::npos ? -1 : static_cast<int32_t>(delta));
   scanner_.Advance();
   scanner_.SkipBlanks();
 
   PeakList list;
+  // Most lists are a handful of peaks: one allocation, and no peak moved as the list grows.
+  list.peaks.reserve(8);
   list.ListStart = scanner_.CurrentIndex();
   if (scanner_.AtEnd()) {
     // Nothing after the delta (or an empty text): no list at all.
@@ -305,7 +309,11 @@ void PeakListParser::SkipToCloseParenthesis() {
 }  // namespace
 
 PeakListReading ParsePeakList(std::u16string_view Text, const FieldOrder& specOrder, bool strict) {
-  const std::u16string sourceText = ToHalfWidth(Text);
+  // Most lists have nothing to fold and are read as they are.
+  const bool folds =
+      std::any_of(Text.begin(), Text.end(), [](char16_t code) { return code >= kFirstFoldedCode; });
+  const std::u16string folded = folds ? ToHalfWidth(Text) : std::u16string();
+  const std::u16string_view sourceText = folds ? std::u16string_view(folded) : Text;
   try {
     return {PeakListParser(sourceText, specOrder, strict).Read(), {}};
   } catch (const PeakListFailure& failure) {
