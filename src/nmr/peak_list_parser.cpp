@@ -55,8 +55,10 @@ class PeakListParser {
 
 PeakList PeakListParser::Read() {
   // The list begins behind the first Greek delta, small or capital, or at the start of the text.
-  const std::size_t delta = source_.find_first_of(u"\u03B4\u0394");
-  scanner_.StartAt(delta == std::u16string_view::npos ? -1 : static_cast<int32_t>(delta));
+  int32_t delta = 0;
+  const auto length = static_cast<int32_t>(source_.size());
+  while (delta < length && source_[delta] != u'\u03B4' && source_[delta] != u'\u0394') ++delta;
+  scanner_.StartAt(delta == length ? -1 : delta);
   scanner_.Advance();
   scanner_.SkipBlanks();
 
