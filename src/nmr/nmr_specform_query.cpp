@@ -3,6 +3,7 @@
 #include <array>
 
 #include "automation/automation_error.h"
+#include "nmr/half_width_text.h"
 #include "nmr/script_buffer.h"
 #include "script/text_length.h"
 #include "text/lib.h"
@@ -24,6 +25,18 @@ Columns SplitColumns(std::u16string_view row) {
   return columns;
 }
 
+// TrimView and TrimEndView with the class of IsSpaceChar known here: a row is a dozen trims, and a
+// call per character of each would cost more than the row's script.
+std::u16string_view TrimCellEnd(std::u16string_view text) {
+  while (!text.empty() && IsSpaceChar(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+std::u16string_view TrimCell(std::u16string_view text) {
+  while (!text.empty() && IsSpaceChar(text.front())) text.remove_prefix(1);
+  return TrimCellEnd(text);
+}
+
 // Digits, "-", ".", blanks and the range marks "~" (full-width tildes arrive folded) and the
 // wave dash of Japanese text.
 bool IsShift(std::u16string_view shift) {
@@ -40,13 +53,14 @@ bool IsShift(std::u16string_view shift) {
 
 std::u16string NMRSpecFormQuery::GetCommands(std::u16string_view Text) const {
   CheckTextLength(Text);
-  std::u16string working = ToHalfWidth(Text);
-  const bool paragraphAppended = working.empty() || working.back() != u'\r';
-  if (paragraphAppended) working.push_back(u'\r');
-  const auto length = static_cast<int64_t>(working.size());
+  const HalfWidthText folded(Text);
+  const std::u16string_view table = folded.View();
+  // The script's offsets count a paragraph break behind a table that does not end with one.
+  const bool paragraphAppended = table.empty() || table.back() != u'\r';
+  const auto length = static_cast<int64_t>(table.size()) + (paragraphAppended ? 1 : 0);
 
-  // About ten script characters for every character of a table row.
-  ScriptBuffer script(working.size() * 12 + 512);
+  // About fourteen script characters for every character of a table row.
+  ScriptBuffer script(table.size() * 16 + 256);
   // Behind the selection, after a paragraph break if it does not end with one, the marker
   // '!! '; the list is typed between the two "!".
   script.Append(u"=EndOfSelection\nGoTo\n");
@@ -56,13 +70,14 @@ std::u16string NMRSpecFormQuery::GetCommands(std::u16string_view Text) const {
   // A bad shift in any row raises, and the script written so far goes with it.
   bool anyRow = false;
   int64_t offset = 0;
-  for (std::u16string_view rest = working; !rest.empty();) {
-    const std::size_t end = rest.find(u'\r');  // the working text always ends with one
+  for (std::u16string_view rest = table; !rest.empty();) {
+    const std::size_t end = rest.find(u'\r');  // none behind the last row
     const std::u16string_view row = rest.substr(0, end);
-    if (!TrimView(row).empty()) {
+    if (!TrimCell(row).empty()) {
       WriteRow(script, row, offset);
       anyRow = true;
     }
+    if (end == std::u16string_view::npos) break;
     // Blank rows are skipped but still counted in the offsets of the rows behind them.
     offset += static_cast<int64_t>(row.size()) + 1;
     rest.remove_prefix(end + 1);
@@ -91,7 +106,7 @@ void NMRSpecFormQuery::WriteRow(ScriptBuffer& script, std::u16string_view row,
   std::array<std::u16string_view, kFieldCount> cells;
   for (int32_t field = 0; field < kFieldCount; ++field) {
     const int32_t column = tableOrder_.PositionOfField[field];
-    if (column >= 0) cells[field] = TrimView(columns[column]);
+    if (column >= 0) cells[field] = TrimCell(columns[column]);
   }
   const auto cell = [&](int32_t field) { return cells[field]; };
 
@@ -104,7 +119,7 @@ void NMRSpecFormQuery::WriteRow(ScriptBuffer& script, std::u16string_view row,
     for (std::u16string_view rest = text;;) {
       const std::size_t comma = rest.find(u',');
       const bool last = comma == std::u16string_view::npos;
-      script.TypeText(TrimView(rest.substr(0, comma)));
+      script.TypeText(TrimCell(rest.substr(0, comma)));
       if (jValueStyle_ == kHzAfterEveryValue || (jValueStyle_ == kHzAfterLastValue && last)) {
         script.Append(u"= Hz\nTypeText\n");
       }
@@ -130,7 +145,7 @@ void NMRSpecFormQuery::WriteRow(ScriptBuffer& script, std::u16string_view row,
           start += static_cast<int64_t>(columns[column].size()) + 1;
         }
         script.Value(start);
-        script.Value(static_cast<int64_t>(TrimEndView(columns[FieldTrailing]).size()));
+        script.Value(static_cast<int64_t>(TrimCellEnd(columns[FieldTrailing]).size()));
         script.Append(u"Copy\nPaste\n");
         break;
       }

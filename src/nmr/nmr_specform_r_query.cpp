@@ -30,9 +30,8 @@ std::u16string NMRSpecFormRQuery::GetCommands(std::u16string_view Text) const {
 // the old list is cut only after the last copy, and the selection is computed for the document
 // after the cut.
 std::u16string NMRSpecFormRQuery::TableScript(const PeakList& list) const {
-  // A row is about ten script characters for every character of its peak, plus the tabs.
-  ScriptBuffer script(static_cast<std::size_t>(list.ListEnd - list.ListStart) * 10 +
-                      list.peaks.size() * 64 + 512);
+  // A row is about five script characters for every character of its peak, tabs included.
+  ScriptBuffer script(static_cast<std::size_t>(list.ListEnd - list.ListStart) * 6 + 256);
   script.Value(list.ListEnd);
   // A marker behind the new paragraph break; the rows are typed in front of it.
   script.Append(u"GoTo\nTypeParagraph\n=!\nTypeText\n=PrevChar\nGoTo\n");

@@ -1,8 +1,7 @@
 #include "nmr/peak_list_parser.h"
 
-#include <algorithm>
-
 #include "automation/automation_error.h"
+#include "nmr/half_width_text.h"
 #include "nmr/peak_scanner.h"
 #include "text/lib.h"
 
@@ -298,13 +297,9 @@ void PeakListParser::SkipToCloseParenthesis() {
 }  // namespace
 
 PeakListReading ParsePeakList(std::u16string_view Text, const FieldOrder& specOrder, bool strict) {
-  // Most lists have nothing to fold and are read as they are.
-  const bool folds =
-      std::any_of(Text.begin(), Text.end(), [](char16_t code) { return code >= kFirstFoldedCode; });
-  const std::u16string folded = folds ? ToHalfWidth(Text) : std::u16string();
-  const std::u16string_view sourceText = folds ? std::u16string_view(folded) : Text;
+  const HalfWidthText sourceText(Text);
   try {
-    return {PeakListParser(sourceText, specOrder, strict).Read(), {}};
+    return {PeakListParser(sourceText.View(), specOrder, strict).Read(), {}};
   } catch (const PeakListFailure& failure) {
     return {std::nullopt, failure.error.Description(), failure.offset};
   } catch (const AutomationError& failure) {
