@@ -18,9 +18,16 @@ void ScriptBuffer::Value(int64_t value) {
   used_ += length + 2;
 }
 
+ScriptBuffer::ScriptBuffer(std::size_t expected) {
+  text_.reserve(expected);
+  text_.resize(std::min(expected, kClearedAhead));
+}
+
 // Doubling keeps a long script linear: each code unit is moved a bounded number of times.
 void ScriptBuffer::Grow(std::size_t count) {
-  text_.resize(std::max({text_.size() * 2, used_ + count, std::size_t{256}}));
+  const std::size_t needed = used_ + count;
+  if (needed > text_.capacity()) text_.reserve(std::max(text_.capacity() * 2, needed));
+  text_.resize(std::min(text_.capacity(), std::max(needed, text_.size() + kClearedAhead)));
 }
 
 }  // namespace glyphwright

@@ -14,8 +14,8 @@ namespace glyphwright {
 
 class ScriptBuffer {
  public:
-  // Room for about this many code units before the buffer first grows.
-  explicit ScriptBuffer(std::size_t expected) : text_(expected, u'\0') {}
+  // Room for about this many code units before the buffer is first moved.
+  explicit ScriptBuffer(std::size_t expected);
 
   // Text copied as it stands: several whole lines, or the middle of one.
   void Append(std::u16string_view text) {
@@ -60,6 +60,11 @@ class ScriptBuffer {
     return text_.data() + used_;
   }
   void Grow(std::size_t count);
+
+  // The room is cleared (a string's size is all made of characters) a stretch at a time just
+  // ahead of the writing: a long script cleared in one sweep would have left the caches before
+  // its lines reach it.
+  static constexpr std::size_t kClearedAhead = 4096;
 
   // Written up to used_; the rest is room.
   std::u16string text_;
