@@ -3,7 +3,8 @@
 #include <array>
 
 #include "automation/automation_error.h"
-#include "script/builders.h"
+#include "nmr/half_width_text.h"
+#include "nmr/script_buffer.h"
 #include "script/text_length.h"
 #include "text/lib.h"
 
@@ -24,6 +25,18 @@ Columns SplitColumns(std::u16string_view row) {
   return columns;
 }
 
+// TrimView and TrimEndView with the class of IsSpaceChar known here: a row is a dozen trims, and a
+// call per character of each would cost more than the row's script.
+std::u16string_view TrimCellEnd(std::u16string_view text) {
+  while (!text.empty() && IsSpaceChar(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+std::u16string_view TrimCell(std::u16string_view text) {
+  while (!text.empty() && IsSpaceChar(text.front())) text.remove_prefix(1);
+  return TrimCellEnd(text);
+}
+
 // Digits, "-", ".", blanks and the range marks "~" (full-width tildes arrive folded) and the
 // wave dash of Japanese text.
 bool IsShift(std::u16string_view shift) {
@@ -40,32 +53,31 @@ bool IsShift(std::u16string_view shift) {
 
 std::u16string NMRSpecFormQuery::GetCommands(std::u16string_view Text) const {
   CheckTextLength(Text);
-  std::u16string working = ToHalfWidth(Text);
-  const bool paragraphAppended = working.empty() || working.back() != u'\r';
-  if (paragraphAppended) working.push_back(u'\r');
-  const auto length = static_cast<int64_t>(working.size());
+  const HalfWidthText folded(Text);
+  const std::u16string_view table = folded.View();
+  // The script's offsets count a paragraph break behind a table that does not end with one.
+  const bool paragraphAppended = table.empty() || table.back() != u'\r';
+  const auto length = static_cast<int64_t>(table.size()) + (paragraphAppended ? 1 : 0);
 
-  ScriptWriter script;
-  // About ten script characters for every character of a table row.
-  script.Reserve(working.size() * 12 + 512);
+  // About fourteen script characters for every character of a table row.
+  ScriptBuffer script(table.size() * 16 + 256);
   // Behind the selection, after a paragraph break if it does not end with one, the marker
   // '!! '; the list is typed between the two "!".
-  script.Command1(u"GoTo", u"EndOfSelection");
-  if (paragraphAppended) script.Command(u"TypeParagraph");
-  script.Command1(u"TypeText", u"!! ");
-  script.Command1(u"GoTo", u"PrevChar");
-  script.Command1(u"GoTo", u"PrevChar");
+  script.Append(u"=EndOfSelection\nGoTo\n");
+  if (paragraphAppended) script.Append(u"TypeParagraph\n");
+  script.Append(u"=!! \nTypeText\n=PrevChar\nGoTo\n=PrevChar\nGoTo\n");
 
   // A bad shift in any row raises, and the script written so far goes with it.
   bool anyRow = false;
   int64_t offset = 0;
-  for (std::u16string_view rest = working; !rest.empty();) {
-    const std::size_t end = rest.find(u'\r');  // the working text always ends with one
+  for (std::u16string_view rest = table; !rest.empty();) {
+    const std::size_t end = rest.find(u'\r');  // none behind the last row
     const std::u16string_view row = rest.substr(0, end);
-    if (!TrimView(row).empty()) {
+    if (!TrimCell(row).empty()) {
       WriteRow(script, row, offset);
       anyRow = true;
     }
+    if (end == std::u16string_view::npos) break;
     // Blank rows are skipped but still counted in the offsets of the rows behind them.
     offset += static_cast<int64_t>(row.size()) + 1;
     rest.remove_prefix(end + 1);
@@ -74,24 +86,19 @@ std::u16string NMRSpecFormQuery::GetCommands(std::u16string_view Text) const {
 
   // The last ", " becomes the full stop; the second "!" goes; the table, the paragraph break
   // and the first "!" are cut; the two values left on the stack select the list.
-  script.Command(u"TypeBackspace");
-  script.Command(u"TypeBackspace");
-  script.Command1(u"TypeText", u".");
-  script.Command1(u"GoTo", u"NextChar");
-  script.Command(u"TypeBackspace");
-  script.Value(-1);
-  script.Value(u"$CursorPosition");
+  script.Append(
+      u"TypeBackspace\nTypeBackspace\n=.\nTypeText\n=NextChar\nGoTo\nTypeBackspace\n=-1\n"
+      u"=$CursorPosition\n");
   script.Value(length);
-  script.Command(u"Minus");
-  script.Command2(u"Cut", 0, length + 1);
-  script.Command(u"TypeBackspace");
-  script.Command(u"Select");
-  return std::move(script).Script();
+  script.Append(u"Minus\n=0\n");
+  script.Value(length + 1);
+  script.Append(u"Cut\nTypeBackspace\nSelect\n");
+  return std::move(script).Take();
 }
 
 // '7.26 (1H, d, J = 8.0 Hz), ' for one row; the items inside the parentheses follow the
 // SpecFormat order, the columns are found through the table order.
-void NMRSpecFormQuery::WriteRow(ScriptWriter& script, std::u16string_view row,
+void NMRSpecFormQuery::WriteRow(ScriptBuffer& script, std::u16string_view row,
                                 int64_t offset) const {
   const Columns columns = SplitColumns(row);
   // Each field's cell, trimmed once. A table order that names a field twice leaves another
@@ -99,44 +106,47 @@ void NMRSpecFormQuery::WriteRow(ScriptWriter& script, std::u16string_view row,
   std::array<std::u16string_view, kFieldCount> cells;
   for (int32_t field = 0; field < kFieldCount; ++field) {
     const int32_t column = tableOrder_.PositionOfField[field];
-    if (column >= 0) cells[field] = TrimView(columns[column]);
+    if (column >= 0) cells[field] = TrimCell(columns[column]);
   }
   const auto cell = [&](int32_t field) { return cells[field]; };
 
   const std::u16string_view shift = cell(FieldShift);
   if (!IsShift(shift)) throw AutomationError(1, u"Chemical shift is missing.");
 
+  const auto writeCouplings = [&](std::u16string_view text) {
+    script.Append(u"=J\n=Italic\nTypeStyledText\n= = \nTypeText\n");
+    // The values between the commas, each trimmed; an empty one is typed empty.
+    for (std::u16string_view rest = text;;) {
+      const std::size_t comma = rest.find(u',');
+      const bool last = comma == std::u16string_view::npos;
+      script.TypeText(TrimCell(rest.substr(0, comma)));
+      if (jValueStyle_ == kHzAfterEveryValue || (jValueStyle_ == kHzAfterLastValue && last)) {
+        script.Append(u"= Hz\nTypeText\n");
+      }
+      if (last) break;
+      script.Append(u"=, \nTypeText\n");
+      rest.remove_prefix(comma + 1);
+    }
+  };
   const auto writeItem = [&](int32_t field) {
     const std::u16string_view text = cell(field);
     switch (field) {
       case FieldCount:
       case FieldMultiplicity:
-        script.Command1(u"TypeText", text);
+        script.TypeText(text);
         break;
-      case FieldCoupling: {
-        script.Command2(u"TypeStyledText", u"J", u"Italic");
-        script.Command1(u"TypeText", u" = ");
-        const std::vector<std::u16string> values = SplitText(text, u",");
-        for (std::size_t m = 0; m < values.size(); ++m) {
-          const bool last = m + 1 == values.size();
-          script.Command1(u"TypeText", TrimView(values[m]));
-          if (jValueStyle_ == kHzAfterEveryValue || (jValueStyle_ == kHzAfterLastValue && last)) {
-            script.Command1(u"TypeText", u" Hz");
-          }
-          if (!last) script.Command1(u"TypeText", u", ");
-        }
+      case FieldCoupling:
+        writeCouplings(text);
         break;
-      }
       case FieldTrailing: {
         // Copied from the text as it stands, leading blanks included, formatting and all.
         int64_t start = offset;
         for (int32_t column = 0; column < FieldTrailing; ++column) {
           start += static_cast<int64_t>(columns[column].size()) + 1;
         }
-        const auto trailingLength =
-            static_cast<int64_t>(TrimEndView(columns[FieldTrailing]).size());
-        script.Command2(u"Copy", start, trailingLength);
-        script.Command(u"Paste");
+        script.Value(start);
+        script.Value(static_cast<int64_t>(TrimCellEnd(columns[FieldTrailing]).size()));
+        script.Append(u"Copy\nPaste\n");
         break;
       }
       default:
@@ -144,7 +154,7 @@ void NMRSpecFormQuery::WriteRow(ScriptWriter& script, std::u16string_view row,
     }
   };
 
-  script.Command1(u"TypeText", shift);
+  script.TypeText(shift);
   // Only the items the SpecFormat order writes decide the parentheses: with an order that names a
   // field twice, a row whose only item is the one left out is written without them.
   bool anyItem = false;
@@ -152,18 +162,16 @@ void NMRSpecFormQuery::WriteRow(ScriptWriter& script, std::u16string_view row,
     anyItem = anyItem || !cell(specOrder_.FieldAtPosition[position]).empty();
   }
   if (anyItem) {
-    script.Command1(u"TypeText", u" (");
+    script.Append(u"= (\nTypeText\n");
     for (int32_t position = 1; position <= 4; ++position) {
       const int32_t field = specOrder_.FieldAtPosition[position];
       if (cell(field).empty()) continue;
       writeItem(field);
-      script.Command1(u"TypeText", u", ");
+      script.Append(u"=, \nTypeText\n");
     }
-    script.Command(u"TypeBackspace");
-    script.Command(u"TypeBackspace");
-    script.Command1(u"TypeText", u")");
+    script.Append(u"TypeBackspace\nTypeBackspace\n=)\nTypeText\n");
   }
-  script.Command1(u"TypeText", u", ");
+  script.Append(u"=, \nTypeText\n");
 }
 
 }  // namespace glyphwright

@@ -15,7 +15,7 @@
 
 namespace glyphwright {
 
-class ScriptWriter;
+class ScriptBuffer;
 
 class NMRSpecFormQuery : public TableDispatch<NMRSpecFormQuery>, public FieldOrderProperties {
  public:
@@ -37,7 +37,7 @@ class NMRSpecFormQuery : public TableDispatch<NMRSpecFormQuery>, public FieldOrd
   std::u16string GetCommands(std::u16string_view Text) const;
 
  private:
-  void WriteRow(ScriptWriter& script, std::u16string_view row, int64_t offset) const;
+  void WriteRow(ScriptBuffer& script, std::u16string_view row, int64_t offset) const;
 
   int32_t jValueStyle_ = kHzAfterEveryValue;
 };

@@ -1,18 +1,14 @@
 #include "nmr/nmr_specform_r_query.h"
 
-#include "script/builders.h"
+#include "nmr/script_buffer.h"
 #include "script/text_length.h"
 
 namespace glyphwright {
 namespace {
 
 // Typed cells; an absent cell (a field never tried) types nothing, an empty one types "".
-void WriteCell(ScriptWriter& script, const PeakCell& cell) {
-  if (cell.present) script.Command1(u"TypeText", cell.text);
-}
-
-void WriteTab(ScriptWriter& script) {
-  script.Command1(u"TypeText", u"\t");
+void WriteCell(ScriptBuffer& script, const PeakCell& cell) {
+  if (cell.present) script.TypeText(cell.text);
 }
 
 }  // namespace
@@ -34,44 +30,38 @@ std::u16string NMRSpecFormRQuery::GetCommands(std::u16string_view Text) const {
 // the old list is cut only after the last copy, and the selection is computed for the document
 // after the cut.
 std::u16string NMRSpecFormRQuery::TableScript(const PeakList& list) const {
-  ScriptWriter script;
-  // A row is about ten script characters for every character of its peak, plus the tabs.
-  script.Reserve(static_cast<std::size_t>(list.ListEnd - list.ListStart) * 10 +
-                 list.peaks.size() * 64 + 512);
-  script.Command1(u"GoTo", list.ListEnd);
-  script.Command(u"TypeParagraph");
+  // A row is about five script characters for every character of its peak, tabs included.
+  ScriptBuffer script(static_cast<std::size_t>(list.ListEnd - list.ListStart) * 6 + 256);
+  script.Value(list.ListEnd);
   // A marker behind the new paragraph break; the rows are typed in front of it.
-  script.Command1(u"TypeText", u"!");
-  script.Command1(u"GoTo", u"PrevChar");
+  script.Append(u"GoTo\nTypeParagraph\n=!\nTypeText\n=PrevChar\nGoTo\n");
 
   for (const PeakCells& peak : list.peaks) {
     WriteCell(script, peak.cells[FieldShift]);
-    WriteTab(script);
+    script.Append(u"=\t\nTypeText\n");
     for (int32_t position = 1; position <= 3; ++position) {
       WriteCell(script, peak.cells[tableOrder_.FieldAtPosition[position]]);
-      WriteTab(script);
+      script.Append(u"=\t\nTypeText\n");
     }
     if (peak.trailing) {
-      script.Command2(u"Copy", peak.trailing->start, peak.trailing->length);
-      script.Command(u"Paste");
+      script.Value(peak.trailing->start);
+      script.Value(peak.trailing->length);
+      script.Append(u"Copy\nPaste\n");
     }
-    script.Command(u"TypeParagraph");
+    script.Append(u"TypeParagraph\n");
   }
 
-  script.Command1(u"GoTo", u"NextChar");
-  script.Command(u"TypeBackspace");
+  script.Append(u"=NextChar\nGoTo\nTypeBackspace\n");
   // Where the table begins once the old list is gone, and the length of the new rows: from
   // behind the paragraph break typed after ListEnd up to the cursor.
   script.Value(list.ListStart + 1);
-  script.Value(u"$CursorPosition");
-  script.Value(1);
-  script.Command(u"Minus");
+  script.Append(u"=$CursorPosition\n=1\nMinus\n");
   script.Value(list.ListEnd);
-  script.Command(u"Minus");
-  script.Command2(u"Cut", list.ListStart, list.ListEnd - list.ListStart);
-  script.Command(u"Select");
-  script.Command1(u"ApplyStyle", u"NMR Spec Table");
-  return std::move(script).Script();
+  script.Append(u"Minus\n");
+  script.Value(list.ListStart);
+  script.Value(list.ListEnd - list.ListStart);
+  script.Append(u"Cut\nSelect\n=NMR Spec Table\nApplyStyle\n");
+  return std::move(script).Take();
 }
 
 }  // namespace glyphwright

@@ -1,8 +1,8 @@
 #include "nmr/peak_list_parser.h"
 
 #include "automation/automation_error.h"
+#include "nmr/half_width_text.h"
 #include "nmr/peak_scanner.h"
-#include "text/case_fold.h"
 #include "text/lib.h"
 
 namespace glyphwright {
@@ -20,20 +20,6 @@ struct PeakListFailure {
   throw PeakListFailure{AutomationError(1, std::u16string(message)), offset};
 }
 
-// What an item parser answers: found or not, and the item's text.
-struct Item {
-  bool found = false;
-  std::u16string text;
-};
-
-Item NotFound() {
-  return {};
-}
-
-Item Found(std::u16string_view text) {
-  return {true, std::u16string(text)};
-}
-
 class PeakListParser {
  public:
   PeakListParser(std::u16string_view sourceText, const FieldOrder& specOrder, bool strict)
@@ -42,19 +28,22 @@ class PeakListParser {
   PeakList Read();
 
  private:
-  PeakCells ReadPeak();
+  // The peak is read into its place in the list: its texts are written once, never moved.
+  void ReadPeak(PeakCells& peak);
   void CheckStrict(const PeakCells& peak, int32_t peakStart) const;
   [[noreturn]] void Fail(std::u16string_view message) const {
     FailAt(scanner_.CurrentIndex(), message);
   }
-  Item ParseItem(int32_t field);
+  // Each item reader answers whether it found its item and writes the item's text, which is
+  // empty when it did not.
+  bool ParseItem(int32_t field, std::u16string& text);
 
   std::u16string_view ParseDecimal();
-  std::optional<std::u16string> ParseNumber();
-  std::u16string ParseChemicalShift();
-  Item ParseNumberAndAtom();
-  Item ParseCouplingPattern();
-  Item ParseCouplingConstants();
+  bool AppendNumber(std::u16string& text);
+  void ParseChemicalShift(std::u16string& shift);
+  bool ParseNumberAndAtom(std::u16string& text);
+  bool ParseCouplingPattern(std::u16string& text);
+  bool ParseCouplingConstants(std::u16string& values);
   void SkipToCloseParenthesis();
 
   std::u16string_view source_;
@@ -65,12 +54,16 @@ class PeakListParser {
 
 PeakList PeakListParser::Read() {
   // The list begins behind the first Greek delta, small or capital, or at the start of the text.
-  const std::size_t delta = FindIgnoringCase(source_, u"\u03B4");
-  scanner_.StartAt(delta == std::u16string_view::npos ? -1 : static_cast<int32_t>(delta));
+  int32_t delta = 0;
+  const auto length = static_cast<int32_t>(source_.size());
+  while (delta < length && source_[delta] != u'\u03B4' && source_[delta] != u'\u0394') ++delta;
+  scanner_.StartAt(delta == length ? -1 : delta);
   scanner_.Advance();
   scanner_.SkipBlanks();
 
   PeakList list;
+  // Most lists are a handful of peaks: one allocation, and no peak moved as the list grows.
+  list.peaks.reserve(8);
   list.ListStart = scanner_.CurrentIndex();
   if (scanner_.AtEnd()) {
     // Nothing after the delta (or an empty text): no list at all.
@@ -78,7 +71,7 @@ PeakList PeakListParser::Read() {
     return list;
   }
   for (;;) {
-    list.peaks.push_back(ReadPeak());
+    ReadPeak(list.peaks.emplace_back());
     scanner_.SkipBlanks();
     if (scanner_.Is(u'.') || scanner_.Is(u'\r')) {
       scanner_.Advance();
@@ -93,11 +86,11 @@ PeakList PeakListParser::Read() {
   return list;
 }
 
-PeakCells PeakListParser::ReadPeak() {
-  PeakCells peak;
+void PeakListParser::ReadPeak(PeakCells& peak) {
   scanner_.SkipBlanks();
   const int32_t peakStart = scanner_.CurrentIndex();
-  peak.cells[FieldShift] = {true, ParseChemicalShift()};
+  peak.cells[FieldShift].present = true;
+  ParseChemicalShift(peak.cells[FieldShift].text);
   scanner_.SkipBlanks();
   if (scanner_.Accept(u'(')) {
     scanner_.SkipBlanks();
@@ -105,10 +98,11 @@ PeakCells PeakListParser::ReadPeak() {
     for (int32_t position = 1; position <= 3 && !closed; ++position) {
       const int32_t field = specOrder_.FieldAtPosition[position];
       scanner_.SkipBlanks();
-      Item item = ParseItem(field);
-      peak.cells[field] = {true, std::move(item.text)};
+      // An order that names a field twice reads it twice; the later reading is the one kept.
+      PeakCell& cell = peak.cells[field];
+      cell.present = true;
       // An item that was not found consumed nothing and needs no comma.
-      if (!item.found) continue;
+      if (!ParseItem(field, cell.text)) continue;
       scanner_.SkipBlanks();
       if (scanner_.Is(u')')) {
         closed = true;
@@ -128,7 +122,6 @@ PeakCells PeakListParser::ReadPeak() {
     scanner_.Advance();  // past the ")"
   }
   if (strict_) CheckStrict(peak, peakStart);
-  return peak;
 }
 
 // A peak that lacks an item is pointed at by its start: the scanner already stands behind it.
@@ -140,14 +133,15 @@ void PeakListParser::CheckStrict(const PeakCells& peak, int32_t peakStart) const
   if (peak.cells[FieldCount].text.empty()) FailAt(peakStart, kMissingNumberAndAtom);
 }
 
-Item PeakListParser::ParseItem(int32_t field) {
+bool PeakListParser::ParseItem(int32_t field, std::u16string& text) {
+  text.clear();
   switch (field) {
     case FieldCount:
-      return ParseNumberAndAtom();
+      return ParseNumberAndAtom(text);
     case FieldMultiplicity:
-      return ParseCouplingPattern();
+      return ParseCouplingPattern(text);
     case FieldCoupling:
-      return ParseCouplingConstants();
+      return ParseCouplingConstants(text);
     default:
       throw errors::InternalError();
   }
@@ -161,130 +155,128 @@ std::u16string_view PeakListParser::ParseDecimal() {
   return scanner_.TextFrom(start);
 }
 
-// An optionally signed decimal, blanks allowed after the sign: '- 0.5' is '-0.5'. No digit where
-// the number must start answers nothing; both callers take that as "no number here", so it is
-// never a failure of the list.
-std::optional<std::u16string> PeakListParser::ParseNumber() {
+// An optionally signed decimal, blanks allowed after the sign: '- 0.5' is '-0.5', appended to
+// text. No digit where the number must start appends nothing and answers false; both callers
+// take that as "no number here", so it is never a failure of the list.
+bool PeakListParser::AppendNumber(std::u16string& text) {
   const bool negative = scanner_.Accept(u'-');
   scanner_.SkipBlanks();
   const std::u16string_view decimal = ParseDecimal();
-  if (decimal.empty()) return std::nullopt;
-  std::u16string number;
-  number.reserve(decimal.size() + 1);
-  if (negative) number.push_back(u'-');
-  number.append(decimal);
-  return number;
+  if (decimal.empty()) return false;
+  if (negative) text.push_back(u'-');
+  text.append(decimal);
+  return true;
 }
 
 // A shift or a range '7.26 - 7.30', written '7.26-7.30'; the empty text when there is no number.
-std::u16string PeakListParser::ParseChemicalShift() {
+void PeakListParser::ParseChemicalShift(std::u16string& shift) {
+  shift.clear();
   const PeakScanner::State saved = scanner_.Save();
-  std::optional<std::u16string> shift = ParseNumber();
-  if (!shift) {
+  if (!AppendNumber(shift)) {
     scanner_.Restore(saved);
-    return {};
+    return;
   }
   scanner_.SkipBlanks();
   // A range separator: a hyphen, a tilde (full-width tildes arrive folded) or the wave dash of
   // Japanese text.
   if (scanner_.Accept(u'-') || scanner_.Accept(u'~') || scanner_.Accept(u'\u301C')) {
     scanner_.SkipBlanks();
-    std::optional<std::u16string> upper = ParseNumber();
-    if (!upper) {
+    shift.push_back(u'-');
+    if (!AppendNumber(shift)) {
       scanner_.Restore(saved);
-      return {};
+      shift.clear();
+      return;
     }
     scanner_.SkipBlanks();
-    shift->push_back(u'-');
-    shift->append(*upper);
   }
-  return std::move(*shift);
 }
 
 // A decimal immediately followed by letters: '1H', '13C', '2.5H'.
-Item PeakListParser::ParseNumberAndAtom() {
+bool PeakListParser::ParseNumberAndAtom(std::u16string& text) {
   const PeakScanner::State saved = scanner_.Save();
   if (!ParseDecimal().empty() && !scanner_.ReadLetters().empty()) {
-    return Found(scanner_.TextFrom(saved));
+    text.assign(scanner_.TextFrom(saved));
+    return true;
   }
   scanner_.Restore(saved);
-  return NotFound();
+  return false;
 }
 
 // Everything up to the next "," or ")", with no digit in it and not beginning with "J"; it may
 // be empty ('(1H, , J = 7 Hz)'). The scanner stays on the "," or ")".
-Item PeakListParser::ParseCouplingPattern() {
+bool PeakListParser::ParseCouplingPattern(std::u16string& text) {
   const PeakScanner::State saved = scanner_.Save();
-  if (scanner_.Is(u'J')) return NotFound();
+  if (scanner_.Is(u'J')) return false;
   for (;;) {
     if (scanner_.AtEnd()) Fail(kUnexpectedEnd);
     if (scanner_.Is(u',') || scanner_.Is(u')')) break;
     if (scanner_.IsDigit()) {
       scanner_.Restore(saved);
-      return NotFound();
+      return false;
     }
     scanner_.Advance();
   }
-  return Found(scanner_.TextFrom(saved));
+  text.assign(scanner_.TextFrom(saved));
+  return true;
 }
 
 // 'J = 8.0, 2.0 Hz' gives '8.0, 2.0'. A value counts only when "," or ")" follows it (after an
 // optional "Hz"); the values confirmed before one that does not are kept, and the scanner goes
 // back to the comma behind the last of them, or to the "J" when there is none.
-Item PeakListParser::ParseCouplingConstants() {
+bool PeakListParser::ParseCouplingConstants(std::u16string& values) {
   PeakScanner::State fallBack = scanner_.Save();
   if (scanner_.ReadLetters() != u"J") {
     scanner_.Restore(fallBack);
-    return NotFound();
+    return false;
   }
   scanner_.SkipBlanks();
   if (!scanner_.Accept(u'=')) {
     scanner_.Restore(fallBack);
-    return NotFound();
+    return false;
   }
 
-  std::u16string values;
   bool any = false;
-  // Takes the value; true when a comma follows and the loop goes on.
-  const auto confirm = [&](const std::u16string& value) {
-    if (any) values += u", ";
-    values += value;
-    any = true;
-    if (!scanner_.Is(u',')) return false;
-    fallBack = scanner_.Save();
-    scanner_.Advance();
-    return true;
-  };
   for (;;) {
-    scanner_.SkipBlanks();
-    const std::optional<std::u16string> value = ParseNumber();
-    if (!value) {
+    // Each value is written behind the confirmed ones at once, and taken back unless confirmed.
+    const std::size_t confirmed = values.size();
+    const auto refuse = [&] {
+      values.resize(confirmed);
       scanner_.Restore(fallBack);
+    };
+    // Keeps the value; true when a comma follows and the loop goes on.
+    const auto confirm = [&] {
+      any = true;
+      if (!scanner_.Is(u',')) return false;
+      fallBack = scanner_.Save();
+      scanner_.Advance();
+      return true;
+    };
+    scanner_.SkipBlanks();
+    if (any) values += u", ";
+    if (!AppendNumber(values)) {
+      refuse();
       break;
     }
     scanner_.SkipBlanks();
     if (scanner_.AtEnd()) Fail(kUnexpectedEnd);
     if (scanner_.Is(u')') || scanner_.Is(u',')) {
-      if (confirm(*value)) continue;
+      if (confirm()) continue;
       break;
     }
     if (scanner_.ReadLetters() != u"Hz") {
-      scanner_.Restore(fallBack);
+      refuse();
       break;
     }
     scanner_.SkipBlanks();
     if (scanner_.Is(u')') || scanner_.Is(u',')) {
-      if (confirm(*value)) continue;
+      if (confirm()) continue;
       break;
     }
-    scanner_.Restore(fallBack);
+    refuse();
     break;
   }
-  if (!any) {
-    scanner_.Restore(fallBack);
-    return NotFound();
-  }
-  return Found(TrimText(values));
+  if (!any) scanner_.Restore(fallBack);
+  return any;
 }
 
 // On to the ")" that closes the current parenthesis, over nested pairs; it is not consumed.
@@ -305,9 +297,9 @@ void PeakListParser::SkipToCloseParenthesis() {
 }  // namespace
 
 PeakListReading ParsePeakList(std::u16string_view Text, const FieldOrder& specOrder, bool strict) {
-  const std::u16string sourceText = ToHalfWidth(Text);
+  const HalfWidthText sourceText(Text);
   try {
-    return {PeakListParser(sourceText, specOrder, strict).Read(), {}};
+    return {PeakListParser(sourceText.View(), specOrder, strict).Read(), {}};
   } catch (const PeakListFailure& failure) {
     return {std::nullopt, failure.error.Description(), failure.offset};
   } catch (const AutomationError& failure) {

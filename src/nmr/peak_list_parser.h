@@ -34,6 +34,10 @@ struct TextSpan {
 };
 
 struct PeakCells {
+  // Written out, so that a peak made in its place in the list is not first cleared byte by byte
+  // (as an implicit constructor would have it) before its members are made.
+  PeakCells() {}
+
   // Indexed by FieldShift, FieldCount, FieldMultiplicity, FieldCoupling.
   std::array<PeakCell, 4> cells;
   std::optional<TextSpan> trailing;

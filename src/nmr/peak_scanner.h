@@ -53,8 +53,8 @@ class PeakScanner {
 
   // The run of digits, or of letters, from here; possibly empty. A run is one piece of the
   // source, so it is answered as a view into it.
-  std::u16string_view ReadDigits() { return ReadWhile(&PeakScanner::IsDigit); }
-  std::u16string_view ReadLetters() { return ReadWhile(&PeakScanner::IsLetter); }
+  std::u16string_view ReadDigits() { return ReadWhile(IsDigitChar); }
+  std::u16string_view ReadLetters() { return ReadWhile(IsAlphaChar); }
 
   // The source from start up to, not including, the current index.
   std::u16string_view TextFrom(int32_t start) const {
@@ -63,9 +63,11 @@ class PeakScanner {
   }
 
  private:
-  std::u16string_view ReadWhile(bool (PeakScanner::*test)() const) {
+  // Inline for every class, so that a run costs no call per character.
+  template <class Test>
+  std::u16string_view ReadWhile(Test test) {
     const int32_t start = index_;
-    while ((this->*test)()) Advance();
+    while (!atEnd_ && test(current_)) Advance();
     return TextFrom(start);
   }
 

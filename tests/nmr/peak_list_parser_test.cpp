@@ -145,6 +145,18 @@ INSTANTIATE_TEST_SUITE_P(
         // The trailing item.
         Case{u"1.0 (1H, d, J = 8.0 Hz, H-3 ).", {{u"1.0", u"1H", u"d", u"8.0", 24, 4}}, 0, 30},
         Case{u"1.0 (1H, d, J = 8.0 Hz,).", {{u"1.0", u"1H", u"d", u"8.0"}}, 0, 25},
+        // Two values confirmed, the third not: the two are kept, the rest is trailing.
+        Case{u"1.0 (1H, dd, J = 8.0, 2.0, 1.5 Hz x).",
+             {{u"1.0", u"1H", u"dd", u"8.0, 2.0", 27, 8}},
+             0,
+             37},
+        // An order that names a field twice reads it twice: the later reading, which finds
+        // nothing, is the one kept; the field left out is never tried.
+        Case{.text = u"\u03B4 7.26 (J = 8 Hz, d).",
+             .peaks = {{u"7.26", kAbsent, u"d", u""}},
+             .listStart = 2,
+             .listEnd = 21,
+             .specFormat = u"J, J, d"},
         Case{u"1.0 (1H, s, H-1, H-2).", {{u"1.0", u"1H", u"s", u"", 12, 8}}, 0, 22},
         Case{u"1.0 ().", {{u"1.0", u"", u""}}, 0, 7},  // an empty multiplicity is found
         // Peaks without parentheses, and lists without a delta.
