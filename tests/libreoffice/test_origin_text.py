@@ -38,6 +38,7 @@ SETUPS = [
     ("a hyperlink", [(0, 2, "HyperLinkURL", "https://example.org/")]),
     ("a character style", [(6, 2, "CharStyleName", "Emphasis")]),
     ("small capitals", [(9, 2, "CharCaseMap", 4)]),
+    ("hidden text", [(3, 2, "CharHidden", True)]),
 ]
 
 
@@ -100,12 +101,12 @@ def test_an_edit_after_the_selection_keeps_it_and_one_inside_ends_it(doc):
     origin.edited_at(at_end)
     doc.text.insertString(at_end, "XY", False)  # typed at the selection's end
     assert origin.stands()
-    assert origin.clip(None, 0, 3, (), None).text == "abc"
+    assert origin.clip(None, 0, 3, None).text == "abc"
     assert origin.cursor_at(3).getText().compareRegionStarts(origin.cursor_at(3),
                                                              doc.range_at(3, 0)) == 0
     origin.edited_at(doc.range_at(2, 1))  # the selection's last character
     assert not origin.stands()
-    assert origin.clip(None, 0, 3, (), None) is None
+    assert origin.clip(None, 0, 3, None) is None
     assert origin.cursor_at(1) is None
 
 

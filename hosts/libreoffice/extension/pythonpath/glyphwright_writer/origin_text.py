@@ -14,10 +14,11 @@ from com.sun.star.beans.PropertyState import DEFAULT_VALUE
 
 from .char_format import HEIGHTS, MODELLED, read_modelled
 from .clip import TEXT_PORTION, Clip, has_direct_value
-from .text_positions import PARAGRAPH_BREAK, text_runs
+from .text_positions import PARAGRAPH_BREAK, PARAGRAPH_BREAK_KIND, text_runs
 from .utf16 import units
 
 PARAGRAPH_BREAK_CHAR = "\r"
+HIDDEN = "CharHidden"
 
 
 class OriginText:
@@ -39,7 +40,11 @@ class OriginText:
         self.usable = bool(self.portions) and len(self.text) == units(self.text)
         self._last = None  # a collapsed cursor at the start of the selection's last character
         self._still = self.usable  # no edit has reached the selection yet
+        # The character properties a plain clip must not carry directly (see Clip), given by
+        # the executer that uses the origin.
+        self.plain_names = ()
         self._default_everywhere = None  # names no character of the selection sets directly
+        self._steps_are_units = None  # a cursor's step is a code unit everywhere in it
         self._values = {}  # portion index: its modelled direct values
         self._plain = {}  # portion index: whether it carries no other direct attribute
 
@@ -71,7 +76,8 @@ class OriginText:
         """A collapsed cursor at offset from the selection's start, found from the portion that
         holds it; None when the selection has changed or the offset is not inside plain text
         of it (its end counts)."""
-        if not self._still or offset < 0 or offset > len(self.text):
+        if not self._still or offset < 0 or offset > len(self.text) or \
+                not self._steps_are_code_units():
             return None
         if offset == len(self.text):
             last = self._last_character()
@@ -89,9 +95,18 @@ class OriginText:
             cursor.goRight(offset - portion.offset, False)
         return cursor
 
+    def _steps_are_code_units(self):
+        """Whether a cursor's step in the selection is one code unit of its text: text and
+        paragraph breaks only (no field, mark, bookmark or tracked change) and nothing hidden."""
+        if self._steps_are_units is None:
+            self._steps_are_units = all(
+                portion.kind in (TEXT_PORTION, PARAGRAPH_BREAK_KIND) for portion in self.portions
+            ) and HIDDEN in self._defaults()
+        return self._steps_are_units
+
     # ---- copies ----
 
-    def clip(self, controller, index, length, plain_names, text_range):
+    def clip(self, controller, index, length, text_range):
         """The Clip of [index, index + length) with its runs read from the portions, each one
         asked once; text_range() gives the stretch in the document when Writer's transferable
         is needed. None when the selection has changed or the stretch is not inside it: then
@@ -123,32 +138,31 @@ class OriginText:
             if portion.part is None:
                 runs.append((1, PARAGRAPH_BREAK))
                 continue
-            plain = plain and portion.kind == TEXT_PORTION and self._plain_of(number, plain_names)
-            runs.append((min(end, start + width) - max(index, start),
-                         self._values_of(number, plain_names)))
+            plain = plain and portion.kind == TEXT_PORTION and self._plain_of(number)
+            runs.append((min(end, start + width) - max(index, start), self._values_of(number)))
         if plain:
             return Clip(runs, text=self.text[index:end])
         return Clip(runs, transferable=controller.getTransferableForTextRange(text_range()))
 
-    def _values_of(self, number, plain_names):
+    def _values_of(self, number):
         if number not in self._values:
-            if self._defaults(plain_names).issuperset(MODELLED + HEIGHTS):
+            if self._defaults().issuperset(MODELLED + HEIGHTS):
                 self._values[number] = {}
             else:
                 self._values[number] = read_modelled(self.portions[number].part)
         return self._values[number]
 
-    def _plain_of(self, number, plain_names):
+    def _plain_of(self, number):
         if number not in self._plain:
-            self._plain[number] = self._defaults(plain_names).issuperset(plain_names) or \
-                not has_direct_value(self.portions[number].part, plain_names)
+            self._plain[number] = self._defaults().issuperset(self.plain_names) or \
+                not has_direct_value(self.portions[number].part, self.plain_names)
         return self._plain[number]
 
-    def _defaults(self, plain_names):
+    def _defaults(self):
         """The names whose state over the whole selection is the default: no character of it
         carries them directly, so no portion needs to be asked about them."""
         if self._default_everywhere is None:
-            names = tuple(MODELLED + HEIGHTS) + tuple(plain_names)
+            names = tuple(dict.fromkeys(MODELLED + HEIGHTS + (HIDDEN,) + self.plain_names))
             try:
                 states = self._whole_selection().getPropertyStates(names)
             except Exception:  # a name this range does not know: ask each portion

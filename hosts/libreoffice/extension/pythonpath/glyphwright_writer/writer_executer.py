@@ -84,8 +84,10 @@ class WriterExecuter:
         self.batched = batched
         self._plain_names = plain_property_names(self.cursor) if batched else None
         self.origin = origin if batched else None
-        if self.origin is not None and positions is None:
-            self.positions.quick = self.origin
+        if self.origin is not None:
+            self.origin.plain_names = self._plain_names
+            if positions is None:
+                self.positions.quick = self.origin
         self._cursor_after_origin = False  # the cursor is known to lie after the origin's text
         self._typing = GatheredTyping()  # at the cursor and not yet in the document
         self._typing_after_origin = None  # known once asked, while pieces are gathered
@@ -222,7 +224,7 @@ class WriterExecuter:
     def CopyText(self, Start, Length):
         index, length = whole(Start), whole(Length)
         if self.origin is not None and self._gathered_after_origin():
-            clip = self.origin.clip(self.controller, index, length, self._plain_names,
+            clip = self.origin.clip(self.controller, index, length,
                                     lambda: self._range(index, length))
             if clip is not None:
                 self.clip = clip
@@ -237,8 +239,7 @@ class WriterExecuter:
         target = self._range(index, length)
         clip = None
         if self.origin is not None:
-            clip = self.origin.clip(self.controller, index, length, self._plain_names,
-                                    lambda: target)
+            clip = self.origin.clip(self.controller, index, length, lambda: target)
         self.clip = clip or Clip.of_range(self.controller, target, self._plain_names)
         self._cursor_after_origin = False
         if not target.isCollapsed():
@@ -317,15 +318,20 @@ class WriterExecuter:
             self.origin.edited_at(target)
 
     def _type(self, text, style):
+        typed = self._insert_plain(text)
+        if style:
+            char_format.set_named_format(self.document, typed, style)
+        self._after_simple = text[-1] in SIMPLE
+
+    def _insert_plain(self, text):
+        """Inserts text at the cursor, plain: a range over it."""
         self.changed = True
         self._edited_at(self.cursor)
         self.text.insertString(self.cursor, text, False)
         typed = self.text.createTextCursorByRange(self.cursor)
         _step(typed, len(text), forward=False, expand=True)
         char_format.make_plain(typed)
-        if style:
-            char_format.set_named_format(self.document, typed, style)
-        self._after_simple = text[-1] in SIMPLE
+        return typed
 
     def _gather(self, piece):
         if not self._typing.joins(piece):
@@ -352,12 +358,7 @@ class WriterExecuter:
         if len(pieces) == 1 and pieces[0].runs is None:
             self._type(text, pieces[0].style)
             return
-        self.changed = True
-        self._edited_at(self.cursor)
-        self.text.insertString(self.cursor, text, False)
-        typed = self.text.createTextCursorByRange(self.cursor)
-        _step(typed, len(text), forward=False, expand=True)
-        char_format.make_plain(typed)
+        typed = self._insert_plain(text)
         walker = None
         at = 0
         for first, steps, piece, values in formatted_spans(pieces):
