@@ -359,6 +359,9 @@ class WriterExecuter:
             self._type(text, pieces[0].style)
             return
         typed = self._insert_plain(text)
+        # Every stretch is found before any is formatted: Writer's cursor steps slow down with
+        # every attribute already set in the paragraph.
+        targets = []
         walker = None
         at = 0
         for first, steps, piece, values in formatted_spans(pieces):
@@ -369,11 +372,13 @@ class WriterExecuter:
             else:
                 walker.collapseToEnd()
             _step(walker, steps, expand=True)
-            if values is None:
-                char_format.set_named_format(self.document, walker, piece.style)
-            else:
-                char_format.set_modelled(walker, values)
+            targets.append((self.text.createTextCursorByRange(walker), piece, values))
             at = first + steps
+        for target, piece, values in targets:
+            if values is None:
+                char_format.set_named_format(self.document, target, piece.style)
+            else:
+                char_format.set_modelled(target, values)
         self._after_simple = text[-1] in SIMPLE
 
     def _range(self, index, length):
