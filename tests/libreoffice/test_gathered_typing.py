@@ -95,6 +95,16 @@ GATHERING_CASES = [
     ("a paste, a backspace and typing after it", "", "ab cd", "",
      "=EndOfSelection\nGoTo\n=0\n=2\nCopy\nPaste\nTypeBackspace\n=x\nTypeText\nPaste\n"
      "=, \nTypeText\nTypeBackspace\nTypeBackspace\nTypeBackspace\n"),
+    ("typed paragraphs between gathered pieces", "", "ab", " c",
+     "=EndOfSelection\nGoTo\n=x\nTypeText\nTypeParagraph\n=J\n=Italic\nTypeStyledText\n"
+     "TypeParagraph\nTypeParagraph\n=0\n=2\nCopy\nPaste\nTypeParagraph\n=y\nTypeText\n"
+     "TypeBackspace\nTypeBackspace\n=z\nTypeText\n"),
+    ("typed paragraphs after a character style", "", "ab", "",
+     "=1\nGoTo\n=x\n=Chemical Small\nTypeStyledText\nTypeParagraph\n=y\nTypeText\n"
+     "TypeParagraph\n"),
+    ("typed paragraphs in a styled paragraph", "", "ab", "\rc",
+     "=0\n=1\nSelect\n=NMR Spec Table\nApplyStyle\n=1\nGoTo\n=x\nTypeText\nTypeParagraph\n"
+     "=y\nTypeText\nTypeParagraph\n"),
     ("pasted text between pieces in a character style", "", "ab", "",
      "=EndOfSelection\nGoTo\n=x\n=Chemical Small\nTypeStyledText\n=0\n=2\nCopy\nPaste\n"
      "=y\n=Chemical Small\nTypeStyledText\n=z\nTypeText\n"),

@@ -19,11 +19,15 @@ SIMPLE_VALUES = frozenset(ESCAPEMENT + (
     "CharWeight", "CharWeightAsian", "CharWeightComplex"))
 
 
+PARAGRAPH_BREAK_TEXT = "\r"  # the text of a typed paragraph break: one step of the cursor
+
+
 @dataclass
 class Piece:
     text: str
     style: str = ""  # typed text: the style it is typed in
     runs: tuple = None  # pasted text: its runs, (width, modelled values)
+    paragraph_break: bool = False  # a typed paragraph (TypeParagraph), its text CR
 
     def simple(self):
         if self.runs is None:
@@ -56,7 +60,8 @@ class GatheredTyping:
             self._style = None
         last = self.pieces[-1] if self.pieces else None
         if last is not None and last.runs is None and piece.runs is None and \
-                last.style == piece.style:
+                last.style == piece.style and not last.paragraph_break and \
+                not piece.paragraph_break:
             last.text += piece.text
         else:
             self.pieces.append(piece)
@@ -97,7 +102,7 @@ def formatted_spans(pieces):
     at = 0
     for piece in pieces:
         if piece.runs is None:
-            if piece.style:
+            if piece.style and not piece.paragraph_break:
                 spans.append((at, len(piece.text), piece, None))
             at += len(piece.text)
             continue

@@ -14,6 +14,7 @@ An executer made with batched=True, as the jobs make it, spends fewer calls on t
   query read, copies from the selection while no edit has reached it without asking Writer."""
 
 import functools
+import itertools
 import math
 import re
 
@@ -23,7 +24,7 @@ import glyphwright
 
 from . import char_format
 from .clip import Clip, plain_property_names
-from .gathered_typing import GatheredTyping, Piece, formatted_spans
+from .gathered_typing import PARAGRAPH_BREAK_TEXT, GatheredTyping, Piece, formatted_spans
 from .text_positions import LONGEST_STEP, TextPositions
 from .utf16 import units
 
@@ -178,9 +179,13 @@ class WriterExecuter:
             self._edited_at(before)
             before.setString("")
 
-    @typing_first
     def TypeParagraph(self):
         self._collapse_selection()
+        if self.batched:
+            self._gather(Piece(PARAGRAPH_BREAK_TEXT, paragraph_break=True))
+            return
+        self._put_typing()
+        self._after_simple = False
         self.changed = True
         self._edited_at(self.cursor)
         self.text.insertControlCharacter(self.cursor, PARAGRAPH_BREAK, False)
@@ -324,13 +329,27 @@ class WriterExecuter:
         self._after_simple = text[-1] in SIMPLE
 
     def _insert_plain(self, text):
-        """Inserts text at the cursor, plain: a range over it."""
+        """Inserts text (a str, or gathered pieces) at the cursor, plain: a range over it. A
+        typed paragraph break goes in as Writer's own, as TypeParagraph puts it."""
         self.changed = True
         self._edited_at(self.cursor)
-        self.text.insertString(self.cursor, text, False)
+        if isinstance(text, str):
+            self.text.insertString(self.cursor, text, False)
+            steps = len(text)
+        else:
+            steps = 0
+            for is_break, group in itertools.groupby(text, lambda piece: piece.paragraph_break):
+                group = list(group)
+                if is_break:
+                    for _ in group:
+                        self.text.insertControlCharacter(self.cursor, PARAGRAPH_BREAK, False)
+                else:
+                    self.text.insertString(self.cursor, "".join(p.text for p in group), False)
+                steps += sum(len(piece.text) for piece in group)
         typed = self.text.createTextCursorByRange(self.cursor)
-        _step(typed, len(text), forward=False, expand=True)
-        char_format.make_plain(typed)
+        _step(typed, steps, forward=False, expand=True)
+        if isinstance(text, str) or not all(piece.paragraph_break for piece in text):
+            char_format.make_plain(typed)  # paragraph breaks alone carry nothing to take away
         return typed
 
     def _gather(self, piece):
@@ -355,10 +374,10 @@ class WriterExecuter:
         pieces = self._typing.take()
         self._typing_after_origin = None
         text = "".join(piece.text for piece in pieces)
-        if len(pieces) == 1 and pieces[0].runs is None:
+        if len(pieces) == 1 and pieces[0].runs is None and not pieces[0].paragraph_break:
             self._type(text, pieces[0].style)
             return
-        typed = self._insert_plain(text)
+        typed = self._insert_plain(pieces)
         # Every stretch is found before any is formatted: Writer's cursor steps slow down with
         # every attribute already set in the paragraph.
         targets = []
