@@ -5,7 +5,8 @@ then made plain and given its own formatting; inserted at once and made plain as
 pieces come out the same as long as what a piece takes over from the one before is plain again
 after `make_plain`. That holds for direct italic, bold and script positions; a character style
 or small capitals (which bring their size along) may do more, so a piece with those joins only
-pieces of its own style, as typing always could."""
+pieces of its own style, as typing always could. A typed paragraph break (TypeParagraph) is a
+piece of its own and goes in as Writer's paragraph break between the runs of text."""
 
 from dataclasses import dataclass
 

@@ -7,9 +7,10 @@ moves along with every edit; the view is brought up to date by `show`. Typing, p
 and moving collapse the selection onto the cursor.
 
 An executer made with batched=True, as the jobs make it, spends fewer calls on the document:
-- it keeps text typed or pasted one piece after another and puts it into the document in one go,
-  when an operation that needs the document comes or when `finish` is called (its owner must
-  call `finish` after the run); a backspace takes back typed text that has not gone in yet;
+- it keeps text typed or pasted one piece after another, and typed paragraph breaks, and puts
+  them into the document in one go when an operation that needs the document comes or when
+  `finish` is called (its owner must call `finish` after the run); a backspace takes back typed
+  text that has not gone in yet;
 - it copies plain text without Writer's transferable (see Clip), and given the OriginText the
   query read, copies from the selection while no edit has reached it without asking Writer."""
 
