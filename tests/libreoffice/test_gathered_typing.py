@@ -1,9 +1,12 @@
 """The Writer Executer that gathers typing, as the jobs use it, leaves what the one that types at
 once leaves: the reference document's characters, formatting and paragraph styles. So does the
-remembered place that positions walk on from, after edits before, at and after it."""
+remembered place that positions walk on from, after edits before, at and after it; and, given
+the selection as the query read it (as the jobs give it), copies and places taken from there while
+no edit has reached it, and from the document once one has."""
 
 import glyphwright
 import pytest
+from glyphwright_writer.origin_text import OriginText
 from glyphwright_writer.script_run import run_script
 from glyphwright_writer.writer_executer import WriterExecuter
 
@@ -52,14 +55,71 @@ GATHERING_CASES = [
      "=6\n=1\nBold\n=2\nGoTo\nTypeParagraph\n=6\n=1\nItalic\n"),
     ("a backspace at the remembered place", "", "abcdefgh", "",
      "=4\nGoTo\nTypeBackspace\n=5\n=1\nBold\n"),
+    # Copies of the selection and places in it, while it stands and after an edit reached it:
+    # a stale copy or place shows in the characters.
+    ("copies of the selection between typed pieces", "x ", "ab cd ef", " y",
+     "=EndOfSelection\nGoTo\n=[\nTypeText\n=0\n=2\nCopy\nPaste\n=J\n=Italic\nTypeStyledText\n"
+     "=3\n=2\nCopy\nPaste\n=, \nTypeText\n=6\n=2\nCopy\nPaste\n=]\nTypeText\n"),
+    ("a copy after a deletion inside the selection", "", "abcdef", "",
+     "=EndOfSelection\nGoTo\n=x\nTypeText\n=1\n=2\nDelete\n=1\n=2\nCopy\n"
+     "=EndOfSelection\nGoTo\nPaste\n"),
+    ("a copy after a format inside the selection", "", "abcdef", "",
+     "=EndOfSelection\nGoTo\n=x\nTypeText\n=1\n=2\nItalic\n=0\n=4\nCopy\nPaste\n"),
+    ("a copy after a subscript inside the selection", "", "H2O", "",
+     "=1\n=1\nSubscript\n=0\n=3\nCopy\n=EndOfSelection\nGoTo\nPaste\n"),
+    ("a copy after a paragraph style", "", "ab", "\rc",
+     "=0\n=1\nSelect\n=NMR Spec Table\nApplyStyle\n=0\n=2\nCopy\n=EndOfSelection\nGoTo\n"
+     "Paste\n"),
+    ("a copy sees typing gathered at the selection's start", "", "abcd", "",
+     "=0\nGoTo\n=XY\nTypeText\n=0\n=3\nCopy\n=EndOfSelection\nGoTo\nPaste\n"),
+    ("a copy sees typing gathered inside the selection", "", "abcd", "",
+     "=2\nGoTo\n=XY\nTypeText\n=1\n=3\nCopy\n=EndOfSelection\nGoTo\nPaste\n"),
+    ("a copy after a backspace into the selection", "", "abcd", "",
+     "=EndOfSelection\nGoTo\nTypeBackspace\n=2\n=3\nCopy\nPaste\n"),
+    ("a copy across a paragraph break of the selection", "", "ab\rcd", "",
+     "=EndOfSelection\nGoTo\n=x\nTypeText\n=1\n=3\nCopy\nPaste\n=y\nTypeText\n"),
+    ("a copy reaching past the selection", "", "ab", " cd",
+     "=EndOfSelection\nGoTo\n=x\nTypeText\n=1\n=3\nCopy\nPaste\n"),
+    ("a copy of the whole selection", "", "abc", "",
+     "=0\n=3\nCopy\n=EndOfSelection\nGoTo\nPaste\nPaste\n"),
+    ("places in the selection while typing goes in after it", "", "H2SO4", "",
+     "=EndOfSelection\nGoTo\n=x\nTypeText\n=1\n=1\nSubscript\n=4\n=1\nSubscript\n"
+     "=5\nGoTo\n=y\nTypeText\n=0\n=5\nSelect\n"),
+    ("places after an edit reached the selection", "", "abcdef", "",
+     "=EndOfSelection\nGoTo\n=x\nTypeText\n=0\n=2\nCut\n=2\n=1\nBold\n=4\nGoTo\n=y\nTypeText\n"),
+    ("places across paragraph breaks of the selection", "a\r", "b\rcd\re", "\rf",
+     "=EndOfSelection\nGoTo\n=x\nTypeText\n=2\n=1\nItalic\n=5\n=1\nBold\n=5\nGoTo\n"
+     "=y\nTypeText\n"),
+    ("the cut of the selection and the text after it", "", "ab\rcd", "\rz",
+     "=EndOfSelection\nGoTo\n=x\nTypeText\n=0\n=6\nCut\n=z\nTypeText\nPaste\n"),
+    ("a paste, a backspace and typing after it", "", "ab cd", "",
+     "=EndOfSelection\nGoTo\n=0\n=2\nCopy\nPaste\nTypeBackspace\n=x\nTypeText\nPaste\n"
+     "=, \nTypeText\nTypeBackspace\nTypeBackspace\nTypeBackspace\n"),
+    ("typed paragraphs between gathered pieces", "", "ab", " c",
+     "=EndOfSelection\nGoTo\n=x\nTypeText\nTypeParagraph\n=J\n=Italic\nTypeStyledText\n"
+     "TypeParagraph\nTypeParagraph\n=0\n=2\nCopy\nPaste\nTypeParagraph\n=y\nTypeText\n"
+     "TypeBackspace\nTypeBackspace\n=z\nTypeText\n"),
+    ("typed paragraphs after a character style", "", "ab", "",
+     "=1\nGoTo\n=x\n=Chemical Small\nTypeStyledText\nTypeParagraph\n=y\nTypeText\n"
+     "TypeParagraph\n"),
+    ("typed paragraphs in a styled paragraph", "", "ab", "\rc",
+     "=0\n=1\nSelect\n=NMR Spec Table\nApplyStyle\n=1\nGoTo\n=x\nTypeText\nTypeParagraph\n"
+     "=y\nTypeText\nTypeParagraph\n"),
+    ("pasted text between pieces in a character style", "", "ab", "",
+     "=EndOfSelection\nGoTo\n=x\n=Chemical Small\nTypeStyledText\n=0\n=2\nCopy\nPaste\n"
+     "=y\n=Chemical Small\nTypeStyledText\n=z\nTypeText\n"),
+    ("a copy of small capitals pasted between typed pieces", "", "abc", "",
+     "=0\n=2\nSmall\n=0\n=3\nCopy\n=EndOfSelection\nGoTo\n=x\nTypeText\nPaste\n"
+     "=y\nTypeText\n=1\n=1\nCopy\nPaste\n=z\nTypeText\n"),
 ]
 
 
-def run_gathering(doc, before, selection, after, script):
+def run_gathering(doc, before, selection, after, script, with_origin=False):
     doc.write(before + selection + after)
     doc.select_text(selection, occurrence=0 if selection not in before else 1)
     selected = doc.document.getCurrentController().getSelection().getByIndex(0)
-    executer = WriterExecuter(doc.document, selected, batched=True)
+    origin = OriginText(selected) if with_origin else None
+    executer = WriterExecuter(doc.document, selected, batched=True, origin=origin)
     run_script(script, executer)
     executer.finish()
     return executer
@@ -68,11 +128,13 @@ def run_gathering(doc, before, selection, after, script):
 ALL_CASES = CASES + GATHERING_CASES
 
 
+@pytest.mark.parametrize("with_origin", [False, True], ids=["document", "origin"])
 @pytest.mark.parametrize("before, selection, after, script",
                          [pytest.param(*case[1:], id=case[0]) for case in ALL_CASES])
-def test_gathered_typing_leaves_what_the_reference_leaves(doc, before, selection, after, script):
+def test_gathered_typing_leaves_what_the_reference_leaves(doc, before, selection, after, script,
+                                                          with_origin):
     script += "=|\nTypeText\n"
-    run_gathering(doc, before, selection, after, script)
+    run_gathering(doc, before, selection, after, script, with_origin)
     assert doc.chars() == run_in_reference(before, selection, after, script)
 
 
@@ -114,3 +176,13 @@ def test_a_failed_run_with_only_gathered_typing_changed_nothing(doc):
     runner.Executer = None
     assert not executer.changed
     assert doc.plain_text() == "ab"
+
+
+def test_gathered_text_longer_than_one_cursor_step(doc):
+    # goLeft and goRight take at most 32767 steps; one insertion of more must still be found and
+    # formatted in full.
+    script = ("=EndOfSelection\nGoTo\n" + "=" + "x" * 20000 + "\nTypeText\n=J\n=Italic\n"
+              "TypeStyledText\n" + "=" + "y" * 20000 + "\nTypeText\n=0\n=2\nCopy\nPaste\n"
+              "=K\n=Bold\nTypeStyledText\n=z\nTypeText\n")
+    run_gathering(doc, "", "ab", "", script, with_origin=True)
+    assert doc.chars() == run_in_reference("", "ab", "", script)

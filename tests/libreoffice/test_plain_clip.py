@@ -49,7 +49,7 @@ def copy_and_paste(doc, setup, copy, paste_at, plain):
     selected = doc.document.getCurrentController().getSelection().getByIndex(0)
     executer = WriterExecuter(doc.document, selected)
     names = plain_property_names(executer.cursor) if plain else None
-    clip = Clip(executer.controller, executer.positions.range_of(*copy), names)
+    clip = Clip.of_range(executer.controller, executer.positions.range_of(*copy), names)
     cursor = executer.positions.cursor_at(paste_at)
     clip.paste(executer.controller, executer.positions, cursor)
     return clip.transferable is None, looks(doc)
@@ -107,8 +107,8 @@ def test_a_paragraph_break_takes_the_transferable(doc):
     doc.select_text("ab\rcd")
     selected = doc.document.getCurrentController().getSelection().getByIndex(0)
     executer = WriterExecuter(doc.document, selected)
-    clip = Clip(executer.controller, executer.positions.range_of(1, 3),
-                plain_property_names(executer.cursor))
+    clip = Clip.of_range(executer.controller, executer.positions.range_of(1, 3),
+                         plain_property_names(executer.cursor))
     assert clip.transferable is not None
 
 
@@ -121,6 +121,6 @@ def test_a_field_takes_the_transferable(doc):
     doc.select_text(doc.plain_text())
     selected = doc.document.getCurrentController().getSelection().getByIndex(0)
     executer = WriterExecuter(doc.document, selected)
-    clip = Clip(executer.controller, executer.positions.range_of(2, 3),
-                plain_property_names(executer.cursor))
+    clip = Clip.of_range(executer.controller, executer.positions.range_of(2, 3),
+                         plain_property_names(executer.cursor))
     assert clip.transferable is not None

@@ -152,6 +152,11 @@ def write_modelled(text_range, values):
     if text_range.isCollapsed():
         return
     make_plain(text_range)
+    set_modelled(text_range, values)
+
+
+def set_modelled(text_range, values):
+    """Sets the direct values read by read_modelled on a range that is plain."""
     if values:
         names = [name for name in ESCAPEMENT if name in values]
         names += [name for name in values if name not in ESCAPEMENT]

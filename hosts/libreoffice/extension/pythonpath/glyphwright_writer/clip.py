@@ -19,20 +19,25 @@ class Clip:
     spreading attributes, and the runs put back the rest. `plain_names` lists the character
     properties that must then come from styles alone; None always takes the transferable."""
 
-    def __init__(self, controller, text_range, plain_names=None):
-        self.runs = []
-        self.transferable = None
-        self.text = None  # the plain text, when that is all the clip needs
+    def __init__(self, runs=(), text=None, transferable=None):
+        """runs: (width, modelled values or PARAGRAPH_BREAK); text: the plain text, when that is
+        all the clip needs; transferable: Writer's own, otherwise."""
+        self.runs = list(runs)
+        self.text = text
+        self.transferable = transferable
+
+    @classmethod
+    def of_range(cls, controller, text_range, plain_names=None):
+        """The clip of a range of the document."""
         if text_range.isCollapsed():
-            return
+            return cls()
         kinds = [] if plain_names is not None else None
         runs = text_runs(text_range, kinds)
-        self.runs = [(width, part if part is PARAGRAPH_BREAK else read_modelled(part))
-                     for width, part in runs]
+        kept = [(width, part if part is PARAGRAPH_BREAK else read_modelled(part))
+                for width, part in runs]
         if plain_names is not None and _plain(kinds, runs, plain_names):
-            self.text = text_range.getString()
-        else:
-            self.transferable = controller.getTransferableForTextRange(text_range)
+            return cls(kept, text=text_range.getString())
+        return cls(kept, transferable=controller.getTransferableForTextRange(text_range))
 
     def empty(self):
         return self.transferable is None and self.text is None
@@ -84,11 +89,14 @@ def _plain(kinds, runs, names):
     if any(kind != TEXT_PORTION for kind in kinds):
         return False
     for _, part in runs:
-        if part is PARAGRAPH_BREAK:
-            return False
-        try:
-            if DIRECT_VALUE in part.getPropertyStates(names):
-                return False
-        except Exception:  # a property this portion does not know: take the transferable
+        if part is PARAGRAPH_BREAK or has_direct_value(part, names):
             return False
     return True
+
+
+def has_direct_value(part, names):
+    """Whether the text range carries one of the character properties names directly."""
+    try:
+        return DIRECT_VALUE in part.getPropertyStates(names)
+    except Exception:  # a property this portion does not know: take the transferable
+        return True

@@ -10,8 +10,8 @@ import glyphwright
 
 from . import settings
 from .job_error import JobError
+from .origin_text import OriginText
 from .script_run import run_script
-from .text_positions import range_text
 from .undo_step import one_undo_step
 from .writer_executer import WriterExecuter
 
@@ -72,9 +72,10 @@ def run(document, job, values):
         with one_undo_step(document, job.title,
                            lambda: any(executer.changed for executer in executers)):
             for selected in ranges:
-                executer = WriterExecuter(document, selected, batched=True)
+                origin = OriginText(selected)
+                executer = WriterExecuter(document, selected, batched=True, origin=origin)
                 executers.append(executer)
-                _format(job, values, executer, range_text(selected))
+                _format(job, values, executer, origin.text)
     finally:
         document.unlockControllers()
     for executer in executers:

@@ -4,6 +4,8 @@ Every offset a script names counts from the start of the user's selection as it 
 query read it. Writer's cursors step by characters (a surrogate pair is one step, a paragraph
 break is one step), so a move measures what it crossed instead of trusting the step count."""
 
+from dataclasses import dataclass
+
 from .job_error import JobError
 from .utf16 import units
 
@@ -30,9 +32,15 @@ class TextPositions:
         # An edit at or before it makes it forget (see `edited_at`).
         self._mark = None
         self._mark_distance = 0
+        # What finds a place quicker while it can (an OriginText of the same origin), or None.
+        self.quick = None
 
     def cursor_at(self, offset):
         """A collapsed cursor at offset, clamped to the text."""
+        if self.quick is not None:
+            cursor = self.quick.cursor_at(offset)
+            if cursor is not None:
+                return cursor
         distance = self._lead + offset
         if self._mark is not None and distance >= self._mark_distance:
             cursor = self.text.createTextCursorByRange(self._mark)
@@ -123,16 +131,33 @@ class TextPositions:
 PARAGRAPH_BREAK = None  # the part of a run that is a paragraph break
 
 
-def text_runs(text_range, portion_types=None):
+PARAGRAPH_BREAK_KIND = ""  # the kind of a Portion that is a paragraph break, its text CR
+
+
+@dataclass(frozen=True)
+class Portion:
+    """One portion of a range as Writer cut it: where it starts (code units from the range's
+    start, a paragraph break one unit), its text and kind, and the portion itself (None for a
+    paragraph break)."""
+    offset: int
+    text: str
+    kind: str
+    part: object
+
+
+def text_runs(text_range, portion_types=None, portions=None):
     """The runs of a range in order: (width in code units, part) where part is a text range with
     one set of character attributes, or PARAGRAPH_BREAK. A table in the range is a JobError.
     A list given as portion_types gets the kind of every portion of the range, empty ones too,
-    or None when the kinds are not known."""
-    runs = _runs_as_writer_cuts_them(text_range, portion_types)
+    or None when the kinds are not known. A list given as portions gets a Portion for every
+    portion, empty ones too, or is left empty when Writer's cut of the range was wrong."""
+    runs = _runs_as_writer_cuts_them(text_range, portion_types, portions)
     if runs is None:
         runs = _runs_cut_here(text_range)
         if portion_types is not None:
             portion_types[:] = [None]
+        if portions is not None:
+            portions.clear()
     return runs
 
 
@@ -148,26 +173,36 @@ def _paragraph_portions(cursor):
         first = False
 
 
-def _runs_as_writer_cuts_them(text_range, portion_types=None):
+def _runs_as_writer_cuts_them(text_range, portion_types=None, found=None):
     """The portions of the range as Writer cuts them, or None when the cut is wrong: Writer cuts
     the first portion of a range wrongly when a character outside the BMP comes before it in its
     paragraph, and then the portions do not spell the range's text."""
     text = text_range.getText()
     cursor = text.createTextCursorByRange(text_range)
     runs, pieces = [], []
+    offset = 0
     for first, paragraph in _paragraph_portions(cursor):
         if not first:
             runs.append((1, PARAGRAPH_BREAK))
             pieces.append("\n")
+            if found is not None:
+                found.append(Portion(offset, "\r", PARAGRAPH_BREAK_KIND, None))
+            offset += 1
         portions = paragraph.createEnumeration()
         while portions.hasMoreElements():
             portion = portions.nextElement()
+            kind = portion.TextPortionType if portion_types is not None or found is not None \
+                else None
             if portion_types is not None:
-                portion_types.append(portion.TextPortionType)
+                portion_types.append(kind)
             piece = portion.getString()
+            if found is not None:
+                found.append(Portion(offset, piece, kind, portion))
             if piece:
-                runs.append((units(piece), portion))
+                width = units(piece)
+                runs.append((width, portion))
                 pieces.append(piece)
+                offset += width
     if "".join(pieces) != cursor.getString().replace("\r\n", "\n"):
         return None
     if runs and runs[0][1] is not PARAGRAPH_BREAK and \

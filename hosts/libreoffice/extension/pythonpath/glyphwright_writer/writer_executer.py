@@ -7,12 +7,15 @@ moves along with every edit; the view is brought up to date by `show`. Typing, p
 and moving collapse the selection onto the cursor.
 
 An executer made with batched=True, as the jobs make it, spends fewer calls on the document:
-- it keeps text typed one piece after another and puts it into the document in one go, when the
-  next operation comes or when `finish` is called (its owner must call `finish` after the run);
-  a backspace takes back typed text that has not gone in yet;
-- it copies plain text without Writer's transferable (see Clip)."""
+- it keeps text typed or pasted one piece after another, and typed paragraph breaks, and puts
+  them into the document in one go when an operation that needs the document comes or when
+  `finish` is called (its owner must call `finish` after the run); a backspace takes back typed
+  text that has not gone in yet;
+- it copies plain text without Writer's transferable (see Clip), and given the OriginText the
+  query read, copies from the selection while no edit has reached it without asking Writer."""
 
 import functools
+import itertools
 import math
 import re
 
@@ -22,7 +25,9 @@ import glyphwright
 
 from . import char_format
 from .clip import Clip, plain_property_names
-from .text_positions import TextPositions
+from .gathered_typing import PARAGRAPH_BREAK_TEXT, GatheredTyping, Piece, formatted_spans
+from .text_positions import LONGEST_STEP, TextPositions
+from .utf16 import units
 
 CURSOR_POSITION = "$CursorPosition"
 CARRIAGE_RETURN = 13
@@ -65,9 +70,10 @@ SIMPLE = frozenset(chr(code) for code in range(0x20, 0x7F))
 class WriterExecuter:
     """Executer and FontListener for one selected range of a Writer document."""
 
-    def __init__(self, document, selected, positions=None, batched=False):
+    def __init__(self, document, selected, positions=None, batched=False, origin=None):
         """positions: what maps offsets to places, when the caller knows a quicker way than
-        TextPositions for the selected range. batched: see the module's notes."""
+        TextPositions for the selected range. batched, origin (an OriginText of selected): see
+        the module's notes."""
         self.document = document
         self.controller = document.getCurrentController()
         self.text = selected.getText()
@@ -79,8 +85,14 @@ class WriterExecuter:
         self.moved = False  # the cursor or the selection is no longer the user's
         self.batched = batched
         self._plain_names = plain_property_names(self.cursor) if batched else None
-        self._typing = []  # pieces typed at the cursor and not yet in the document
-        self._typing_style = ""
+        self.origin = origin if batched else None
+        if self.origin is not None:
+            self.origin.plain_names = self._plain_names
+            if positions is None:
+                self.positions.quick = self.origin
+        self._cursor_after_origin = False  # the cursor is known to lie after the origin's text
+        self._typing = GatheredTyping()  # at the cursor and not yet in the document
+        self._typing_after_origin = None  # known once asked, while pieces are gathered
         # The character before the cursor is known to be one of SIMPLE: typed or pasted last.
         self._after_simple = False
 
@@ -110,17 +122,21 @@ class WriterExecuter:
     @typing_first
     def SetSmall(self, Index, Length):
         target = self._range(Index, Length)
+        self._formatting(target)
         self.changed = True
         char_format.set_small_capitals(target)
 
     @typing_first
     def SetStyle(self, Index, Length, StyleName):
         target = self._range(Index, Length)
+        self._formatting(target)
         self.changed = True
         char_format.set_named_format(self.document, target, StyleName)
 
     @typing_first
     def ApplyStyle(self, StyleName):
+        if self.origin is not None:
+            self.origin.formatted()
         self.changed = True
         if StyleName in (char_format.CHEMICAL_ITALIC, char_format.CHEMICAL_SMALL):
             char_format.set_named_format(self.document, self._selected(), StyleName)
@@ -154,7 +170,7 @@ class WriterExecuter:
 
     def TypeBackspace(self):
         self._collapse_selection()
-        if self._take_back_typed():
+        if self._typing.take_back(SIMPLE, self._after_simple):
             return
         self._put_typing()
         self._after_simple = False
@@ -164,9 +180,13 @@ class WriterExecuter:
             self._edited_at(before)
             before.setString("")
 
-    @typing_first
     def TypeParagraph(self):
         self._collapse_selection()
+        if self.batched:
+            self._gather(Piece(PARAGRAPH_BREAK_TEXT, paragraph_break=True))
+            return
+        self._put_typing()
+        self._after_simple = False
         self.changed = True
         self._edited_at(self.cursor)
         self.text.insertControlCharacter(self.cursor, PARAGRAPH_BREAK, False)
@@ -178,10 +198,7 @@ class WriterExecuter:
         if not self.batched:
             self._type(Text, StyleName)
             return
-        if self._typing and StyleName != self._typing_style:
-            self._put_typing()
-        self._typing.append(Text)
-        self._typing_style = StyleName
+        self._gather(Piece(Text, StyleName))
 
     # ---- cursor and selection ----
 
@@ -198,24 +215,39 @@ class WriterExecuter:
             self.cursor.gotoRange(self.positions.cursor_at(whole(float(Target))), False)
         else:
             raise invalid_procedure_call()
+        self._cursor_after_origin = False
         self._collapse_selection()
 
     @typing_first
     def SelectRange(self, Start, Length):
         self.selection = self._range(Start, Length)
         self.cursor.gotoRange(self.selection.getStart(), False)
+        self._cursor_after_origin = False
         self.moved = True
 
     # ---- clipboard ----
 
-    @typing_first
     def CopyText(self, Start, Length):
-        self.clip = Clip(self.controller, self._range(Start, Length), self._plain_names)
+        index, length = whole(Start), whole(Length)
+        if self.origin is not None and self._gathered_after_origin():
+            clip = self.origin.clip(self.controller, index, length,
+                                    lambda: self._range(index, length))
+            if clip is not None:
+                self.clip = clip
+                return
+        self._put_typing()
+        self._after_simple = False
+        self.clip = Clip.of_range(self.controller, self._range(index, length), self._plain_names)
 
     @typing_first
     def CutText(self, Start, Length):
-        target = self._range(Start, Length)
-        self.clip = Clip(self.controller, target, self._plain_names)
+        index, length = whole(Start), whole(Length)
+        target = self._range(index, length)
+        clip = None
+        if self.origin is not None:
+            clip = self.origin.clip(self.controller, index, length, lambda: target)
+        self.clip = clip or Clip.of_range(self.controller, target, self._plain_names)
+        self._cursor_after_origin = False
         if not target.isCollapsed():
             self.changed = True
             self._edited_at(target)
@@ -223,11 +255,19 @@ class WriterExecuter:
         self.cursor.gotoRange(target.getStart(), False)
         self._collapse_selection()
 
-    @typing_first
     def PasteText(self):
         self._collapse_selection()
         if self.clip is None or self.clip.empty():
             return
+        clip = self.clip
+        # A code unit is one step of the cursor in the gathered text, which counts in steps.
+        if self.batched and clip.text is not None and len(clip.text) == units(clip.text):
+            piece = Piece(clip.text, runs=tuple(clip.runs))
+            if self._typing.joins(piece):
+                self._gather(piece)
+                return
+        self._put_typing()
+        self._after_simple = False
         self.changed = True
         self._edited_at(self.cursor)
         self.clip.paste(self.controller, self.positions, self.cursor)
@@ -271,51 +311,102 @@ class WriterExecuter:
         edited_at = getattr(self.positions, "edited_at", None)
         if edited_at is not None:
             edited_at(place)
+        if self.origin is not None:
+            at_cursor = place is self.cursor
+            if at_cursor and self._cursor_after_origin:
+                return  # typing moves the cursor on, never back into the origin
+            self.origin.edited_at(place)
+            if at_cursor:
+                self._cursor_after_origin = self.origin.stands()
+
+    def _formatting(self, target):
+        if self.origin is not None:
+            self.origin.edited_at(target)
 
     def _type(self, text, style):
-        self.changed = True
-        self._edited_at(self.cursor)
-        self.text.insertString(self.cursor, text, False)
-        typed = self.text.createTextCursorByRange(self.cursor)
-        typed.goLeft(len(text), True)  # a step a character, a CR one paragraph break
-        char_format.make_plain(typed)
+        typed = self._insert_plain(text)
         if style:
             char_format.set_named_format(self.document, typed, style)
         self._after_simple = text[-1] in SIMPLE
 
-    def _put_typing(self):
-        """Types the gathered pieces as one text: typed one after another, each plain from the
-        one before, they come out as they would have one by one."""
-        if self._typing:
-            text = "".join(self._typing)
-            self._typing = []
-            self._type(text, self._typing_style)
+    def _insert_plain(self, text):
+        """Inserts text (a str, or gathered pieces) at the cursor, plain: a range over it. A
+        typed paragraph break goes in as Writer's own, as TypeParagraph puts it."""
+        self.changed = True
+        self._edited_at(self.cursor)
+        if isinstance(text, str):
+            self.text.insertString(self.cursor, text, False)
+            steps = len(text)
+        else:
+            steps = 0
+            for is_break, group in itertools.groupby(text, lambda piece: piece.paragraph_break):
+                group = list(group)
+                if is_break:
+                    for _ in group:
+                        self.text.insertControlCharacter(self.cursor, PARAGRAPH_BREAK, False)
+                else:
+                    self.text.insertString(self.cursor, "".join(p.text for p in group), False)
+                steps += sum(len(piece.text) for piece in group)
+        typed = self.text.createTextCursorByRange(self.cursor)
+        _step(typed, steps, forward=False, expand=True)
+        if isinstance(text, str) or not all(piece.paragraph_break for piece in text):
+            char_format.make_plain(typed)  # paragraph breaks alone carry nothing to take away
+        return typed
 
-    def _take_back_typed(self):
-        """Takes the last gathered character back; False when a backspace must go to the
-        document (nothing gathered, or a character that may not be one step on its own)."""
+    def _gather(self, piece):
+        if not self._typing.joins(piece):
+            self._put_typing()
+        self._typing.add(piece)
+
+    def _gathered_after_origin(self):
+        """Whether the gathered pieces, when they go in at the cursor, leave the origin's text as
+        it stands (asked once while they are gathered)."""
+        if not self._typing or self._cursor_after_origin:
+            return True
+        if self._typing_after_origin is None:
+            self._typing_after_origin = self.origin.before(self.cursor)
+        return self._typing_after_origin
+
+    def _put_typing(self):
+        """Types the gathered pieces as one text, made plain as a whole; then each styled piece
+        and each pasted run with attributes of its own gets them."""
         if not self._typing:
-            return False
-        last = self._typing[-1]
-        if len(last) > 1:
-            before = last[-2]
-        elif len(self._typing) > 1:
-            before = self._typing[-2][-1]
-        else:
-            before = "x" if self._after_simple else ""  # what matters: one of SIMPLE or not
-        if last[-1] not in SIMPLE or before not in SIMPLE:
-            return False
-        if len(last) > 1:
-            self._typing[-1] = last[:-1]
-        else:
-            self._typing.pop()
-        return True
+            return
+        pieces = self._typing.take()
+        self._typing_after_origin = None
+        text = "".join(piece.text for piece in pieces)
+        if len(pieces) == 1 and pieces[0].runs is None and not pieces[0].paragraph_break:
+            self._type(text, pieces[0].style)
+            return
+        typed = self._insert_plain(pieces)
+        # Every stretch is found before any is formatted: Writer's cursor steps slow down with
+        # every attribute already set in the paragraph.
+        targets = []
+        walker = None
+        at = 0
+        for first, steps, piece, values in formatted_spans(pieces):
+            if walker is None:
+                walker = self.text.createTextCursorByRange(typed.getStart())
+            if first > at:
+                _step(walker, first - at)
+            else:
+                walker.collapseToEnd()
+            _step(walker, steps, expand=True)
+            targets.append((self.text.createTextCursorByRange(walker), piece, values))
+            at = first + steps
+        for target, piece, values in targets:
+            if values is None:
+                char_format.set_named_format(self.document, target, piece.style)
+            else:
+                char_format.set_modelled(target, values)
+        self._after_simple = text[-1] in SIMPLE
 
     def _range(self, index, length):
         return self.positions.range_of(whole(index), whole(length))
 
     def _set_script(self, index, length, flag, sign):
         target = self._range(index, length)
+        self._formatting(target)
         self.changed = True
         if flag:
             char_format.set_script(target, sign)
@@ -341,3 +432,15 @@ class WriterExecuter:
     def _collapse_selection(self):
         self.selection = None
         self.moved = True
+
+
+def _step(cursor, steps, forward=True, expand=False):
+    """Moves the cursor by steps characters (a CR one paragraph break), as many calls as the
+    16-bit count of goLeft and goRight needs."""
+    while steps > 0:
+        count = min(steps, LONGEST_STEP)
+        if forward:
+            cursor.goRight(count, expand)
+        else:
+            cursor.goLeft(count, expand)
+        steps -= count
