@@ -228,4 +228,8 @@ void RenderHtml(const Document& document, const RenderSink& sink) {
   RenderInPieces<HtmlWriter>(document, sink);
 }
 
+std::unique_ptr<ParagraphWriter> MakeHtmlWriter() {
+  return std::make_unique<WriterOf<HtmlWriter>>();
+}
+
 }  // namespace glyphwright
