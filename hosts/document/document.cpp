@@ -35,7 +35,7 @@ Document::Document(std::u16string_view before, std::u16string_view selection,
   Append(selection, {});
   Append(after, {});
   Select(static_cast<int32_t>(before.size()), static_cast<int32_t>(selection.size()));
-  BeginQuery();
+  origin_ = selectionStart_;  // as BeginQuery sets it, without making the text it answers
 }
 
 // ---- positions and ranges ----
@@ -169,6 +169,15 @@ int32_t Document::ScriptState(Range range, uint8_t flag) const {
 Variant Document::QueryValue(std::u16string_view value) const {
   if (value == kCursorPosition) return Variant(cursor_ - origin_);
   return Variant(value);
+}
+
+void Document::QueryValueText(std::u16string_view value, std::u16string& answer) const {
+  if (value == kCursorPosition) {
+    answer.clear();
+    AppendInteger(answer, cursor_ - origin_);  // the text of the Long that QueryValue answers
+  } else {
+    answer.assign(value);
+  }
 }
 
 void Document::SetSubscript(int32_t Index, int32_t Length, bool flag) {

@@ -15,6 +15,7 @@
 #include <string_view>
 #include <vector>
 
+#include "automation/host_editing.h"
 #include "automation/member_table.h"
 #include "automation/variant.h"
 #include "document/char_format.h"
@@ -22,7 +23,7 @@
 
 namespace glyphwright {
 
-class Document : public TableDispatch<Document> {
+class Document : public TableDispatch<Document>, public HostEditing {
  public:
   static constexpr char16_t kParagraphMark = u'\r';
   // The answers of GetSubscript and GetSuperscript.
@@ -43,34 +44,38 @@ class Document : public TableDispatch<Document> {
   // Reads <sub>, <sup>, <i>, <b> and character entities (see html_reader.h).
   static Document FromHtml(std::u16string_view html);
 
-  // Executer operations, called by name by the runner.
+  // Executer operations, called by name by the runner, or directly through HostEditing.
   // The value unchanged, except "$CursorPosition": the cursor's offset from the origin.
   Variant QueryValue(std::u16string_view value) const;
+  // QueryValue's answer as text, as the runner stores it.
+  void QueryValueText(std::u16string_view value, std::u16string& answer) const override;
   // True sets the script state (and clears the other one), False clears it.
-  void SetSubscript(int32_t Index, int32_t Length, bool flag);
-  void SetSuperscript(int32_t Index, int32_t Length, bool flag);
-  void SetSmall(int32_t Index, int32_t Length);
+  void SetSubscript(int32_t Index, int32_t Length, bool flag) override;
+  void SetSuperscript(int32_t Index, int32_t Length, bool flag) override;
+  void SetSmall(int32_t Index, int32_t Length) override;
   // "Italic" and "Bold" set those; any other name becomes the characters' named style.
-  void SetStyle(int32_t Index, int32_t Length, std::u16string_view StyleName);
+  void SetStyle(int32_t Index, int32_t Length, std::u16string_view StyleName) override;
   // The paragraph style of every paragraph the selection touches; the character styles
   // "Chemical Italic" and "Chemical Small" go to the selected characters instead.
-  void ApplyStyle(std::u16string_view StyleName);
+  void ApplyStyle(std::u16string_view StyleName) override;
   // Code is a character code as signed 16-bit decimal text: "8801" or "-155".
-  void ReplaceChar(int32_t Index, std::u16string_view Code);
-  void TypeBackspace();
-  void TypeParagraph();
-  void TypeText(std::u16string_view Text, std::u16string_view StyleName);
+  void ReplaceChar(int32_t Index, std::u16string_view Code) override;
+  void TypeBackspace() override;
+  void TypeParagraph() override;
+  void TypeText(std::u16string_view Text, std::u16string_view StyleName) override;
   // "EndOfSelection", "PrevChar", "NextChar" or an offset from the origin.
-  void MoveCursor(std::u16string_view Target);
-  void CopyText(int32_t Start, int32_t Length);
-  void CutText(int32_t Start, int32_t Length);
-  void PasteText();
-  void DeleteText(int32_t Start, int32_t Length);
-  void SelectRange(int32_t Start, int32_t Length);
+  void MoveCursor(std::u16string_view Target) override;
+  void CopyText(int32_t Start, int32_t Length) override;
+  void CutText(int32_t Start, int32_t Length) override;
+  void PasteText() override;
+  void DeleteText(int32_t Start, int32_t Length) override;
+  void SelectRange(int32_t Start, int32_t Length) override;
 
   // FontListener operations: kWholeRangeSet, kNoneSet or kMixed. An empty range is kNoneSet.
   int32_t GetSubscript(int32_t Index, int32_t Length) const;
   int32_t GetSuperscript(int32_t Index, int32_t Length) const;
+
+  HostEditing* Editing() override { return this; }
 
   // The host's side. Positions here are absolute offsets into the whole document.
   // Makes the selection's start the origin for the next script; answers the selected text.

@@ -21,6 +21,8 @@ enum class InvokeKind : uint8_t { Method, PropertyGet, PropertyPut, PropertyPutR
 // it owns.
 using Arguments = std::span<Variant* const>;
 
+class HostEditing;
+
 class Dispatch {
  public:
   virtual ~Dispatch() = default;
@@ -31,6 +33,10 @@ class Dispatch {
   // Calls a member. An identifier the object lacks, or a kind the member does not have, raises
   // 438; the member's own failures raise their AutomationError.
   virtual Variant Invoke(DispId id, InvokeKind kind, Arguments args) = 0;
+
+  // The object's Executer operations as a C++ interface (host_editing.h), when it has one: a
+  // runner then calls them directly instead of by name. Most objects have none.
+  virtual HostEditing* Editing() { return nullptr; }
 };
 
 // GetIDsOfNames, then Invoke; a name the object lacks raises 438.

@@ -110,6 +110,13 @@ char* WriteDouble(char* buffer, std::size_t size, double value) {
 }  // namespace
 
 double TextToDouble(std::u16string_view text) {
+  // A few plain digits ("12") are most of the numbers a script holds: read at once.
+  if (!text.empty() && text.size() <= 9) {
+    int32_t value = 0;
+    std::size_t i = 0;
+    while (i < text.size() && IsDigit(text[i])) value = value * 10 + (text[i++] - u'0');
+    if (i == text.size()) return value;
+  }
   std::size_t begin = 0, end = text.size();
   while (begin < end && IsBlank(text[begin])) ++begin;
   while (end > begin && IsBlank(text[end - 1])) --end;

@@ -6,9 +6,40 @@
 #include "automation/number_text.h"
 
 namespace glyphwright {
+namespace {
+
+// A register as the text a String parameter receives: its own text without a copy, or the text
+// of its number.
+std::u16string_view TextOf(const Variant& value, std::u16string& scratch) {
+  if (const std::u16string* text = value.AsString()) return *text;
+  scratch = value.ToText();
+  return scratch;
+}
+
+}  // namespace
+
+// A call by name holds its own reference to the Executer; a typed call does not (that reference
+// would cost more than the call), so an Executer replaced during one waits here until it returns.
+class CommandRunner::TypedCall {
+ public:
+  explicit TypedCall(CommandRunner& runner) : runner_(runner) { ++runner_.typedCallDepth_; }
+  TypedCall(const TypedCall&) = delete;
+  TypedCall& operator=(const TypedCall&) = delete;
+  ~TypedCall() {
+    if (--runner_.typedCallDepth_ > 0 || runner_.retired_.empty()) return;
+    // Released after the list is emptied: a destructor may replace the Executer once more.
+    std::vector<DispatchRef> released;
+    released.swap(runner_.retired_);
+  }
+
+ private:
+  CommandRunner& runner_;
+};
 
 void CommandRunner::SetExecuter(DispatchRef Executer) {
+  if (typedCallDepth_ > 0 && executer_) retired_.push_back(std::move(executer_));
   executer_ = std::move(Executer);
+  editing_ = executer_ ? executer_->Editing() : nullptr;
   hostIdKnown_.reset();
 }
 
@@ -29,6 +60,13 @@ void CommandRunner::Run(std::u16string_view Commands) {
 
 template <class Body>
 void CommandRunner::Step(Body&& body) {
+  // An error that is not ignored passes on unchanged, so the step needs no handler then (cheap
+  // here, costly where exceptions are slow, as in WebAssembly). IgnoreError as the step begins
+  // decides; a host that clears it during the step still sees its error raised.
+  if (!ignoreError_) {
+    body();
+    return;
+  }
   try {
     body();
   } catch (const AutomationError&) {
@@ -51,6 +89,18 @@ void CommandRunner::ExecuteWord(Word word) {
   // Words whose only operand is popped and passed on in the same step.
   const auto popAndCall = [this](HostOp op, bool withEmptyStyle) {
     Step([this, op, withEmptyStyle] {
+      if (HostEditing* editing = editing_) {
+        const std::u16string& popped = PopValue();
+        const TypedCall typed(*this);
+        if (op == HostOp::ApplyStyle) {
+          editing->ApplyStyle(popped);
+        } else if (op == HostOp::TypeText) {
+          editing->TypeText(popped, u"");
+        } else {
+          editing->MoveCursor(popped);
+        }
+        return;
+      }
       Variant text(PopValue());
       Variant style(u"");
       if (withEmptyStyle) {
@@ -103,6 +153,12 @@ void CommandRunner::ExecuteWord(Word word) {
     case Word::ChemicalSmall:
       numbers();
       return Step([this, word] {
+        if (HostEditing* editing = editing_) {
+          const int32_t index = firstOperand_.ToLong();
+          const int32_t length = secondOperand_.ToLong();
+          const TypedCall typed(*this);
+          return editing->SetStyle(index, length, WordText(word));
+        }
         Variant style(WordText(word));
         CallHost(HostOp::SetStyle, {&firstOperand_, &secondOperand_, &style});
       });
@@ -131,17 +187,42 @@ void CommandRunner::ExecuteWord(Word word) {
       numbers();
       return call(HostOp::SelectRange);
     case Word::TypeBackspace:
-      return Step([this] { CallHost(HostOp::TypeBackspace, {}); });
+      return Step([this] {
+        if (HostEditing* editing = editing_) {
+          const TypedCall typed(*this);
+          return editing->TypeBackspace();
+        }
+        CallHost(HostOp::TypeBackspace, {});
+      });
     case Word::TypeParagraph:
-      return Step([this] { CallHost(HostOp::TypeParagraph, {}); });
+      return Step([this] {
+        if (HostEditing* editing = editing_) {
+          const TypedCall typed(*this);
+          return editing->TypeParagraph();
+        }
+        CallHost(HostOp::TypeParagraph, {});
+      });
     case Word::Paste:
-      return Step([this] { CallHost(HostOp::PasteText, {}); });
+      return Step([this] {
+        if (HostEditing* editing = editing_) {
+          const TypedCall typed(*this);
+          return editing->PasteText();
+        }
+        CallHost(HostOp::PasteText, {});
+      });
   }
 }
 
 // One step: SetSubscript or SetSuperscript on the registers with a Boolean flag by value.
 void CommandRunner::SetScript(HostOp op, bool on) {
   Step([this, op, on] {
+    if (HostEditing* editing = editing_) {
+      const int32_t index = firstOperand_.ToLong();
+      const int32_t length = secondOperand_.ToLong();
+      const TypedCall typed(*this);
+      if (op == HostOp::SetSubscript) return editing->SetSubscript(index, length, on);
+      return editing->SetSuperscript(index, length, on);
+    }
     Variant flag(on);
     CallHost(op, {&firstOperand_, &secondOperand_, &flag});
   });
@@ -154,10 +235,57 @@ void CommandRunner::ClearScripts() {
 }
 
 void CommandRunner::CallWithRegisters(HostOp op) {
+  if (HostEditing* editing = editing_) return CallWithRegisters(*editing, op);
   CallHost(op, {&firstOperand_, &secondOperand_});
 }
 
+// The registers converted to the parameters' types one after the other, first to last, as a
+// member table converts a call's arguments, so the first failing conversion raises.
+void CommandRunner::CallWithRegisters(HostEditing& editing, HostOp op) {
+  if (op == HostOp::ReplaceChar) {
+    const int32_t index = firstOperand_.ToLong();
+    const std::u16string_view code = TextOf(secondOperand_, secondText_);
+    const TypedCall typed(*this);
+    return editing.ReplaceChar(index, code);
+  }
+  if (op == HostOp::TypeText) {
+    const std::u16string_view text = TextOf(firstOperand_, firstText_);
+    const std::u16string_view style = TextOf(secondOperand_, secondText_);
+    const TypedCall typed(*this);
+    return editing.TypeText(text, style);
+  }
+  const int32_t start = firstOperand_.ToLong();
+  const int32_t length = secondOperand_.ToLong();
+  const TypedCall typed(*this);
+  switch (op) {
+    case HostOp::SetSmall:
+      return editing.SetSmall(start, length);
+    case HostOp::CopyText:
+      return editing.CopyText(start, length);
+    case HostOp::CutText:
+      return editing.CutText(start, length);
+    case HostOp::DeleteText:
+      return editing.DeleteText(start, length);
+    case HostOp::SelectRange:
+      return editing.SelectRange(start, length);
+    default:
+      throw errors::InternalError();  // no word passes its registers to any other operation
+  }
+}
+
 void CommandRunner::PushValue(std::u16string_view Value) {
+  if (HostEditing* editing = editing_) {
+    const TypedCall typed(*this);
+    if (stackCount_ < kStackSize) {
+      // The answer goes straight into its entry, whose room stays from push to push.
+      editing->QueryValueText(Value, valueStack_[stackCount_]);
+      ++stackCount_;
+      return;
+    }
+    std::u16string answer;  // asked all the same, as by name, before the stack refuses it
+    editing->QueryValueText(Value, answer);
+    throw errors::SubscriptOutOfRange();
+  }
   Variant query(Value);  // the host may write to it: it is the runner's own copy
   std::optional<Variant> answer = CallHost(HostOp::QueryValue, {&query});
   if (!answer) return;

@@ -1,5 +1,6 @@
 // CommandRunner executes a command script against the host's Executer, calling its editing
-// operations by name, one at a time, on the caller's thread.
+// operations by name, one at a time, on the caller's thread; or, when the Executer offers
+// HostEditing, calling those directly with the same arguments, conversions and errors.
 #pragma once
 
 #include <array>
@@ -10,7 +11,9 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "automation/host_editing.h"
 #include "automation/member_table.h"
 #include "automation/variant.h"
 #include "script/vocabulary.h"
@@ -52,15 +55,26 @@ class CommandRunner : public TableDispatch<CommandRunner> {
   // or 438; with IgnoreError True it answers nullopt instead, without raising.
   std::optional<Variant> CallHost(HostOp op, std::initializer_list<Variant*> args);
   void CallWithRegisters(HostOp op);
+  void CallWithRegisters(HostEditing& editing, HostOp op);
   void SetScript(HostOp op, bool on);
   void ClearScripts();
 
+  // Marks a typed call in progress: an Executer replaced meanwhile is kept until it returns.
+  class TypedCall;
+
   DispatchRef executer_;
+  // The Executer's HostEditing, or nullptr: then every call goes by name.
+  HostEditing* editing_ = nullptr;
+  int32_t typedCallDepth_ = 0;
+  std::vector<DispatchRef> retired_;
   bool ignoreError_ = false;
   std::array<std::u16string, kStackSize> valueStack_;
   int32_t stackCount_ = 0;
   Variant firstOperand_;
   Variant secondOperand_;
+  // The text of a register that holds a number, for a typed call that takes text.
+  std::u16string firstText_;
+  std::u16string secondText_;
 
   // Names are looked up once per run and Executer, not once per call.
   std::array<DispId, kHostOpCount> hostIds_{};

@@ -22,9 +22,23 @@ int ErrorNumberOf(auto&& call) {
 
 TEST(TextToDoubleTest, ReadsTheRunTimesNumberForms) {
   const std::pair<std::u16string, double> cases[] = {
-      {u"5", 5},      {u"  5 ", 5},  {u"\t-1.5e3\r", -1500}, {u".5", 0.5}, {u"5.", 5},
-      {u"+5", 5},     {u"-0", 0},    {u"1E+2", 100},         {u"92", 92},  {u"007", 7},
-      {u"1e-999", 0}, {u"0.1", 0.1},
+      {u"5", 5},
+      {u"  5 ", 5},
+      {u"\t-1.5e3\r", -1500},
+      {u".5", 0.5},
+      {u"5.", 5},
+      {u"+5", 5},
+      {u"-0", 0},
+      {u"1E+2", 100},
+      {u"92", 92},
+      {u"007", 7},
+      {u"1e-999", 0},
+      {u"0.1", 0.1},
+      // Plain digits up to nine are read at once, longer ones the general way.
+      {u"0", 0},
+      {u"999999999", 999999999},
+      {u"1234567890", 1234567890},
+      {u"12345678901234567890", 12345678901234567890.0},
   };
   for (const auto& [text, value] : cases) EXPECT_EQ(TextToDouble(text), value);
 }
