@@ -3,7 +3,8 @@
 # script's run on the document, the late-bound calls and the renderers, where a large text spends
 # most of its time, are optimised for speed, and so is the whole module at its link (-O3 there
 # applies to the link-time optimisation, which keeps each file's own size setting).
-foreach(hot glyphwright_automation glyphwright_script glyphwright_document glyphwright_web)
+foreach(hot glyphwright_automation glyphwright_script glyphwright_document glyphwright_web
+    glyphwright_chem glyphwright_text)
   target_compile_options(${hot} PRIVATE -O3)
 endforeach()
 add_executable(glyphwright_wasm web_exports.cpp)
