@@ -29,12 +29,12 @@ void AppendEscaped(std::u16string& out, std::u16string_view text) {
   }
 }
 
-// An element's tags. Only a named style's span has text of its own (its class); every other tag is
-// a literal, so a run's elements cost no allocation.
+// An element's tags. Only a named style's span has text of its own (its class), kept by the
+// writer; every other tag is a literal, so a run's elements cost no allocation.
 struct Element {
   std::u16string_view open;
   std::u16string_view close;
-  std::u16string styleClass;  // for <span class="...">, empty otherwise
+  std::u16string_view styleClass;  // for <span class="...">, empty otherwise
   friend bool operator==(const Element& a, const Element& b) {
     return a.open == b.open && a.styleClass == b.styleClass;
   }
@@ -46,7 +46,7 @@ class Elements {
   std::size_t size() const { return size_; }
   const Element& operator[](std::size_t i) const { return items_[i]; }
   const Element& back() const { return items_[size_ - 1]; }
-  void push_back(Element element) { items_[size_++] = std::move(element); }
+  void push_back(const Element& element) { items_[size_++] = element; }
   void pop_back() { --size_; }
   void shrink(std::size_t size) { size_ = size; }
 
@@ -65,14 +65,13 @@ void AppendOpen(std::u16string& out, const Element& element) {
   }
 }
 
-// The elements around a run, outermost first: named style, small capitals, bold, italic,
-// subscript or superscript (and, inside a small-capital run, <small> around its capitals). A fixed
-// order lets neighbouring runs share their outer elements.
-Elements ElementsOf(const CharFormat& format) {
+// The elements around a run, outermost first: named style (its class in styleClass, which must
+// outlive the elements), small capitals, bold, italic, subscript or superscript (and, inside a
+// small-capital run, <small> around its capitals). A fixed order lets neighbouring runs share
+// their outer elements.
+Elements ElementsOf(const CharFormat& format, std::u16string_view styleClass) {
   Elements elements;
-  if (std::u16string name = StyleClass(format.style); !name.empty()) {
-    elements.push_back({kStyleSpanOpen, u"</span>", std::move(name)});
-  }
+  if (!styleClass.empty()) elements.push_back({kStyleSpanOpen, u"</span>", styleClass});
   if (LooksSmallCaps(format)) {
     elements.push_back({u"<span style=\"font-variant:small-caps\">", u"</span>", {}});
   }
@@ -95,7 +94,12 @@ bool IsCapital(char16_t c) {
 class InlineWriter {
  public:
   void Write(std::u16string& out, const CharFormat& format, std::u16string_view text) {
-    Elements wanted = ElementsOf(format);
+    // Neighbouring runs mostly share their named style: its class is made once for them.
+    if (format.style != wantedStyle_) {
+      wantedStyle_ = format.style;
+      wantedClass_ = StyleClass(wantedStyle_);
+    }
+    Elements wanted = ElementsOf(format, wantedClass_);
     if (!LooksSmallCaps(format)) {
       Write(out, wanted, text);
       return;
@@ -125,7 +129,14 @@ class InlineWriter {
     CloseDownTo(out, shared);
     for (std::size_t i = shared; i < wanted.size(); ++i) {
       AppendOpen(out, wanted[i]);
-      open_.push_back(wanted[i]);
+      Element opened = wanted[i];
+      // Only the outermost element has a class; the open one keeps its own copy, as the
+      // wanted class changes with the next run.
+      if (!opened.styleClass.empty()) {
+        openClass_.assign(opened.styleClass);
+        opened.styleClass = openClass_;
+      }
+      open_.push_back(opened);
     }
     AppendEscaped(out, text);
   }
@@ -138,6 +149,9 @@ class InlineWriter {
   }
 
   Elements open_;
+  std::u16string openClass_;    // the class of the open named-style span
+  std::u16string wantedStyle_;  // the last run's named style
+  std::u16string wantedClass_;  // and its class
 };
 
 // Paragraphs as blocks; a stretch of table paragraphs as one table, opened at its first row and
@@ -226,6 +240,10 @@ std::u16string RenderHtml(const Document& document) {
 
 void RenderHtml(const Document& document, const RenderSink& sink) {
   RenderInPieces<HtmlWriter>(document, sink);
+}
+
+std::unique_ptr<ParagraphWriter> MakeHtmlWriter() {
+  return std::make_unique<WriterOf<HtmlWriter>>();
 }
 
 }  // namespace glyphwright

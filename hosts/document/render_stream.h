@@ -2,6 +2,7 @@
 // come, and the text goes either into one string or, a piece at a time, to a sink.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -78,5 +79,34 @@ void RenderInPieces(const Document& document, const RenderSink& sink) {
   out.reserve(2 * kRenderPieceSize);
   RenderParagraphs(document, writer, out, &sink);
 }
+
+// A Writer behind one interface, so that a single walk of the document can feed several of them
+// (RenderHtmlTextUnicode) while each keeps its own file.
+class ParagraphWriter {
+ public:
+  virtual ~ParagraphWriter() = default;
+  virtual void BeginParagraph(std::u16string& out, std::u16string_view style, bool ended) = 0;
+  virtual void Run(std::u16string& out, const glyphwright::Run& run) = 0;
+  virtual void EndParagraph(std::u16string& out) = 0;
+  virtual void Finish(std::u16string& out) = 0;
+};
+
+template <class Writer>
+class WriterOf final : public ParagraphWriter {
+ public:
+  void BeginParagraph(std::u16string& out, std::u16string_view style, bool ended) override {
+    writer_.BeginParagraph(out, style, ended);
+  }
+  void Run(std::u16string& out, const glyphwright::Run& run) override { writer_.Run(out, run); }
+  void EndParagraph(std::u16string& out) override { writer_.EndParagraph(out); }
+  void Finish(std::u16string& out) override { writer_.Finish(out); }
+
+ private:
+  Writer writer_;
+};
+
+std::unique_ptr<ParagraphWriter> MakeHtmlWriter();
+std::unique_ptr<ParagraphWriter> MakeTextWriter();
+std::unique_ptr<ParagraphWriter> MakeUnicodeWriter();
 
 }  // namespace glyphwright

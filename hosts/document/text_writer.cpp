@@ -55,4 +55,12 @@ void RenderUnicode(const Document& document, const RenderSink& sink) {
   RenderInPieces<UnicodeWriter>(document, sink);
 }
 
+std::unique_ptr<ParagraphWriter> MakeTextWriter() {
+  return std::make_unique<WriterOf<TextWriter>>();
+}
+
+std::unique_ptr<ParagraphWriter> MakeUnicodeWriter() {
+  return std::make_unique<WriterOf<UnicodeWriter>>();
+}
+
 }  // namespace glyphwright

@@ -3,7 +3,7 @@
 #include "automation/automation_error.h"
 #include "cli/query_registry.h"
 #include "document/document.h"
-#include "document/renderers.h"
+#include "document/render_together.h"
 #include "script/command_runner.h"
 
 namespace glyphwright::web {
@@ -12,6 +12,12 @@ namespace {
 
 AutomationError UnknownQuery(std::u16string_view name) {
   return AutomationError(5, u"No job is called \"" + std::u16string(name) + u"\".");
+}
+
+// The jobs never change while the program runs: one registry a thread, made at its first job.
+const cli::QueryRegistry& Queries() {
+  thread_local const cli::QueryRegistry queries = cli::BuiltInQueries();
+  return queries;
 }
 
 void PutSettings(Dispatch& query, const std::vector<Setting>& settings) {
@@ -27,8 +33,7 @@ void PutSettings(Dispatch& query, const std::vector<Setting>& settings) {
 }  // namespace
 
 FormatResult RunJob(const Job& job, const std::shared_ptr<Document>& document) {
-  const cli::QueryRegistry queries = cli::BuiltInQueries();
-  const cli::QueryEntry* entry = queries.Find(job.query);
+  const cli::QueryEntry* entry = Queries().Find(job.query);
   if (entry == nullptr) throw UnknownQuery(job.query);
 
   document->Select(0, document->Size());
@@ -47,9 +52,10 @@ FormatResult RunJob(const Job& job, const std::shared_ptr<Document>& document) {
   CommandRunner runner;
   runner.SetExecuter(document);
   runner.Run(result.script);
-  result.html = RenderHtml(*document);
-  result.text = RenderText(*document);
-  result.unicode = RenderUnicode(*document);
+  HtmlTextUnicode rendered = RenderHtmlTextUnicode(*document);
+  result.html = std::move(rendered.html);
+  result.text = std::move(rendered.text);
+  result.unicode = std::move(rendered.unicode);
   return result;
 }
 
@@ -58,9 +64,8 @@ FormatResult Format(const Job& job, std::u16string_view text) {
 }
 
 std::u16string QueryList() {
-  const cli::QueryRegistry queries = cli::BuiltInQueries();
   std::u16string list;
-  for (const cli::QueryEntry& entry : queries.Entries()) {
+  for (const cli::QueryEntry& entry : Queries().Entries()) {
     list.append(entry.alias).append(u"\t").append(entry.className).append(u"\n");
   }
   return list;

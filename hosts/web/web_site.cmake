@@ -1,9 +1,11 @@
 # The static site: the library as WebAssembly (Emscripten), the page's script around it, and
 # index.html. Only the sources the jobs need are linked; -Os keeps the module small, but the
 # script's run on the document, the late-bound calls and the renderers, where a large text spends
-# most of its time, are optimised for speed.
-foreach(hot glyphwright_automation glyphwright_script glyphwright_document glyphwright_web)
-  target_compile_options(${hot} PRIVATE -O2)
+# most of its time, are optimised for speed, and so is the whole module at its link (-O3 there
+# applies to the link-time optimisation, which keeps each file's own size setting).
+foreach(hot glyphwright_automation glyphwright_script glyphwright_document glyphwright_web
+    glyphwright_chem glyphwright_text)
+  target_compile_options(${hot} PRIVATE -O3)
 endforeach()
 add_executable(glyphwright_wasm web_exports.cpp)
 target_link_libraries(glyphwright_wasm PRIVATE glyphwright_web)
@@ -15,7 +17,7 @@ set(glyphwright_exports
   _malloc _free)
 list(JOIN glyphwright_exports "," glyphwright_exports)
 target_link_options(glyphwright_wasm PRIVATE
-  --no-entry -sMODULARIZE=1 -sEXPORT_NAME=GlyphwrightModule -sENVIRONMENT=web,worker
+  -O3 --no-entry -sMODULARIZE=1 -sEXPORT_NAME=GlyphwrightModule -sENVIRONMENT=web,worker
   -sFILESYSTEM=0 -sALLOW_MEMORY_GROWTH=1 -sMAXIMUM_MEMORY=2GB -sINITIAL_MEMORY=16MB
   -sEXPORTED_FUNCTIONS=[${glyphwright_exports}] -sEXPORTED_RUNTIME_METHODS=[]
   -sDYNAMIC_EXECUTION=0)

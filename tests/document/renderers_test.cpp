@@ -103,6 +103,29 @@ TEST(RenderHtmlTest, SmallCapitalsShrinkTheirCapitals) {
   }
 }
 
+// Neighbouring runs share a named style's span only while the style is the same one.
+TEST(RenderHtmlTest, NamedStylesOfNeighbouringRuns) {
+  const std::tuple<std::u16string, std::u16string, std::string> cases[] = {
+      {u"abcd", W().Command2(u"Chemical Italic", 0, 2).Command2(u"Subscript", 1, 1).Script(),
+       "<p><span class=\"chemical-italic\"><i>a<sub>b</sub></i></span>cd</p>\n"},
+      {u"abcd",
+       W().Command2(u"Chemical Italic", 0, 1)
+           .Command2(u"Chemical Small", 1, 1)
+           .Command2(u"Chemical Italic", 2, 1)
+           .Script(),
+       "<p><span class=\"chemical-italic\"><i>a</i></span><span class=\"chemical-small\"><span "
+       "style=\"font-variant:small-caps\">b</span></span><span class=\"chemical-italic\"><i>c</i>"
+       "</span>d</p>\n"},
+      {u"ab\rcd", W().Command2(u"Chemical Italic", 0, 5).Script(),
+       "<p><span class=\"chemical-italic\"><i>ab</i></span></p>\n<p><span "
+       "class=\"chemical-italic\"><i>cd</i></span></p>\n"},
+  };
+  for (const auto& [text, script, html] : cases) {
+    SCOPED_TRACE(Utf16ToUtf8(text));
+    EXPECT_EQ(HtmlOf(*Styled(text, script)), html);
+  }
+}
+
 TEST(StyleClassTest, NamesBecomeLowerCaseWords) {
   const std::pair<std::u16string, std::u16string> cases[] = {
       {u"NMR Spec Table", u"nmr-spec-table"},
