@@ -71,11 +71,13 @@ export function timeCommandLine({ program, work, formulas, ions, glyphwrightIon,
       });
     }
     const peerMBs = (peerItemsPerSecond * theirBytes) / job.theirs.length / MEGABYTE;
+    // format's speed beside script's, the two measured in the same rounds.
+    const ofScript = ` (${(best[0].seconds / best[1].seconds).toFixed(2)}x script's speed)`;
     commands.forEach((args, k) => {
       const ourMBs = ourBytes / MEGABYTE / best[k].seconds;
       console.log(`${args.join(' ').padEnd(30)}${ourMBs.toFixed(1).padStart(9)}`
         + `${peerMBs.toFixed(2).padStart(19)}${`${(ourMBs / peerMBs).toFixed(1)}x`.padStart(9)}`
-        + `${(best[k].kilobytes / 1024).toFixed(1).padStart(9)}`);
+        + `${(best[k].kilobytes / 1024).toFixed(1).padStart(9)}${k === 1 ? ofScript : ''}`);
     });
   }
 }

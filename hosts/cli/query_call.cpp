@@ -1,5 +1,7 @@
 #include "cli/query_call.h"
 
+#include <stdexcept>
+
 #include "cli/cli_errors.h"
 #include "cli/help.h"
 #include "cli/text_io.h"
@@ -56,6 +58,21 @@ Variant GetCommands(Dispatch& query, std::u16string text) {
   Variant script = CallByName(query, u"GetCommands", InvokeKind::Method, args);
   if (!script.IsString()) return Variant(script.ToText());
   return script;
+}
+
+StreamedCommands* StreamingQuery(Dispatch& query, const QueryEntry& entry) {
+  if (MayRejectText(entry) || HasFontListener(query)) return nullptr;
+  return dynamic_cast<StreamedCommands*>(&query);
+}
+
+void StreamScript(StreamedCommands& query, std::u16string text, std::ostream& out) {
+  ScriptSink sink([&](std::string_view block) {
+    if (!out.write(block.data(), static_cast<std::streamsize>(block.size()))) {
+      throw std::runtime_error("cannot write the output");
+    }
+  });
+  query.StreamCommands(std::move(text), sink);
+  sink.Flush();
 }
 
 std::u16string_view TextOf(const Variant& script) {

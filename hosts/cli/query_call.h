@@ -2,10 +2,12 @@
 #pragma once
 
 #include <memory>
+#include <ostream>
 #include <span>
 #include <string>
 #include <vector>
 
+#include "chem/script_sink.h"
 #include "cli/query_registry.h"
 #include "document/document.h"
 
@@ -40,6 +42,15 @@ Variant GetCommands(Dispatch& query, const std::shared_ptr<Document>& document);
 // The query's script for plain text; the query must have no FontListener, as nothing could
 // answer it.
 Variant GetCommands(Dispatch& query, std::u16string text);
+
+// The query's StreamedCommands when its script for plain text can be written as it is made: it
+// has one, no FontListener to ask, and no empty script that could mean a rejected text.
+StreamedCommands* StreamingQuery(Dispatch& query, const QueryEntry& entry);
+
+// The query's script for text, written to out as UTF-8 a block at a time as the query makes it.
+// Output that can no longer be written ends the work with an error, as later blocks would be
+// lost too.
+void StreamScript(StreamedCommands& query, std::u16string text, std::ostream& out);
 
 // The text of what GetCommands answered (always text), without copying it.
 std::u16string_view TextOf(const Variant& script);

@@ -30,6 +30,11 @@ void ScriptCommand(std::span<const std::string> args, const QueryRegistry& queri
   std::shared_ptr<Document> document;
   if (from == InputForm::Html) document = MakeDocument(input, from);
   const DispatchRef instance = MakeQuery(query, settings);
+  // The usual case: the script goes out as it is made, and is never held whole.
+  if (StreamedCommands* streamed = document ? nullptr : StreamingQuery(*instance, query)) {
+    StreamScript(*streamed, std::move(input), streams.out);
+    return;
+  }
   if (!document && HasFontListener(*instance)) document = MakeDocument(input, from);
   // A query that may reject its text needs the text once more to say why.
   const std::u16string kept = MayRejectText(query) && !document ? input : std::u16string();

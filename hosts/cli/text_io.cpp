@@ -21,6 +21,37 @@ namespace {
   throw InputError(std::string(what) + " is longer than " + std::to_string(maxBytes) + " bytes");
 }
 
+[[noreturn]] void NotUtf8(std::string_view what, std::size_t bad) {
+  throw InputError(std::string(what) + " is not valid UTF-8 (byte " + std::to_string(bad) + ")");
+}
+
+// The bytes left in a stream that can seek (a file given as standard input), or 0 when it
+// cannot (a pipe, a terminal); the stream is left where it was.
+std::size_t BytesLeft(std::istream& in) {
+  std::streambuf* const buffer = in.rdbuf();
+  if (buffer == nullptr) return 0;
+  const std::streamoff here = buffer->pubseekoff(0, std::ios::cur, std::ios::in);
+  if (here < 0) return 0;
+  const std::streamoff end = buffer->pubseekoff(0, std::ios::end, std::ios::in);
+  if (buffer->pubseekpos(here, std::ios::in) != here || end < here) return 0;
+  return static_cast<std::size_t>(end - here);
+}
+
+// Where the bytes can be cut so that no sequence is split: before a lead byte near the end
+// whose sequence has not all arrived. Anything else, well formed or not, is decoded as it is.
+std::size_t CompleteSequencesEnd(std::string_view bytes) {
+  for (std::size_t back = 1; back <= 4 && back <= bytes.size(); ++back) {
+    const auto byte = static_cast<unsigned char>(bytes[bytes.size() - back]);
+    if ((byte & 0xC0) == 0x80) continue;
+    const std::size_t length = byte >= 0xF0 && byte <= 0xF4   ? 4
+                               : byte >= 0xE0 && byte <= 0xEF ? 3
+                               : byte >= 0xC2 && byte <= 0xDF ? 2
+                                                              : 1;
+    return length > back ? bytes.size() - back : bytes.size();
+  }
+  return bytes.size();
+}
+
 }  // namespace
 
 std::string ReadAll(std::istream& in, std::string_view what, std::size_t maxBytes) {
@@ -59,14 +90,48 @@ std::string ReadFile(const std::string& path, std::size_t maxBytes) {
 
 std::u16string DecodeUtf8(std::string_view bytes, std::string_view what) {
   if (std::optional<std::u16string> text = Utf8ToUtf16(bytes)) return std::move(*text);
-  const std::size_t bad = FindInvalidUtf8(bytes).value_or(0);
-  throw InputError(std::string(what) + " is not valid UTF-8 (byte " + std::to_string(bad) + ")");
+  NotUtf8(what, FindInvalidUtf8(bytes).value_or(0));
+}
+
+std::u16string ReadUtf8(std::istream& in, std::string_view what, std::size_t maxBytes) {
+  constexpr std::size_t kPiece = 65536;
+  std::u16string text;
+  // A file's size is known, so the text is made once at its full size rather than grown; one
+  // more code unit is the blank a query appends.
+  if (const std::size_t size = BytesLeft(in); size > 0) text.reserve(std::min(size, maxBytes) + 1);
+  // A sequence split between two pieces waits at the front of the buffer for its other bytes.
+  std::array<char, kPiece + 4> buffer;
+  std::size_t waiting = 0;
+  std::size_t offset = 0;  // of buffer[0] in the input
+  std::size_t total = 0;
+  for (bool atEnd = false; !atEnd;) {
+    in.read(buffer.data() + waiting, static_cast<std::streamsize>(kPiece));
+    const auto count = static_cast<std::size_t>(in.gcount());
+    atEnd = !in;
+    total += count;
+    if (total > maxBytes) TooLong(what, maxBytes);
+    const std::string_view bytes(buffer.data(), waiting + count);
+    const std::size_t cut = atEnd ? bytes.size() : CompleteSequencesEnd(bytes);
+    if (!AppendUtf8AsUtf16(text, bytes.substr(0, cut))) {
+      NotUtf8(what, offset + FindInvalidUtf8(bytes.substr(0, cut)).value_or(0));
+    }
+    waiting = bytes.size() - cut;
+    std::copy(bytes.begin() + static_cast<std::ptrdiff_t>(cut), bytes.end(), buffer.begin());
+    offset += cut;
+  }
+  if (text.capacity() == text.size()) text.reserve(text.size() + 1);
+  return text;
 }
 
 std::u16string ReadText(const std::string* word, std::istream& in) {
-  if (word == nullptr || *word == "-") return DecodeUtf8(ReadAll(in), "standard input");
+  if (word == nullptr || *word == "-") return ReadUtf8(in);
   if (word->size() > kMaxInputBytes) TooLong("the TEXT argument", kMaxInputBytes);
-  return DecodeUtf8(*word, "the TEXT argument");
+  std::u16string text;
+  text.reserve(word->size() + 1);
+  if (!AppendUtf8AsUtf16(text, *word)) {
+    NotUtf8("the TEXT argument", FindInvalidUtf8(*word).value_or(0));
+  }
+  return text;
 }
 
 InputForm ParseInputForm(const std::string& value, const std::string& command) {

@@ -23,8 +23,15 @@ std::string ReadAll(std::istream& in, std::string_view what = "standard input",
 // All bytes of a file; InputError when it cannot be read or is longer than maxBytes.
 std::string ReadFile(const std::string& path, std::size_t maxBytes = kMaxInputBytes);
 
-// The TEXT argument: the word itself, or all of `in` when it is absent (nullptr) or "-".
+// The TEXT argument: the word itself, or all of `in` when it is absent (nullptr) or "-". The text
+// has room for one more code unit, so a query can append its blank without copying it.
 std::u16string ReadText(const std::string* word, std::istream& in);
+
+// All of a stream as strict UTF-8, converted as it is read, so its bytes are never held whole;
+// InputError naming `what` with the offset of the first bad byte, or when there are more than
+// maxBytes.
+std::u16string ReadUtf8(std::istream& in, std::string_view what = "standard input",
+                        std::size_t maxBytes = kMaxInputBytes);
 
 // Strict UTF-8; InputError naming what was read ("standard input") and the first bad byte.
 std::u16string DecodeUtf8(std::string_view bytes, std::string_view what);

@@ -25,4 +25,10 @@ std::u16string ChemFormulaQuery::GetCommands(std::u16string_view Text) {
   return WriteUnits(chars, *prefixes_, *subscript_, *tripleBond_);
 }
 
+void ChemFormulaQuery::StreamCommands(std::u16string Text, ScriptSink& sink) {
+  const CodeArray chars = ScanOwnedChars(std::move(Text));
+  if (!prefixes_) FetchSharedQueries();
+  StreamUnits(chars, sink, *prefixes_, *subscript_, *tripleBond_);
+}
+
 }  // namespace glyphwright

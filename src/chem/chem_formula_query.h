@@ -11,11 +11,12 @@
 #include "automation/member_table.h"
 #include "chem/chem_keywords_query.h"
 #include "chem/chem_subscript_query.h"
+#include "chem/script_sink.h"
 #include "chem/triple_bond_trans_query.h"
 
 namespace glyphwright {
 
-class ChemFormulaQuery : public TableDispatch<ChemFormulaQuery> {
+class ChemFormulaQuery : public TableDispatch<ChemFormulaQuery>, public StreamedCommands {
  public:
   static MemberTable Members();
 
@@ -26,6 +27,7 @@ class ChemFormulaQuery : public TableDispatch<ChemFormulaQuery> {
 
   // Raises the error of loading the prefix list when that fails on the thread's first use.
   std::u16string GetCommands(std::u16string_view Text);
+  void StreamCommands(std::u16string Text, ScriptSink& sink) override;
 
  private:
   void FetchSharedQueries();

@@ -30,4 +30,10 @@ std::u16string ChemNameQuery::GetCommands(std::u16string_view Text) {
   return WriteUnits(chars, *prefixes_, *stereodescriptors_, *elements_, *configurations_);
 }
 
+void ChemNameQuery::StreamCommands(std::u16string Text, ScriptSink& sink) {
+  const CodeArray chars = ScanOwnedChars(std::move(Text));
+  if (!prefixes_) FetchSharedQueries();
+  StreamUnits(chars, sink, *prefixes_, *stereodescriptors_, *elements_, *configurations_);
+}
+
 }  // namespace glyphwright

@@ -12,10 +12,11 @@
 
 #include "automation/member_table.h"
 #include "chem/chem_keywords_query.h"
+#include "chem/script_sink.h"
 
 namespace glyphwright {
 
-class ChemNameQuery : public TableDispatch<ChemNameQuery> {
+class ChemNameQuery : public TableDispatch<ChemNameQuery>, public StreamedCommands {
  public:
   static MemberTable Members();
 
@@ -28,6 +29,7 @@ class ChemNameQuery : public TableDispatch<ChemNameQuery> {
 
   // Raises the error of loading the prefix list when that fails on the thread's first use.
   std::u16string GetCommands(std::u16string_view Text);
+  void StreamCommands(std::u16string Text, ScriptSink& sink) override;
 
  private:
   void FetchSharedQueries();

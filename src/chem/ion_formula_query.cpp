@@ -6,14 +6,22 @@
 
 namespace glyphwright {
 
+void IonFormulaQuery::FetchSharedQueries() {
+  subscript_ = SharedSubscriptQuery();
+  superscript_ = SharedSuperscriptQuery();
+  tripleBond_ = SharedTripleBondTransQuery();
+}
+
 std::u16string IonFormulaQuery::GetCommands(std::u16string_view Text) {
   const CodeArray chars = ScanChars(Text);
-  if (!subscript_) {
-    subscript_ = SharedSubscriptQuery();
-    superscript_ = SharedSuperscriptQuery();
-    tripleBond_ = SharedTripleBondTransQuery();
-  }
+  if (!subscript_) FetchSharedQueries();
   return WriteUnits(chars, *tripleBond_, *subscript_, *superscript_);
+}
+
+void IonFormulaQuery::StreamCommands(std::u16string Text, ScriptSink& sink) {
+  const CodeArray chars = ScanOwnedChars(std::move(Text));
+  if (!subscript_) FetchSharedQueries();
+  StreamUnits(chars, sink, *tripleBond_, *subscript_, *superscript_);
 }
 
 }  // namespace glyphwright

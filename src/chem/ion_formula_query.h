@@ -12,17 +12,21 @@
 #include "automation/member_table.h"
 #include "chem/chem_subscript_query.h"
 #include "chem/chem_superscript_query.h"
+#include "chem/script_sink.h"
 #include "chem/triple_bond_trans_query.h"
 
 namespace glyphwright {
 
-class IonFormulaQuery : public TableDispatch<IonFormulaQuery> {
+class IonFormulaQuery : public TableDispatch<IonFormulaQuery>, public StreamedCommands {
  public:
   static MemberTable Members();
 
   std::u16string GetCommands(std::u16string_view Text);
+  void StreamCommands(std::u16string Text, ScriptSink& sink) override;
 
  private:
+  void FetchSharedQueries();
+
   std::shared_ptr<ChemSubscriptQuery> subscript_;
   std::shared_ptr<ChemSuperscriptQuery> superscript_;
   std::shared_ptr<TripleBondTransQuery> tripleBond_;

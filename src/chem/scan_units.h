@@ -16,6 +16,7 @@
 #include <type_traits>
 
 #include "chem/script_length.h"
+#include "chem/script_sink.h"
 #include "script/builders.h"
 #include "text/lib.h"
 
@@ -58,9 +59,10 @@ std::size_t UnitsLength(const CodeArray& chars, const Scanners&... scanners) {
   return (std::size_t{0} + ... + lengthOf(scanners));
 }
 
-// The units of each scanner in turn, appended to out.
-template <UnitScanner... Scanners>
-void AppendUnits(const CodeArray& chars, ScriptWriter& out, const Scanners&... scanners) {
+// The units of each scanner in turn, appended to out: a ScriptWriter, or a ScriptSink that hands
+// them on a block at a time.
+template <class Out, UnitScanner... Scanners>
+void AppendUnits(const CodeArray& chars, Out& out, const Scanners&... scanners) {
   [[maybe_unused]] const auto append = [&chars, &out](const auto& scanner) {
     const std::u16string_view word = scanner.Word();
     scanner.Scan(chars, [&](std::size_t first, int64_t second) {
@@ -81,6 +83,13 @@ std::u16string WriteUnits(const CodeArray& chars, const Scanners&... scanners) {
   out.Reserve(chars.size() < kCountFrom ? 16 * chars.size() + 64 : UnitsLength(chars, scanners...));
   AppendUnits(chars, out, scanners...);
   return std::move(out).Script();
+}
+
+// The units WriteUnits writes, in the same order, into sink; the caller flushes it at the end.
+// No counting pass: a block is written and handed on before the next one is made.
+template <UnitScanner... Scanners>
+void StreamUnits(const CodeArray& chars, ScriptSink& sink, const Scanners&... scanners) {
+  AppendUnits(chars, sink, scanners...);
 }
 
 // The members a primitive scanner offers its users, from its own Word and Scan.

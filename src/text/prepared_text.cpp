@@ -11,4 +11,11 @@ void PrepareChars(std::u16string_view Text, CodeArray& chars) {
   chars[Text.size()] = u' ';
 }
 
+void PrepareCharsInPlace(CodeArray& text) {
+  for (char16_t& code : text) {
+    if (code >= kFirstFoldedCode) code = ToHalfWidthChar(code);
+  }
+  text.push_back(u' ');
+}
+
 }  // namespace glyphwright

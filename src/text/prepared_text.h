@@ -10,5 +10,7 @@
 namespace glyphwright {
 
 void PrepareChars(std::u16string_view Text, CodeArray& chars);
+// The same, made from the text in its own memory, for a caller that needs the text no longer.
+void PrepareCharsInPlace(CodeArray& text);
 
 }  // namespace glyphwright

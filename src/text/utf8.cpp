@@ -55,19 +55,39 @@ std::optional<std::size_t> FindInvalidUtf8(std::string_view bytes) {
 
 std::optional<std::u16string> Utf8ToUtf16(std::string_view bytes) {
   std::u16string text;
-  text.reserve(bytes.size());
+  if (!AppendUtf8AsUtf16(text, bytes)) return std::nullopt;
+  return text;
+}
+
+bool AppendUtf8AsUtf16(std::u16string& text, std::string_view bytes) {
+  // No sequence gives more code units than it has bytes, so the room is made once and written
+  // through a pointer, then cut to what was written.
+  const std::size_t start = text.size();
+  text.resize(start + bytes.size());
+  char16_t* const first = text.data() + start;
+  char16_t* out = first;
   char32_t code;
   for (std::size_t at = 0; at < bytes.size();) {
     if (static_cast<unsigned char>(bytes[at]) < 0x80) {
-      text.push_back(static_cast<char16_t>(bytes[at++]));
+      *out++ = static_cast<char16_t>(bytes[at++]);
       continue;
     }
     const std::size_t length = DecodeOne(bytes, at, code);
-    if (length == 0) return std::nullopt;
-    AppendUtf16(text, code);
+    if (length == 0) {
+      text.resize(start);
+      return false;
+    }
+    if (code < 0x10000) {
+      *out++ = static_cast<char16_t>(code);
+    } else {
+      code -= 0x10000;
+      *out++ = static_cast<char16_t>(0xD800 + (code >> 10));
+      *out++ = static_cast<char16_t>(0xDC00 + (code & 0x3FF));
+    }
     at += length;
   }
-  return text;
+  text.resize(start + static_cast<std::size_t>(out - first));
+  return true;
 }
 
 std::u16string Utf8OrLatin1ToUtf16(std::string_view bytes) {

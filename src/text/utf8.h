@@ -14,6 +14,8 @@ std::optional<std::size_t> FindInvalidUtf8(std::string_view bytes);
 
 // Strict conversion: nullopt when the input is not well-formed UTF-8.
 std::optional<std::u16string> Utf8ToUtf16(std::string_view bytes);
+// The same, appended to text; false, with text as it was, when the input is not well formed.
+bool AppendUtf8AsUtf16(std::u16string& text, std::string_view bytes);
 
 // Conversion that reads every byte that is not part of a well-formed sequence as a Latin-1
 // character, the way text files of unknown origin are read.

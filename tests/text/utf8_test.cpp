@@ -28,6 +28,16 @@ TEST(Utf8Test, RejectsIllFormedInputWithItsOffset) {
   EXPECT_FALSE(FindInvalidUtf8("plain \xCE\xB4").has_value());
 }
 
+// Decoding appends after what the text holds, and leaves it as it was when the bytes are bad.
+TEST(Utf8Test, DecodingAppendsOrLeavesTheTextAsItWas) {
+  std::u16string text = u"\u03B4 ";
+  EXPECT_TRUE(AppendUtf8AsUtf16(text, "H\xE2\x82\x82O \xF0\x9F\x98\x80!"));
+  EXPECT_EQ(text, u"\u03B4 H\u2082O \U0001F600!");
+  EXPECT_TRUE(AppendUtf8AsUtf16(text, ""));
+  EXPECT_FALSE(AppendUtf8AsUtf16(text, "abc\xE2\x82"));
+  EXPECT_EQ(text, u"\u03B4 H\u2082O \U0001F600!");
+}
+
 TEST(Utf8Test, LoneSurrogatesBecomeReplacementCharacters) {
   EXPECT_EQ(Utf16ToUtf8(std::u16string{u'a', 0xD800, u'b'}), "a\uFFFDb");
   EXPECT_EQ(Utf16ToUtf8(std::u16string{0xDC00}), "\uFFFD");
