@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "automation/automation_error.h"
 #include "cli/cli_errors.h"
 #include "cli/help.h"
 #include "cli/text_io.h"
@@ -70,6 +71,19 @@ void StreamScript(StreamedCommands& query, std::u16string text, std::ostream& ou
     if (!out.write(block.data(), static_cast<std::streamsize>(block.size()))) {
       throw std::runtime_error("cannot write the output");
     }
+  });
+  query.StreamCommands(std::move(text), sink);
+  sink.Flush();
+}
+
+void RunStreamedScript(StreamedCommands& query, std::u16string text, CommandRunner& runner) {
+  std::u16string lines;  // one block's lines, its room kept from block to block
+  runner.BeginBlocks();
+  ScriptSink sink([&](std::string_view block) {
+    lines.clear();
+    // The sink writes what a UTF-16 script converts to, so it always converts back.
+    if (!AppendUtf8AsUtf16(lines, block)) throw errors::InternalError();
+    runner.RunBlock(lines);
   });
   query.StreamCommands(std::move(text), sink);
   sink.Flush();

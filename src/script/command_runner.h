@@ -39,7 +39,16 @@ class CommandRunner : public TableDispatch<CommandRunner> {
   // Run on a script the caller hands over, which then needs no private copy.
   void RunOwned(std::u16string Commands);
 
+  // A run fed a block at a time as its script is made, for C++ callers that never hold the
+  // whole script: BeginBlocks starts it as Run starts, then each RunBlock goes on with the
+  // stack, registers and cursor the previous block left. Every block must end at a line end
+  // (its last line is complete), and it must not change while it runs. The blocks of a script
+  // run one after another do what Run does on the whole script.
+  void BeginBlocks();
+  void RunBlock(std::u16string_view lines);
+
  private:
+  void ExecuteLines(std::u16string_view commands);
   void ExecuteLine(std::u16string_view line);
   void ExecuteWord(Word word);
 
