@@ -53,7 +53,7 @@ StreamedCommands* StreamingQuery(Dispatch& query, const QueryEntry& entry);
 // lost too.
 void StreamScript(StreamedCommands& query, std::u16string text, std::ostream& out);
 
-// The query's script for text run on runner a block at a time as the query makes it, so the
+// The query's script for text run on runner a unit at a time as the query makes it, so the
 // script is never held whole: the same calls, in the same order, with the same errors, as
 // running the script GetCommands answers. A query that refuses the text raises before anything
 // runs.

@@ -50,17 +50,21 @@ void CommandRunner::Run(std::u16string_view Commands) {
 
 void CommandRunner::RunOwned(std::u16string Commands) {
   const std::u16string commands = std::move(Commands);
-  BeginBlocks();
+  BeginUnits();
   ExecuteLines(commands);
 }
 
-void CommandRunner::BeginBlocks() {
+void CommandRunner::BeginUnits() {
   stackCount_ = 0;
   hostIdKnown_.reset();
 }
 
-void CommandRunner::RunBlock(std::u16string_view lines) {
-  ExecuteLines(lines);
+void CommandRunner::RunUnit(std::u16string_view first, std::u16string_view second,
+                            std::u16string_view word) {
+  Step([&] { PushValue(first); });
+  Step([&] { PushValue(second); });
+  // A word of the user's own may hold an LF, or start with "=": it is then lines of its own.
+  ExecuteLines(word);
 }
 
 void CommandRunner::ExecuteLines(std::u16string_view commands) {

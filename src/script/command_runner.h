@@ -39,13 +39,13 @@ class CommandRunner : public TableDispatch<CommandRunner> {
   // Run on a script the caller hands over, which then needs no private copy.
   void RunOwned(std::u16string Commands);
 
-  // A run fed a block at a time as its script is made, for C++ callers that never hold the
-  // whole script: BeginBlocks starts it as Run starts, then each RunBlock goes on with the
-  // stack, registers and cursor the previous block left. Every block must end at a line end
-  // (its last line is complete), and it must not change while it runs. The blocks of a script
-  // run one after another do what Run does on the whole script.
-  void BeginBlocks();
-  void RunBlock(std::u16string_view lines);
+  // A run fed a unit at a time as its script is made, for C++ callers that never hold the whole
+  // script: BeginUnits starts it as Run starts, then each RunUnit goes on with the stack,
+  // registers and cursor the previous one left. A unit does what the lines "=" first, "=" second
+  // and then the lines of word do in a script, so the units of a script run one after another do
+  // what Run does on the whole script.
+  void BeginUnits();
+  void RunUnit(std::u16string_view first, std::u16string_view second, std::u16string_view word);
 
  private:
   void ExecuteLines(std::u16string_view commands);
