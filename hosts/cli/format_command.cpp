@@ -31,13 +31,19 @@ void FormatCommand(std::span<const std::string> args, const QueryRegistry& queri
   const std::shared_ptr<Document> document =
       MakeDocument(ReadText(words.size() > 1 ? &words[1] : nullptr, streams.in), from);
   const DispatchRef instance = MakeQuery(query, settings);
+  CommandRunner runner;
+  runner.SetExecuter(document);
+  runner.SetIgnoreError(parsed.Has("--ignore-error"));
+  if (StreamedCommands* streamed = StreamingQuery(*instance, query)) {
+    // The script runs as the query writes it: megabytes of it are never held.
+    RunStreamedScript(*streamed, document->SelectedText(), runner);
+    WriteRendering(streams.out, *document, to);
+    return;
+  }
   Variant script = GetCommands(*instance, document);
   if (MayRejectText(query) && TextOf(script).empty()) {
     ExplainEmptyScript(*instance, document->SelectedText());
   }
-  CommandRunner runner;
-  runner.SetExecuter(document);
-  runner.SetIgnoreError(parsed.Has("--ignore-error"));
   // The script is the command's own (GetCommands always answers text): the runner takes it over
   // instead of copying megabytes of it.
   std::u16string* commands = script.AsString();

@@ -10,6 +10,7 @@
 #include "chem/script_sink.h"
 #include "cli/query_registry.h"
 #include "document/document.h"
+#include "script/command_runner.h"
 
 namespace glyphwright::cli {
 
@@ -51,6 +52,12 @@ StreamedCommands* StreamingQuery(Dispatch& query, const QueryEntry& entry);
 // Output that can no longer be written ends the work with an error, as later blocks would be
 // lost too.
 void StreamScript(StreamedCommands& query, std::u16string text, std::ostream& out);
+
+// The query's script for text run on runner a unit at a time as the query makes it, so the
+// script is never held whole: the same calls, in the same order, with the same errors, as
+// running the script GetCommands answers. A query that refuses the text raises before anything
+// runs.
+void RunStreamedScript(StreamedCommands& query, std::u16string text, CommandRunner& runner);
 
 // The text of what GetCommands answered (always text), without copying it.
 std::u16string_view TextOf(const Variant& script);

@@ -16,6 +16,17 @@
 
 namespace glyphwright {
 
+// Takes a script's units as they are made rather than their lines, for a caller that runs the
+// script as it comes (the command line's format). A unit stands for the value lines of first and
+// second, then the line of word.
+class ScriptUnits {
+ public:
+  virtual void Unit(std::u16string_view word, int64_t first, int64_t second) = 0;
+
+ protected:
+  ~ScriptUnits() = default;
+};
+
 // Collects script lines as UTF-8 and hands them to its output whenever a block or more has
 // gathered: the script's bytes are made directly, never held whole and never converted from a
 // UTF-16 copy. A block always ends at the end of a unit, so it never splits a line or a
@@ -32,11 +43,14 @@ class ScriptSink {
       : output_(std::move(output)), block_(block) {
     SetWord(u"");
   }
+  // Hands each unit to units instead, as it comes: no lines are written.
+  explicit ScriptSink(ScriptUnits& units) : block_(0), units_(&units) { SetWord(u""); }
   ScriptSink(const ScriptSink&) = delete;
   ScriptSink& operator=(const ScriptSink&) = delete;
 
   // One unit: the value lines of first and second, then the command line of word.
   void Command2(std::u16string_view word, int64_t first, int64_t second) {
+    if (units_ != nullptr) return units_->Unit(word, first, second);
     // A scan writes one word unit after unit: it is converted once, when it changes.
     if (word != word_) SetWord(word);
     // The buffer always has room for one more unit (see SetWord), so it is written through a
@@ -104,6 +118,7 @@ class ScriptSink {
   std::size_t size_ = 0;
   std::u16string word_;
   std::string wordLine_;
+  ScriptUnits* units_ = nullptr;
 };
 
 // The code array a query scans, made in the memory of a text its caller gives up (ScanChars

@@ -50,14 +50,30 @@ void CommandRunner::Run(std::u16string_view Commands) {
 
 void CommandRunner::RunOwned(std::u16string Commands) {
   const std::u16string commands = std::move(Commands);
+  BeginUnits();
+  ExecuteLines(commands);
+}
+
+void CommandRunner::BeginUnits() {
   stackCount_ = 0;
   hostIdKnown_.reset();
+}
+
+void CommandRunner::RunUnit(std::u16string_view first, std::u16string_view second,
+                            std::u16string_view word) {
+  Step([&] { PushValue(first); });
+  Step([&] { PushValue(second); });
+  // A word of the user's own may hold an LF, or start with "=": it is then lines of its own.
+  ExecuteLines(word);
+}
+
+void CommandRunner::ExecuteLines(std::u16string_view commands) {
   // Every LF ends a line; the empty line after the last LF does nothing.
   std::size_t start = 0;
   while (true) {
     const std::size_t end = commands.find(u'\n', start);
-    ExecuteLine(std::u16string_view(commands).substr(start, end - start));
-    if (end == std::u16string::npos) break;
+    ExecuteLine(commands.substr(start, end - start));
+    if (end == std::u16string_view::npos) break;
     start = end + 1;
   }
 }

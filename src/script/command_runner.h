@@ -39,7 +39,16 @@ class CommandRunner : public TableDispatch<CommandRunner> {
   // Run on a script the caller hands over, which then needs no private copy.
   void RunOwned(std::u16string Commands);
 
+  // A run fed a unit at a time as its script is made, for C++ callers that never hold the whole
+  // script: BeginUnits starts it as Run starts, then each RunUnit goes on with the stack,
+  // registers and cursor the previous one left. A unit does what the lines "=" first, "=" second
+  // and then the lines of word do in a script, so the units of a script run one after another do
+  // what Run does on the whole script.
+  void BeginUnits();
+  void RunUnit(std::u16string_view first, std::u16string_view second, std::u16string_view word);
+
  private:
+  void ExecuteLines(std::u16string_view commands);
   void ExecuteLine(std::u16string_view line);
   void ExecuteWord(Word word);
 

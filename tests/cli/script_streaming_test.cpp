@@ -13,11 +13,17 @@
 #include "cli/cli.h"
 #include "cli/cli_errors.h"
 #include "cli/query_call.h"
+#include "cli/sample_inputs.h"
 #include "cli/text_io.h"
 #include "text/utf8.h"
 
 namespace glyphwright::cli {
 namespace {
+
+using samples::ManyLines;
+using samples::SampleRow;
+using samples::SampleRows;
+using samples::Slurp;
 
 struct Outcome {
   int status;
@@ -95,61 +101,18 @@ class FullDeviceBuffer : public std::streambuf {
   std::size_t room_;
 };
 
-std::u16string ManyLines(std::size_t atLeast) {
-  constexpr std::u16string_view kLines[] = {
-      u"[Fe(CN)6]3- HC#CH*H2O SO42- Fe2+\n",
-      u"(2S,3R)-N-tert-butyl-D-threonine o-xylene\n",
-      u"\U0001D6FC-D-glucose \u03B4 H\uFF12O \U0001F600CO32-\r",
-      u"t-BuOH Ca(OH)2 NH4+ \u20AC\n",
-  };
-  std::u16string text;
-  for (std::size_t line = 0; text.size() < atLeast; ++line) text += kLines[line % 4];
-  return text;
-}
-
-std::string Slurp(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << file.rdbuf();
-  return bytes.str();
-}
-
-// Unescapes the sample table's \t, \r and \n.
-std::string SampleText(const std::string& field) {
-  std::string text;
-  for (std::size_t i = 0; i < field.size(); ++i) {
-    if (field[i] == '\\' && i + 1 < field.size()) {
-      const char next = field[++i];
-      text += next == 't' ? '\t' : next == 'r' ? '\r' : next == 'n' ? '\n' : next;
-    } else {
-      text += field[i];
-    }
-  }
-  return text;
-}
-
 TEST(ScriptStreaming, EveryBundledSampleGivesTheQuerysScript) {
-  std::istringstream table(Slurp(GLYPHWRIGHT_SAMPLES "/queries.tsv"));
   int rows = 0;
-  for (std::string line; std::getline(table, line);) {
-    if (line.empty() || line[0] == '#') continue;
-    std::vector<std::string> fields;
-    for (std::size_t start = 0;;) {
-      const std::size_t tab = line.find('\t', start);
-      fields.push_back(line.substr(start, tab - start));
-      if (tab == std::string::npos) break;
-      start = tab + 1;
-    }
-    ASSERT_GE(fields.size(), 2u) << line;
-    if (BuiltInQueries().Find(DecodeUtf8(fields[0], "alias")) == nullptr) continue;
-    const std::string text = SampleText(fields[1]);
-    std::vector<std::string> args = {"script", fields[0]};
-    const std::vector<std::string> settings(fields.begin() + 2, fields.end());
-    for (const std::string& setting : settings) args.insert(args.end(), {"--set", setting});
-    const Outcome outcome = Script(args, text);
-    EXPECT_EQ(outcome.status, 0) << line << outcome.err;
-    EXPECT_EQ(outcome.out, ScriptByGetCommands(fields[0], DecodeUtf8(text, "text"), settings))
-        << line;
+  for (const SampleRow& row : SampleRows(Slurp(GLYPHWRIGHT_SAMPLES "/queries.tsv"))) {
+    ASSERT_FALSE(row.alias.empty()) << row.line;
+    if (BuiltInQueries().Find(DecodeUtf8(row.alias, "alias")) == nullptr) continue;
+    std::vector<std::string> args = {"script", row.alias};
+    for (const std::string& setting : row.settings) args.insert(args.end(), {"--set", setting});
+    const Outcome outcome = Script(args, row.text);
+    EXPECT_EQ(outcome.status, 0) << row.line << outcome.err;
+    EXPECT_EQ(outcome.out,
+              ScriptByGetCommands(row.alias, DecodeUtf8(row.text, "text"), row.settings))
+        << row.line;
     ++rows;
   }
   EXPECT_GE(rows, 10);
