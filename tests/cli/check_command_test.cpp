@@ -4,21 +4,15 @@
 #include <sstream>
 
 #include "cli/cli.h"
+#include "cli/cli_outcome.h"
 
 namespace glyphwright::cli {
 namespace {
 
-struct Outcome {
-  int status;
-  std::string out;
-  std::string err;
-};
+using in_process::Outcome;
 
-Outcome Cli(std::vector<std::string> args, const std::string& input = {}) {
-  std::istringstream in(input);
-  std::ostringstream out, err;
-  const int status = RunCli(args, BuiltInQueries(), {in, out, err});
-  return {status, out.str(), err.str()};
+Outcome Cli(const std::vector<std::string>& args, const std::string& input = {}) {
+  return in_process::RunOn(args, input);
 }
 
 TEST(CheckCommand, NothingWrongIsStatusZeroAndNoOutput) {

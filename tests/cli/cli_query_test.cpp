@@ -6,6 +6,7 @@
 #include "automation/automation_error.h"
 #include "automation/member_table.h"
 #include "cli/cli.h"
+#include "cli/cli_outcome.h"
 #include "script/builders.h"
 #include "text/char_class.h"
 
@@ -83,18 +84,11 @@ QueryRegistry TestQueries() {
   return queries;
 }
 
-struct Outcome {
-  int status;
-  std::string out;
-  std::string err;
-};
+using in_process::Outcome;
 
-Outcome Cli(std::vector<std::string> args, const QueryRegistry& queries = TestQueries(),
+Outcome Cli(const std::vector<std::string>& args, const QueryRegistry& queries = TestQueries(),
             const std::string& input = {}) {
-  std::istringstream in(input);
-  std::ostringstream out, err;
-  const int status = RunCli(args, queries, {in, out, err});
-  return {status, out.str(), err.str()};
+  return in_process::RunOn(args, input, queries);
 }
 
 TEST(ScriptCommandTest, PrintsExactlyTheScript) {

@@ -10,6 +10,7 @@
 
 #include "cli/cli.h"
 #include "cli/cli_errors.h"
+#include "cli/cli_outcome.h"
 #include "cli/query_call.h"
 #include "cli/sample_inputs.h"
 #include "cli/text_io.h"
@@ -25,21 +26,14 @@ using samples::Slurp;
 
 constexpr const char* kForms[] = {"html", "text", "unicode", "json"};
 
-struct Outcome {
-  int status;
-  std::string out;
-  std::string err;
-};
+using in_process::Outcome;
 
 Outcome Format(const std::string& query, const std::string& to, const std::string& input,
                const std::vector<std::string>& settings = {}, bool ignoreError = false) {
   std::vector<std::string> args = {"format", query, "--to", to};
   for (const std::string& setting : settings) args.insert(args.end(), {"--set", setting});
   if (ignoreError) args.push_back("--ignore-error");
-  std::istringstream in(input);
-  std::ostringstream out, err;
-  const int status = RunCli(args, BuiltInQueries(), {in, out, err});
-  return {status, out.str(), err.str()};
+  return in_process::RunOn(args, input);
 }
 
 // The rendering after the query's whole GetCommands script has run on the document at once.

@@ -12,6 +12,7 @@
 
 #include "cli/cli.h"
 #include "cli/cli_errors.h"
+#include "cli/cli_outcome.h"
 #include "cli/query_call.h"
 #include "cli/sample_inputs.h"
 #include "cli/text_io.h"
@@ -25,21 +26,14 @@ using samples::SampleRow;
 using samples::SampleRows;
 using samples::Slurp;
 
-struct Outcome {
-  int status;
-  std::string out;
-  std::string err;
-};
+using in_process::Outcome;
 
 Outcome Script(const std::vector<std::string>& args, std::istream& in) {
-  std::ostringstream out, err;
-  const int status = RunCli(args, BuiltInQueries(), {in, out, err});
-  return {status, out.str(), err.str()};
+  return in_process::RunIn(args, in);
 }
 
 Outcome Script(const std::vector<std::string>& args, const std::string& input) {
-  std::istringstream in(input);
-  return Script(args, in);
+  return in_process::RunOn(args, input);
 }
 
 // The script the query answers through GetCommands, called by name as a host calls it.
