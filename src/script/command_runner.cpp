@@ -130,6 +130,16 @@ void CommandRunner::ExecuteWord(Word word) {
       }
     });
   };
+  // Words that take nothing from the stack: one call, directly or by name.
+  const auto withoutOperands = [this](HostOp op, void (HostEditing::*typed)()) {
+    Step([this, op, typed] {
+      if (HostEditing* editing = editing_) {
+        const TypedCall call(*this);
+        return (editing->*typed)();
+      }
+      CallHost(op, {});
+    });
+  };
   const auto arithmetic = [&](double (*combine)(double, double)) {
     numbers();
     Step([&] {
@@ -207,29 +217,11 @@ void CommandRunner::ExecuteWord(Word word) {
       numbers();
       return call(HostOp::SelectRange);
     case Word::TypeBackspace:
-      return Step([this] {
-        if (HostEditing* editing = editing_) {
-          const TypedCall typed(*this);
-          return editing->TypeBackspace();
-        }
-        CallHost(HostOp::TypeBackspace, {});
-      });
+      return withoutOperands(HostOp::TypeBackspace, &HostEditing::TypeBackspace);
     case Word::TypeParagraph:
-      return Step([this] {
-        if (HostEditing* editing = editing_) {
-          const TypedCall typed(*this);
-          return editing->TypeParagraph();
-        }
-        CallHost(HostOp::TypeParagraph, {});
-      });
+      return withoutOperands(HostOp::TypeParagraph, &HostEditing::TypeParagraph);
     case Word::Paste:
-      return Step([this] {
-        if (HostEditing* editing = editing_) {
-          const TypedCall typed(*this);
-          return editing->PasteText();
-        }
-        CallHost(HostOp::PasteText, {});
-      });
+      return withoutOperands(HostOp::PasteText, &HostEditing::PasteText);
   }
 }
 
