@@ -1,9 +1,9 @@
 #include "cli/query_call.h"
 
-#include <array>
 #include <cstdint>
 #include <stdexcept>
 
+#include "automation/number_text.h"
 #include "cli/cli_errors.h"
 #include "cli/help.h"
 #include "cli/text_io.h"
@@ -84,27 +84,13 @@ class UnitRunner final : public ScriptUnits {
  public:
   explicit UnitRunner(CommandRunner& runner) : runner_(runner) {}
   void Unit(std::u16string_view word, int64_t first, int64_t second) override {
-    runner_.RunUnit(Decimal(first, firstDigits_), Decimal(second, secondDigits_), word);
+    runner_.RunUnit(IntegerDigits(first, firstRoom_), IntegerDigits(second, secondRoom_), word);
   }
 
  private:
-  using Digits = std::array<char16_t, 20>;  // a sign and 19 digits
-  // The number in decimal, "-" for negatives, no leading zeros, as a value line writes it.
-  static std::u16string_view Decimal(int64_t value, Digits& room) {
-    uint64_t rest = value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
-    char16_t* const end = room.data() + room.size();
-    char16_t* first = end;
-    do {
-      *--first = static_cast<char16_t>(u'0' + rest % 10);
-      rest /= 10;
-    } while (rest != 0);
-    if (value < 0) *--first = u'-';
-    return std::u16string_view(first, static_cast<std::size_t>(end - first));
-  }
-
   CommandRunner& runner_;
-  Digits firstDigits_;
-  Digits secondDigits_;
+  IntegerRoom firstRoom_;
+  IntegerRoom secondRoom_;
 };
 
 }  // namespace

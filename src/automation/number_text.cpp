@@ -169,11 +169,21 @@ std::u16string DoubleToText(double value) {
   return std::u16string(static_cast<const char*>(buffer.data()), end);
 }
 
+std::u16string_view IntegerDigits(int64_t value, IntegerRoom& room) {
+  char16_t* const end = room.data() + room.size();
+  char16_t* first = end;
+  uint64_t rest = value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
+  do {
+    *--first = static_cast<char16_t>(u'0' + rest % 10);
+    rest /= 10;
+  } while (rest != 0);
+  if (value < 0) *--first = u'-';
+  return std::u16string_view(first, static_cast<std::size_t>(end - first));
+}
+
 void AppendInteger(std::u16string& out, int64_t value) {
-  std::array<char, 24> buffer;
-  const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-  (void)ec;
-  out.append(buffer.data(), end);
+  IntegerRoom room;
+  out.append(IntegerDigits(value, room));
 }
 
 std::u16string IntegerToText(int64_t value) {

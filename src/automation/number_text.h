@@ -2,6 +2,7 @@
 // same on a German or a Japanese machine.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -20,6 +21,10 @@ std::u16string DoubleToText(double value);
 // Decimal digits with a leading "-" for negative values, nothing else.
 std::u16string IntegerToText(int64_t value);
 void AppendInteger(std::u16string& out, int64_t value);
+// The same digits written into the caller's room, for a caller that writes numbers by the
+// million and keeps none of them: the answer lives as long as the room.
+using IntegerRoom = std::array<char16_t, 20>;  // a sign and 19 digits
+std::u16string_view IntegerDigits(int64_t value, IntegerRoom& room);
 
 // Banker's rounding (halves to even) into a 32-bit integer; raises 6 when out of range.
 int32_t DoubleToLong(double value);

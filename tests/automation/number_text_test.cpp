@@ -141,6 +141,14 @@ TEST(IntegerToTextTest, WritesPlainDecimal) {
   EXPECT_EQ(IntegerToText(0), u"0");
   EXPECT_EQ(IntegerToText(-155), u"-155");
   EXPECT_EQ(IntegerToText(8801), u"8801");
+  EXPECT_EQ(IntegerToText(INT64_MIN), u"-9223372036854775808");
+  EXPECT_EQ(IntegerToText(INT64_MAX), u"9223372036854775807");
+  std::u16string out = u"=";
+  AppendInteger(out, -10);
+  EXPECT_EQ(out, u"=-10");
+  IntegerRoom room;
+  EXPECT_EQ(IntegerDigits(0, room), u"0");
+  EXPECT_EQ(IntegerDigits(INT64_MIN, room), u"-9223372036854775808");
 }
 
 }  // namespace
