@@ -37,8 +37,12 @@ function packSettings(settings) {
 
 // A string of UTF-16 code units. The browser's decoder is many times faster than building the
 // string in script, but it writes U+FFFD for a lone surrogate: units holding U+FFFD are taken
-// one by one instead, so that even a lone surrogate arrives as it was.
-var utf16 = typeof TextDecoder === 'function' ? new TextDecoder('utf-16le') : null;
+// one by one instead, so that even a lone surrogate arrives as it was. A decoder would also drop
+// a U+FEFF that opens the text as a byte order mark; these keep it, as it is the text's own.
+var utf16 = typeof TextDecoder === 'function' ? new TextDecoder('utf-16le', {ignoreBOM: true})
+                                              : null;
+// ASCII bytes read as UTF-8 are the same characters, and the decoder's quickest case.
+var ascii = typeof TextDecoder === 'function' ? new TextDecoder('utf-8') : null;
 function textOf(units) {
   if (units.length === 0) return '';
   // A short text is quicker built directly than through a call of the decoder.
@@ -84,7 +88,17 @@ function makeApi(module) {
     return module.HEAPU16.subarray(start, start + length);
   }
 
+  // A long part crosses as bytes when it is all ASCII, as scripts are: the browser reads bytes
+  // several times faster than UTF-16.
   function part(result, which) {
+    if (ascii && module._gw_result_part_length(result, which) > 1024) {
+      var length = module._gw_result_part_ascii_length(result, which);
+      if (length >= 0) {
+        // Read after the bytes are made: making them may have grown the module's memory.
+        var start = module._gw_result_part_ascii(result, which);
+        return ascii.decode(module.HEAPU8.subarray(start, start + length));
+      }
+    }
     return textOf(units(result, which));
   }
 

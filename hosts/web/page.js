@@ -180,7 +180,9 @@ Result.prototype.step = function (name) {
       this.texts[name] = engine.textOf(units);
       return true;
     }
-    job = this.pending[name] = {decoder: new TextDecoder('utf-16le'), chunks: [], at: 0};
+    // A U+FEFF that opens the part is the part's own, not a byte order mark.
+    job = this.pending[name] = {decoder: new TextDecoder('utf-16le', {ignoreBOM: true}),
+                                chunks: [], at: 0};
   }
   var end = Math.min(units.length, job.at + DECODE_CHUNK);
   // Streamed, a pair of surrogates cut between two chunks is decoded whole.
