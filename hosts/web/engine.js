@@ -201,17 +201,13 @@ function clipboardHtml(html) {
          '<!--EndFragment-->\n</body></html>';
 }
 
-function unitsOf(text) {
-  var units = new Uint16Array(text.length);
-  for (var i = 0; i < text.length; i++) units[i] = text.charCodeAt(i);
-  return units;
-}
-
 // One job on the document for the page: its parts as code units, and the HTML as Copy puts it
-// on the clipboard ("clipboard"), made here so that a worker does that work too.
+// on the clipboard ("clipboard"), made here so that a worker does that work too. That one stays
+// a string: taking a long string apart into code units one by one costs many times what a
+// worker's message spends copying it.
 function pageResult(document, query, settings) {
   var result = document.run(query, settings, PAGE_PARTS, true);
-  result.clipboard = unitsOf(clipboardHtml(textOf(result.html)));
+  result.clipboard = clipboardHtml(textOf(result.html));
   return result;
 }
 
@@ -221,14 +217,16 @@ function serveWorker(scope) {
     var answer = {id: message.id};
     try {
       if (message.text !== null) document.setText(message.text.replace(/\r\n?|\n/g, '\r'));
-      // Code units, not strings: their buffers move to the page instead of being copied there.
+      // Code units, not strings, but for the clipboard's HTML: their buffers move to the page
+      // instead of being copied there.
       answer.result = pageResult(document, message.query, message.settings);
     } catch (error) {
       answer.error = {number: error.number || 1, description: error.description || 'Internal Error.'};
     }
-    scope.postMessage(answer, answer.result ? Object.keys(answer.result).map(function (name) {
-      return answer.result[name].buffer;
-    }) : []);
+    var parts = answer.result || {};
+    scope.postMessage(answer, Object.keys(parts).filter(function (name) {
+      return ArrayBuffer.isView(parts[name]);
+    }).map(function (name) { return parts[name].buffer; }));
   }
   scope.onmessage = function (event) {
     if (event.data.wasmModule) {

@@ -169,6 +169,10 @@ var DECODE_CHUNK = 256 * 1024;
 function Result(units) {
   this.units = units;
   this.texts = {};
+  // A part that comes as a string (the clipboard's HTML) is whole already.
+  Object.keys(units).forEach(function (name) {
+    if (typeof units[name] === 'string') this.texts[name] = units[name];
+  }, this);
   this.pending = {};  // name: {decoder, chunks, at} of a part being decoded bit by bit
 }
 // One more chunk of the part; true when the part is whole.
