@@ -105,8 +105,9 @@ function makeApi(module) {
   var ALL_PARTS = {html: PART_HTML, text: PART_TEXT, unicode: PART_UNICODE, script: PART_SCRIPT};
 
   // The result's parts (all of them, or those named) as strings, or as arrays of UTF-16 code
-  // units with copyUnits; or its error thrown. The result is freed either way.
-  function take(result, names, copyUnits) {
+  // units with copyUnits, and then those named in alsoText as strings too, in `texts`; or its
+  // error thrown. The result is freed either way.
+  function take(result, names, copyUnits, alsoText) {
     try {
       var number = module._gw_result_error(result);
       if (number !== 0) {
@@ -118,6 +119,10 @@ function makeApi(module) {
         answer[name] = copyUnits ? units(result, ALL_PARTS[name]).slice()
                                  : part(result, ALL_PARTS[name]);
       });
+      if (alsoText) {
+        answer.texts = {};
+        alsoText.forEach(function (name) { answer.texts[name] = part(result, ALL_PARTS[name]); });
+      }
       return answer;
     } finally {
       if (result) module._gw_result_free(result);
@@ -153,12 +158,13 @@ function makeApi(module) {
         if (number !== 0) throw GlyphwrightError(number, 'Out of memory');
       },
       // names: the parts wanted (['html', 'text'], say), all four when left out; copyUnits:
-      // each as a Uint16Array of code units rather than a string.
-      run: function (query, settings, names, copyUnits) {
+      // each as a Uint16Array of code units rather than a string; alsoText: parts wanted as
+      // strings as well, in the answer's `texts`.
+      run: function (query, settings, names, copyUnits, alsoText) {
         var packed = [checkText(query), packSettings(settings)];
         return withText(packed, function (p) {
           return take(module._gw_document_format(handle, p[0], packed[0].length, p[1],
-                                                 packed[1].length), names, copyUnits);
+                                                 packed[1].length), names, copyUnits, alsoText);
         });
       },
       free: function () { module._gw_document_free(handle); },
@@ -206,8 +212,10 @@ function clipboardHtml(html) {
 // a string: taking a long string apart into code units one by one costs many times what a
 // worker's message spends copying it.
 function pageResult(document, query, settings) {
-  var result = document.run(query, settings, PAGE_PARTS, true);
-  result.clipboard = clipboardHtml(textOf(result.html));
+  // The HTML as a string straight from the module, which hands a long ASCII text over fastest.
+  var result = document.run(query, settings, PAGE_PARTS, true, ['html']);
+  result.clipboard = clipboardHtml(result.texts.html);
+  delete result.texts;
   return result;
 }
 
