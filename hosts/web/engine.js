@@ -207,14 +207,26 @@ function clipboardHtml(html) {
          '<!--EndFragment-->\n</body></html>';
 }
 
+// A long string's characters for a message that moves its buffer: UTF-8, which the browser
+// writes in one call, when the string has no lone surrogate; else its code units, one by one.
+// (The page reads such bytes back with a TextDecoder: both or neither are there.)
+var utf8Writer = typeof TextEncoder === 'function' && utf16 ? new TextEncoder() : null;
+function bufferOf(text) {
+  if (utf8Writer && typeof text.isWellFormed === 'function' && text.isWellFormed()) {
+    return utf8Writer.encode(text);
+  }
+  var units = new Uint16Array(text.length);
+  for (var i = 0; i < text.length; i++) units[i] = text.charCodeAt(i);
+  return units;
+}
+
 // One job on the document for the page: its parts as code units, and the HTML as Copy puts it
-// on the clipboard ("clipboard"), made here so that a worker does that work too. That one stays
-// a string: taking a long string apart into code units one by one costs many times what a
-// worker's message spends copying it.
+// on the clipboard ("clipboard", as UTF-8 bytes when it can be), made here so that a worker does
+// that work too.
 function pageResult(document, query, settings) {
   // The HTML as a string straight from the module, which hands a long ASCII text over fastest.
   var result = document.run(query, settings, PAGE_PARTS, true, ['html']);
-  result.clipboard = clipboardHtml(result.texts.html);
+  result.clipboard = bufferOf(clipboardHtml(result.texts.html));
   delete result.texts;
   return result;
 }
@@ -225,16 +237,14 @@ function serveWorker(scope) {
     var answer = {id: message.id};
     try {
       if (message.text !== null) document.setText(message.text.replace(/\r\n?|\n/g, '\r'));
-      // Code units, not strings, but for the clipboard's HTML: their buffers move to the page
-      // instead of being copied there.
+      // Buffers, not strings: they move to the page instead of being copied there.
       answer.result = pageResult(document, message.query, message.settings);
     } catch (error) {
       answer.error = {number: error.number || 1, description: error.description || 'Internal Error.'};
     }
-    var parts = answer.result || {};
-    scope.postMessage(answer, Object.keys(parts).filter(function (name) {
-      return ArrayBuffer.isView(parts[name]);
-    }).map(function (name) { return parts[name].buffer; }));
+    scope.postMessage(answer, answer.result ? Object.keys(answer.result).map(function (name) {
+      return answer.result[name].buffer;
+    }) : []);
   }
   scope.onmessage = function (event) {
     if (event.data.wasmModule) {
