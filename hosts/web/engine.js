@@ -37,8 +37,12 @@ function packSettings(settings) {
 
 // A string of UTF-16 code units. The browser's decoder is many times faster than building the
 // string in script, but it writes U+FFFD for a lone surrogate: units holding U+FFFD are taken
-// one by one instead, so that even a lone surrogate arrives as it was.
-var utf16 = typeof TextDecoder === 'function' ? new TextDecoder('utf-16le') : null;
+// one by one instead, so that even a lone surrogate arrives as it was. A decoder would also drop
+// a U+FEFF that opens the text as a byte order mark; these keep it, as it is the text's own.
+var utf16 = typeof TextDecoder === 'function' ? new TextDecoder('utf-16le', {ignoreBOM: true})
+                                              : null;
+// ASCII bytes read as UTF-8 are the same characters, and the decoder's quickest case.
+var ascii = typeof TextDecoder === 'function' ? new TextDecoder('utf-8') : null;
 function textOf(units) {
   if (units.length === 0) return '';
   // A short text is quicker built directly than through a call of the decoder.
@@ -84,15 +88,26 @@ function makeApi(module) {
     return module.HEAPU16.subarray(start, start + length);
   }
 
+  // A long part crosses as bytes when it is all ASCII, as scripts are: the browser reads bytes
+  // several times faster than UTF-16.
   function part(result, which) {
+    if (ascii && module._gw_result_part_length(result, which) > 1024) {
+      var length = module._gw_result_part_ascii_length(result, which);
+      if (length >= 0) {
+        // Read after the bytes are made: making them may have grown the module's memory.
+        var start = module._gw_result_part_ascii(result, which);
+        return ascii.decode(module.HEAPU8.subarray(start, start + length));
+      }
+    }
     return textOf(units(result, which));
   }
 
   var ALL_PARTS = {html: PART_HTML, text: PART_TEXT, unicode: PART_UNICODE, script: PART_SCRIPT};
 
   // The result's parts (all of them, or those named) as strings, or as arrays of UTF-16 code
-  // units with copyUnits; or its error thrown. The result is freed either way.
-  function take(result, names, copyUnits) {
+  // units with copyUnits, and then those named in alsoText as strings too, in `texts`; or its
+  // error thrown. The result is freed either way.
+  function take(result, names, copyUnits, alsoText) {
     try {
       var number = module._gw_result_error(result);
       if (number !== 0) {
@@ -104,6 +119,10 @@ function makeApi(module) {
         answer[name] = copyUnits ? units(result, ALL_PARTS[name]).slice()
                                  : part(result, ALL_PARTS[name]);
       });
+      if (alsoText) {
+        answer.texts = {};
+        alsoText.forEach(function (name) { answer.texts[name] = part(result, ALL_PARTS[name]); });
+      }
       return answer;
     } finally {
       if (result) module._gw_result_free(result);
@@ -139,12 +158,13 @@ function makeApi(module) {
         if (number !== 0) throw GlyphwrightError(number, 'Out of memory');
       },
       // names: the parts wanted (['html', 'text'], say), all four when left out; copyUnits:
-      // each as a Uint16Array of code units rather than a string.
-      run: function (query, settings, names, copyUnits) {
+      // each as a Uint16Array of code units rather than a string; alsoText: parts wanted as
+      // strings as well, in the answer's `texts`.
+      run: function (query, settings, names, copyUnits, alsoText) {
         var packed = [checkText(query), packSettings(settings)];
         return withText(packed, function (p) {
           return take(module._gw_document_format(handle, p[0], packed[0].length, p[1],
-                                                 packed[1].length), names, copyUnits);
+                                                 packed[1].length), names, copyUnits, alsoText);
         });
       },
       free: function () { module._gw_document_free(handle); },
@@ -187,17 +207,27 @@ function clipboardHtml(html) {
          '<!--EndFragment-->\n</body></html>';
 }
 
-function unitsOf(text) {
+// A long string's characters for a message that moves its buffer: UTF-8, which the browser
+// writes in one call, when the string has no lone surrogate; else its code units, one by one.
+// (The page reads such bytes back with a TextDecoder: both or neither are there.)
+var utf8Writer = typeof TextEncoder === 'function' && utf16 ? new TextEncoder() : null;
+function bufferOf(text) {
+  if (utf8Writer && typeof text.isWellFormed === 'function' && text.isWellFormed()) {
+    return utf8Writer.encode(text);
+  }
   var units = new Uint16Array(text.length);
   for (var i = 0; i < text.length; i++) units[i] = text.charCodeAt(i);
   return units;
 }
 
 // One job on the document for the page: its parts as code units, and the HTML as Copy puts it
-// on the clipboard ("clipboard"), made here so that a worker does that work too.
+// on the clipboard ("clipboard", as UTF-8 bytes when it can be), made here so that a worker does
+// that work too.
 function pageResult(document, query, settings) {
-  var result = document.run(query, settings, PAGE_PARTS, true);
-  result.clipboard = unitsOf(clipboardHtml(textOf(result.html)));
+  // The HTML as a string straight from the module, which hands a long ASCII text over fastest.
+  var result = document.run(query, settings, PAGE_PARTS, true, ['html']);
+  result.clipboard = bufferOf(clipboardHtml(result.texts.html));
+  delete result.texts;
   return result;
 }
 
@@ -207,7 +237,7 @@ function serveWorker(scope) {
     var answer = {id: message.id};
     try {
       if (message.text !== null) document.setText(message.text.replace(/\r\n?|\n/g, '\r'));
-      // Code units, not strings: their buffers move to the page instead of being copied there.
+      // Buffers, not strings: they move to the page instead of being copied there.
       answer.result = pageResult(document, message.query, message.settings);
     } catch (error) {
       answer.error = {number: error.number || 1, description: error.description || 'Internal Error.'};

@@ -161,9 +161,9 @@ function showSettings(form, settings) {
 // all of it.
 var SLICE = 16 * 1024;
 
-// A result as the worker sends it, code units; a part becomes a string when it is needed whole
-// (to be copied), or bit by bit between the page's other tasks beforehand, so that even a long
-// result never holds the page up for long.
+// A result as the worker sends it, code units (UTF-8 bytes for the clipboard's HTML); a part
+// becomes a string when it is needed whole (to be copied), or bit by bit between the page's other
+// tasks beforehand, so that even a long result never holds the page up for long.
 var DECODE_CHUNK = 256 * 1024;
 
 function Result(units) {
@@ -180,16 +180,23 @@ Result.prototype.step = function (name) {
       this.texts[name] = engine.textOf(units);
       return true;
     }
-    job = this.pending[name] = {decoder: new TextDecoder('utf-16le'), chunks: [], at: 0};
+    // A part comes as code units, or as UTF-8 bytes (the clipboard's HTML, when it has no lone
+    // surrogate). A U+FEFF that opens the part is the part's own, not a byte order mark.
+    job = this.pending[name] = {
+      decoder: new TextDecoder(units instanceof Uint8Array ? 'utf-8' : 'utf-16le',
+                               {ignoreBOM: true}),
+      chunks: [], at: 0};
   }
   var end = Math.min(units.length, job.at + DECODE_CHUNK);
-  // Streamed, a pair of surrogates cut between two chunks is decoded whole.
+  // Streamed, a pair of surrogates or a character's bytes cut between two chunks is decoded
+  // whole.
   job.chunks.push(job.decoder.decode(units.subarray(job.at, end), {stream: end < units.length}));
   job.at = end;
   if (end < units.length) return false;
   var text = job.chunks.join('');
-  // U+FFFD may stand for a lone surrogate: such a part is taken unit by unit.
-  this.texts[name] = text.indexOf('\uFFFD') < 0 ? text : engine.textOf(units);
+  // In code units, U+FFFD may stand for a lone surrogate: such a part is taken unit by unit.
+  var exact = units instanceof Uint8Array || text.indexOf('\uFFFD') < 0;
+  this.texts[name] = exact ? text : engine.textOf(units);
   delete this.pending[name];
   return true;
 };

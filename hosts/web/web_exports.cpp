@@ -1,16 +1,21 @@
 #include "web/web_exports.h"
 
+#include <cstdint>
 #include <memory>
 #include <new>
 #include <string>
 
 #include "automation/automation_error.h"
 #include "document/document.h"
+#include "web/ascii_bytes.h"
 #include "web/web_format.h"
 
 struct gw_result {
+  enum class Ascii : int8_t { NotMade, Made, NotAscii };
   int32_t error = 0;
   std::u16string parts[6];
+  std::string ascii[6];
+  Ascii asciiState[6] = {};
 };
 
 struct gw_document {
@@ -143,6 +148,26 @@ const char16_t* gw_result_part(const gw_result* result, int32_t part) {
 int32_t gw_result_part_length(const gw_result* result, int32_t part) {
   if (result == nullptr || part < GW_HTML || part > GW_SOURCE) return 0;
   return static_cast<int32_t>(result->parts[part].size());
+}
+
+int32_t gw_result_part_ascii_length(gw_result* result, int32_t part) {
+  if (result == nullptr || part < GW_HTML || part > GW_SOURCE) return 0;
+  gw_result::Ascii& state = result->asciiState[part];
+  if (state == gw_result::Ascii::NotMade) {
+    try {
+      state = glyphwright::web::AsciiBytes(result->parts[part], result->ascii[part])
+                  ? gw_result::Ascii::Made
+                  : gw_result::Ascii::NotAscii;
+    } catch (const std::bad_alloc&) {
+      state = gw_result::Ascii::NotAscii;
+    }
+  }
+  return state == gw_result::Ascii::Made ? static_cast<int32_t>(result->ascii[part].size()) : -1;
+}
+
+const char* gw_result_part_ascii(const gw_result* result, int32_t part) {
+  if (result == nullptr || part < GW_HTML || part > GW_SOURCE) return "";
+  return result->ascii[part].c_str();
 }
 
 void gw_result_free(gw_result* result) {

@@ -43,5 +43,11 @@ int32_t gw_result_error(const gw_result* result);
 // A part's code units and their count; an unknown part is empty.
 const char16_t* gw_result_part(const gw_result* result, int32_t part);
 int32_t gw_result_part_length(const gw_result* result, int32_t part);
+// The same part as bytes when it is all ASCII, which a browser reads several times faster than
+// code units: its byte count, the bytes made at the first call; -1 when some code unit is not
+// ASCII (read the code units then), or when there is no memory for the bytes.
+int32_t gw_result_part_ascii_length(gw_result* result, int32_t part);
+// Those bytes, once gw_result_part_ascii_length has counted them; else empty.
+const char* gw_result_part_ascii(const gw_result* result, int32_t part);
 void gw_result_free(gw_result* result);
 }

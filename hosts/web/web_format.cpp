@@ -5,6 +5,7 @@
 #include "document/document.h"
 #include "document/render_together.h"
 #include "script/command_runner.h"
+#include "web/run_and_write_units.h"
 
 namespace glyphwright::web {
 
@@ -30,6 +31,17 @@ void PutSettings(Dispatch& query, const std::vector<Setting>& settings) {
   }
 }
 
+bool HasFontListener(Dispatch& query) {
+  return query.GetIDsOfNames(u"FontListener") != kUnknownDispId;
+}
+
+// The query as a StreamedCommands when its units may run as it makes them: it must not ask the
+// document about the formatting the run is changing.
+StreamedCommands* StreamingQuery(Dispatch& query) {
+  if (HasFontListener(query)) return nullptr;
+  return dynamic_cast<StreamedCommands*>(&query);
+}
+
 }  // namespace
 
 FormatResult RunJob(const Job& job, const std::shared_ptr<Document>& document) {
@@ -37,21 +49,31 @@ FormatResult RunJob(const Job& job, const std::shared_ptr<Document>& document) {
   if (entry == nullptr) throw UnknownQuery(job.query);
 
   document->Select(0, document->Size());
-  Variant text(document->BeginQuery());
+  std::u16string text = document->BeginQuery();
   const DispatchRef query = entry->make();
   PutSettings(*query, job.settings);
-  if (query->GetIDsOfNames(u"FontListener") != kUnknownDispId) {
-    Variant listener{DispatchRef(document)};
-    Variant* args[] = {&listener};
-    CallByName(*query, u"FontListener", InvokeKind::PropertyPutRef, args);
-  }
-  Variant* args[] = {&text};
-  FormatResult result;
-  result.script = CallByName(*query, u"GetCommands", InvokeKind::Method, args).ToText();
-
   CommandRunner runner;
   runner.SetExecuter(document);
-  runner.Run(result.script);
+  FormatResult result;
+  if (StreamedCommands* streamed = StreamingQuery(*query)) {
+    // Each unit runs as it is made and is written to the script at the same time: the script
+    // of a long text is made once and never parsed back.
+    RunAndWriteUnits units(runner);
+    ScriptSink sink(units);
+    runner.BeginUnits();
+    streamed->StreamCommands(std::move(text), sink);
+    result.script = units.TakeScript();
+  } else {
+    if (HasFontListener(*query)) {
+      Variant listener{DispatchRef(document)};
+      Variant* args[] = {&listener};
+      CallByName(*query, u"FontListener", InvokeKind::PropertyPutRef, args);
+    }
+    Variant argument(std::move(text));
+    Variant* args[] = {&argument};
+    result.script = CallByName(*query, u"GetCommands", InvokeKind::Method, args).ToText();
+    runner.Run(result.script);
+  }
   HtmlTextUnicode rendered = RenderHtmlTextUnicode(*document);
   result.html = std::move(rendered.html);
   result.text = std::move(rendered.text);

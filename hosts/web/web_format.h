@@ -33,8 +33,10 @@ struct FormatResult {
 
 // Selects the whole document, makes the query, puts each setting it has as a property (one the
 // query lacks is skipped, so one set of page settings serves every job), hands it the document
-// as its FontListener when it has one, and runs its script on the document. Raises the
-// library's AutomationError, the document then half edited; an unknown query is error 5.
+// as its FontListener when it has one, and runs its script on the document: unit by unit as the
+// query makes it when the query can stream it and asks no FontListener, else whole. Either way
+// the script answered is the one GetCommands answers. Raises the library's AutomationError, the
+// document then half edited; an unknown query is error 5.
 FormatResult RunJob(const Job& job, const std::shared_ptr<Document>& document);
 
 // The job on a new document holding the text (CR is a paragraph mark), as the command's

@@ -191,6 +191,36 @@ TEST(Result, NullReadsAsOutOfMemoryWithEmptyParts) {
   EXPECT_EQ(std::u16string(gw_result_part(nullptr, GW_HTML)), u"");
 }
 
+TEST(Result, AnAsciiPartReadsTheSameAsBytes) {
+  Result result = Format(u"formula", u"H2SO4 and C6H12O6");
+  for (const gw_part part : {GW_HTML, GW_TEXT, GW_SCRIPT}) {
+    const int32_t length = gw_result_part_ascii_length(result.get(), part);
+    ASSERT_EQ(length, gw_result_part_length(result.get(), part)) << part;
+    // Asked again, the same bytes, made once.
+    EXPECT_EQ(gw_result_part_ascii_length(result.get(), part), length);
+    const std::string bytes(gw_result_part_ascii(result.get(), part),
+                            static_cast<std::size_t>(length));
+    EXPECT_EQ(std::u16string(bytes.begin(), bytes.end()), Part(result, part)) << part;
+  }
+}
+
+TEST(Result, APartBeyondAsciiIsReadAsCodeUnitsOnly) {
+  Result result = Format(u"formula", u"H2SO4 \xD800");
+  EXPECT_EQ(gw_result_part_ascii_length(result.get(), GW_UNICODE), -1);
+  EXPECT_EQ(gw_result_part_ascii_length(result.get(), GW_TEXT), -1);
+  EXPECT_EQ(std::string(gw_result_part_ascii(result.get(), GW_TEXT)), "");
+  EXPECT_EQ(Part(result, GW_TEXT), u"H2SO4 \xD800");
+  EXPECT_EQ(Part(result, GW_UNICODE), u"H\u2082SO\u2084 \xD800");
+}
+
+TEST(Result, NoBytesForNoResultOrAnUnknownPart) {
+  EXPECT_EQ(gw_result_part_ascii_length(nullptr, GW_HTML), 0);
+  EXPECT_EQ(std::string(gw_result_part_ascii(nullptr, GW_HTML)), "");
+  Result result = Format(u"formula", u"H2SO4");
+  EXPECT_EQ(gw_result_part_ascii_length(result.get(), 6), 0);
+  EXPECT_EQ(std::string(gw_result_part_ascii(result.get(), -1)), "");
+}
+
 TEST(Result, AnUnknownPartIsEmpty) {
   const Result result = Format(u"formula", u"H2SO4");
   EXPECT_EQ(gw_result_part_length(result.get(), 6), 0);

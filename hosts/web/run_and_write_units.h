@@ -1,0 +1,35 @@
+// A query's units run on the document as the query makes them, while the same units are written
+// out as the script text GetCommands would have answered: the page shows that script, and this
+// way it is made once and never read back by the runner.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "automation/number_text.h"
+#include "chem/script_sink.h"
+#include "script/command_runner.h"
+
+namespace glyphwright::web {
+
+class RunAndWriteUnits final : public ScriptUnits {
+ public:
+  // The runner must have had BeginUnits called, as for any run fed a unit at a time.
+  explicit RunAndWriteUnits(CommandRunner& runner) : runner_(runner) {}
+
+  // The unit's lines ("=" first, "=" second, word, each ending in LF) are written before the
+  // unit runs: a unit that fails then ends the job, whose script is of no further use.
+  void Unit(std::u16string_view word, int64_t first, int64_t second) override;
+
+  // The script so far, handed over.
+  std::u16string TakeScript() { return std::move(script_); }
+
+ private:
+  CommandRunner& runner_;
+  std::u16string script_;
+  IntegerRoom firstRoom_;
+  IntegerRoom secondRoom_;
+};
+
+}  // namespace glyphwright::web
