@@ -135,6 +135,8 @@ class Document : public TableDispatch<Document>, public HostEditing {
   CharFormat FormatOf(const Cell& cell) const;
   // FormatOf into an existing format, so that a reused run keeps its style's room.
   void AssignFormat(const Cell& cell, CharFormat& format) const;
+  // The flags alone, for a format whose style is the cell's already.
+  static void AssignFlags(uint8_t flags, CharFormat& format);
   StyleId ParagraphStyleIdAt(int32_t position) const;
   void SetParagraphStyleAt(int32_t position, StyleId style);
 
@@ -162,6 +164,11 @@ class Document : public TableDispatch<Document>, public HostEditing {
 template <class Visitor>
 void Document::VisitParagraphs(Visitor& visitor) const {
   Run run;  // its text and style keep their room from run to run
+  // The run's format is made again only when a run's flags or style differ from the last one's:
+  // formulas alternate between two or three formats, and the style is mostly the same.
+  bool formatMade = false;
+  uint8_t madeFlags = 0;
+  StyleId madeStyle = 0;
   bool visited = false;
   const std::size_t size = cells_.size();
   std::size_t i = 0;
@@ -184,7 +191,14 @@ void Document::VisitParagraphs(Visitor& visitor) const {
       }
       run.text.resize(end - i);
       for (std::size_t k = i; k < end; ++k) run.text[k - i] = cells_[k].code;
-      AssignFormat(first, run.format);
+      if (!formatMade || first.style != madeStyle) {
+        AssignFormat(first, run.format);
+      } else if (first.flags != madeFlags) {
+        AssignFlags(first.flags, run.format);
+      }
+      formatMade = true;
+      madeFlags = first.flags;
+      madeStyle = first.style;
       visitor.Run(static_cast<const Run&>(run));
       i = end;
     }
