@@ -185,12 +185,13 @@ void Document::VisitParagraphs(Visitor& visitor) const {
     // Cells of equal flags and style have equal formats: a run is cut only where those change.
     while (i < mark) {
       const Cell& first = cells_[i];
+      run.text.clear();
+      run.text.push_back(first.code);
       std::size_t end = i + 1;
       while (end < mark && cells_[end].flags == first.flags && cells_[end].style == first.style) {
+        run.text.push_back(cells_[end].code);
         ++end;
       }
-      run.text.resize(end - i);
-      for (std::size_t k = i; k < end; ++k) run.text[k - i] = cells_[k].code;
       if (!formatMade || first.style != madeStyle) {
         AssignFormat(first, run.format);
       } else if (first.flags != madeFlags) {

@@ -148,6 +148,9 @@ class InlineWriter {
 // at every TAB, one cell a part.
 class HtmlWriter {
  public:
+  // A formula's HTML takes about four and a half characters for each of its own.
+  static constexpr std::size_t kRoomPerCharacter = 5;
+
   void BeginParagraph(std::u16string& out, std::u16string_view style, bool) {
     inRow_ = style == kNmrSpecTable;
     if (inRow_) {

@@ -62,12 +62,23 @@ void RenderParagraphs(const Document& document, Writer& writer, std::u16string& 
   visitor.Finish();
 }
 
+// Room for a writer's rendering of a document of `size` characters, so that it is not copied as
+// it grows. A writer that knows how much it writes for a character says so in kRoomPerCharacter;
+// room never written to costs address space, not memory.
+template <class Writer>
+std::size_t RoomFor(std::size_t size) {
+  if constexpr (requires { Writer::kRoomPerCharacter; }) {
+    return size * Writer::kRoomPerCharacter + 32;
+  } else {
+    return size * 2 + 32;
+  }
+}
+
 template <class Writer>
 std::u16string RenderWhole(const Document& document) {
   Writer writer;
   std::u16string out;
-  // Room for the text and some markup, so that a short rendering is not copied as it grows.
-  out.reserve(static_cast<std::size_t>(document.Size()) * 2 + 32);
+  out.reserve(RoomFor<Writer>(static_cast<std::size_t>(document.Size())));
   RenderParagraphs(document, writer, out, nullptr);
   return out;
 }
@@ -89,6 +100,8 @@ class ParagraphWriter {
   virtual void Run(std::u16string& out, const glyphwright::Run& run) = 0;
   virtual void EndParagraph(std::u16string& out) = 0;
   virtual void Finish(std::u16string& out) = 0;
+  // RoomFor this writer.
+  virtual std::size_t Room(std::size_t size) const = 0;
 };
 
 template <class Writer>
@@ -100,6 +113,7 @@ class WriterOf final : public ParagraphWriter {
   void Run(std::u16string& out, const glyphwright::Run& run) override { writer_.Run(out, run); }
   void EndParagraph(std::u16string& out) override { writer_.EndParagraph(out); }
   void Finish(std::u16string& out) override { writer_.Finish(out); }
+  std::size_t Room(std::size_t size) const override { return RoomFor<Writer>(size); }
 
  private:
   Writer writer_;

@@ -10,6 +10,9 @@ namespace {
 // Each run mapped character by character; LF for a paragraph mark.
 template <void (*kMapRun)(const Run&, std::u16string&)>
 struct RunWriter {
+  // One character for each: a paragraph mark becomes LF, a run keeps its length.
+  static constexpr std::size_t kRoomPerCharacter = 1;
+
   void BeginParagraph(std::u16string&, std::u16string_view, bool ended) { ended_ = ended; }
   void Run(std::u16string& out, const glyphwright::Run& run) { kMapRun(run, out); }
   void EndParagraph(std::u16string& out) {
