@@ -102,10 +102,15 @@ class Document : public TableDispatch<Document>, public HostEditing {
   // Every paragraph; an empty last paragraph without a mark is left out unless it is the only
   // one, as a word processor shows no line after a final paragraph mark.
   std::vector<Paragraph> Paragraphs() const;
+  // A run's characters read where the document keeps them, valid only while the visitor that
+  // is shown them runs.
+  class RunCodes;
   // The same paragraphs walked without making them: for each, visitor.BeginParagraph(style,
   // ended), visitor.Run(run) for each of its runs, visitor.EndParagraph(). The run is one object
   // reused, so a renderer that writes each run as it comes needs the memory of one run, however
-  // long the paragraph (text with LF and no CR is one paragraph).
+  // long the paragraph (text with LF and no CR is one paragraph). A visitor that has
+  // RunInPlace(codes, format) is called with that instead of Run: it reads the characters in
+  // place, and they are not copied into a run first.
   template <class Visitor>
   void VisitParagraphs(Visitor& visitor) const;
 
@@ -161,8 +166,22 @@ class Document : public TableDispatch<Document>, public HostEditing {
   int32_t selectionEnd_ = 0;
 };
 
+class Document::RunCodes {
+ public:
+  RunCodes(const Cell* first, std::size_t size) : first_(first), size_(size) {}
+  std::size_t size() const { return size_; }
+  char16_t operator[](std::size_t i) const { return first_[i].code; }
+
+ private:
+  const Cell* first_;
+  std::size_t size_;
+};
+
 template <class Visitor>
 void Document::VisitParagraphs(Visitor& visitor) const {
+  constexpr bool kInPlace = requires(const RunCodes& codes, const CharFormat& format) {
+    visitor.RunInPlace(codes, format);
+  };
   Run run;  // its text and style keep their room from run to run
   // The run's format is made again only when a run's flags or style differ from the last one's:
   // formulas alternate between two or three formats, and the style is mostly the same.
@@ -185,11 +204,8 @@ void Document::VisitParagraphs(Visitor& visitor) const {
     // Cells of equal flags and style have equal formats: a run is cut only where those change.
     while (i < mark) {
       const Cell& first = cells_[i];
-      run.text.clear();
-      run.text.push_back(first.code);
       std::size_t end = i + 1;
       while (end < mark && cells_[end].flags == first.flags && cells_[end].style == first.style) {
-        run.text.push_back(cells_[end].code);
         ++end;
       }
       if (!formatMade || first.style != madeStyle) {
@@ -200,7 +216,13 @@ void Document::VisitParagraphs(Visitor& visitor) const {
       formatMade = true;
       madeFlags = first.flags;
       madeStyle = first.style;
-      visitor.Run(static_cast<const Run&>(run));
+      if constexpr (kInPlace) {
+        visitor.RunInPlace(RunCodes(&first, end - i), static_cast<const CharFormat&>(run.format));
+      } else {
+        run.text.resize(end - i);
+        for (std::size_t k = i; k < end; ++k) run.text[k - i] = cells_[k].code;
+        visitor.Run(static_cast<const Run&>(run));
+      }
       i = end;
     }
     visitor.EndParagraph();

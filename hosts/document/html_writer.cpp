@@ -1,4 +1,5 @@
 #include <bit>
+#include <cstdint>
 #include <string>
 
 #include "document/render_stream.h"
@@ -7,9 +8,12 @@
 namespace glyphwright {
 namespace {
 
-// The entity a character is written as, empty for one written as it is.
+// The four characters HTML text writes as entities, as bits of their codes (all below 64).
+constexpr uint64_t kEscaped =
+    (uint64_t{1} << u'&') | (uint64_t{1} << u'<') | (uint64_t{1} << u'>') | (uint64_t{1} << u'"');
+
+// The entity of a character that kEscaped holds.
 std::u16string_view EntityOf(char16_t c) {
-  if (c > u'>') return {};
   switch (c) {
     case u'&':
       return u"&amp;";
@@ -17,24 +21,22 @@ std::u16string_view EntityOf(char16_t c) {
       return u"&lt;";
     case u'>':
       return u"&gt;";
-    case u'"':
-      return u"&quot;";
     default:
-      return {};
+      return u"&quot;";
   }
 }
 
-// The text between two special characters goes over in one append.
-void AppendEscaped(std::u16string& out, std::u16string_view text) {
-  std::size_t start = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const std::u16string_view entity = EntityOf(text[i]);
-    if (entity.empty()) continue;
-    out.append(text.data() + start, i - start);
-    out += entity;
-    start = i + 1;
+// Characters [from, to) of a run, escaped.
+void AppendEscaped(std::u16string& out, const Document::RunCodes& codes, std::size_t from,
+                   std::size_t to) {
+  for (std::size_t i = from; i < to; ++i) {
+    const char16_t c = codes[i];
+    if (c < 64 && ((kEscaped >> c) & 1) != 0) {
+      out += EntityOf(c);
+    } else {
+      out.push_back(c);
+    }
   }
-  out.append(text.data() + start, text.size() - start);
 }
 
 // The elements around a run, outermost first: named style, small capitals, bold, italic,
@@ -72,7 +74,9 @@ bool IsCapital(char16_t c) {
 // last run's elements.
 class InlineWriter {
  public:
-  void Write(std::u16string& out, const CharFormat& format, std::u16string_view text) {
+  // Characters [from, to) of a run.
+  void Write(std::u16string& out, const CharFormat& format, const Document::RunCodes& codes,
+             std::size_t from, std::size_t to) {
     // Neighbouring runs mostly share their named style: what it means is worked out once.
     if (format.style != wantedStyle_) WantStyle(format.style);
     unsigned wanted = styleElements_;
@@ -83,17 +87,17 @@ class InlineWriter {
     if (format.superscript) wanted |= kSuperscript;
     if ((wanted & kSmallCapsSpan) == 0) {
       Enter(out, wanted);
-      AppendEscaped(out, text);
+      AppendEscaped(out, codes, from, to);
       return;
     }
     // The capitals of a small-capital run go one size smaller too, innermost: <small> is what
     // browsers and word processors all read, and it keeps the letters as typed.
-    for (std::size_t start = 0; start < text.size();) {
-      const bool capital = IsCapital(text[start]);
+    for (std::size_t start = from; start < to;) {
+      const bool capital = IsCapital(codes[start]);
       std::size_t end = start + 1;
-      while (end < text.size() && IsCapital(text[end]) == capital) ++end;
+      while (end < to && IsCapital(codes[end]) == capital) ++end;
       Enter(out, capital ? wanted | kSmall : wanted);
-      AppendEscaped(out, text.substr(start, end - start));
+      AppendEscaped(out, codes, start, end);
       start = end;
     }
   }
@@ -178,22 +182,20 @@ class HtmlWriter {
     }
   }
 
-  void Run(std::u16string& out, const glyphwright::Run& run) {
+  void RunInPlace(std::u16string& out, const Document::RunCodes& codes, const CharFormat& format) {
     if (!inRow_) {
-      inline_.Write(out, run.format, run.text);
+      inline_.Write(out, format, codes, 0, codes.size());
       return;
     }
-    const std::u16string_view text = run.text;
     std::size_t start = 0;
-    while (true) {
-      const std::size_t tab = text.find(u'\t', start);
-      const std::size_t end = tab == std::u16string_view::npos ? text.size() : tab;
-      if (end > start) inline_.Write(out, run.format, text.substr(start, end - start));
-      if (tab == std::u16string_view::npos) break;
+    for (std::size_t i = 0; i < codes.size(); ++i) {
+      if (codes[i] != u'\t') continue;
+      if (i > start) inline_.Write(out, format, codes, start, i);
       inline_.Close(out);
       out += u"</td><td>";
-      start = tab + 1;
+      start = i + 1;
     }
+    if (codes.size() > start) inline_.Write(out, format, codes, start, codes.size());
   }
 
   void EndParagraph(std::u16string& out) {

@@ -14,9 +14,16 @@ namespace glyphwright {
 // rendering, small enough to stay in the cache.
 inline constexpr std::size_t kRenderPieceSize = 1 << 15;
 
-// A Writer has BeginParagraph(out, style, ended), Run(out, run), EndParagraph(out) and
-// Finish(out), each appending its text to out. This visitor calls them as the document walks its
-// paragraphs, and hands out to the sink whenever it has grown to a piece.
+// Whether a Writer reads a run's characters in place (RunInPlace) rather than from a Run.
+template <class Writer>
+concept WritesInPlace = requires(Writer& writer, std::u16string& out,
+                                 const Document::RunCodes& codes, const CharFormat& format) {
+  writer.RunInPlace(out, codes, format);
+};
+
+// A Writer has BeginParagraph(out, style, ended), Run(out, run) or RunInPlace(out, codes, format),
+// EndParagraph(out) and Finish(out), each appending its text to out. This visitor calls them as
+// the document walks its paragraphs, and hands out to the sink whenever it has grown to a piece.
 template <class Writer>
 class PieceVisitor {
  public:
@@ -26,8 +33,13 @@ class PieceVisitor {
   void BeginParagraph(std::u16string_view style, bool ended) {
     writer_.BeginParagraph(out_, style, ended);
   }
-  void Run(const glyphwright::Run& run) {
+  void Run(const glyphwright::Run& run) requires(!WritesInPlace<Writer>) {
     writer_.Run(out_, run);
+    HandOver();
+  }
+  void RunInPlace(const Document::RunCodes& codes,
+                  const CharFormat& format) requires WritesInPlace<Writer> {
+    writer_.RunInPlace(out_, codes, format);
     HandOver();
   }
   void EndParagraph() {
@@ -97,20 +109,24 @@ class ParagraphWriter {
  public:
   virtual ~ParagraphWriter() = default;
   virtual void BeginParagraph(std::u16string& out, std::u16string_view style, bool ended) = 0;
-  virtual void Run(std::u16string& out, const glyphwright::Run& run) = 0;
+  virtual void RunInPlace(std::u16string& out, const Document::RunCodes& codes,
+                          const CharFormat& format) = 0;
   virtual void EndParagraph(std::u16string& out) = 0;
   virtual void Finish(std::u16string& out) = 0;
   // RoomFor this writer.
   virtual std::size_t Room(std::size_t size) const = 0;
 };
 
-template <class Writer>
+template <WritesInPlace Writer>
 class WriterOf final : public ParagraphWriter {
  public:
   void BeginParagraph(std::u16string& out, std::u16string_view style, bool ended) override {
     writer_.BeginParagraph(out, style, ended);
   }
-  void Run(std::u16string& out, const glyphwright::Run& run) override { writer_.Run(out, run); }
+  void RunInPlace(std::u16string& out, const Document::RunCodes& codes,
+                  const CharFormat& format) override {
+    writer_.RunInPlace(out, codes, format);
+  }
   void EndParagraph(std::u16string& out) override { writer_.EndParagraph(out); }
   void Finish(std::u16string& out) override { writer_.Finish(out); }
   std::size_t Room(std::size_t size) const override { return RoomFor<Writer>(size); }

@@ -19,8 +19,10 @@ class FanOut {
       writers_[i]->BeginParagraph(*outs_[i], style, ended);
     }
   }
-  void Run(const glyphwright::Run& run) {
-    for (std::size_t i = 0; i < writers_.size(); ++i) writers_[i]->Run(*outs_[i], run);
+  void RunInPlace(const Document::RunCodes& codes, const CharFormat& format) {
+    for (std::size_t i = 0; i < writers_.size(); ++i) {
+      writers_[i]->RunInPlace(*outs_[i], codes, format);
+    }
   }
   void EndParagraph() {
     for (std::size_t i = 0; i < writers_.size(); ++i) writers_[i]->EndParagraph(*outs_[i]);
