@@ -27,10 +27,7 @@ struct RunWriter {
 };
 
 void PlainRun(const Document::RunCodes& codes, const CharFormat&, std::u16string& out) {
-  const std::size_t at = out.size();
-  out.resize(at + codes.size());
-  char16_t* const to = out.data() + at;
-  for (std::size_t i = 0; i < codes.size(); ++i) to[i] = codes[i];
+  for (std::size_t i = 0; i < codes.size(); ++i) out.push_back(codes[i]);
 }
 
 void UnicodeRun(const Document::RunCodes& codes, const CharFormat& format, std::u16string& out) {
@@ -39,14 +36,11 @@ void UnicodeRun(const Document::RunCodes& codes, const CharFormat& format, std::
                                : format.superscript     ? &ToSuperscriptForm
                                : LooksSmallCaps(format) ? &ToSmallCapitalForm
                                                         : nullptr;
-  const std::size_t at = out.size();
-  out.resize(at + codes.size());
-  char16_t* const to = out.data() + at;
   if (form == nullptr) {
-    for (std::size_t i = 0; i < codes.size(); ++i) to[i] = codes[i];
-  } else {
-    for (std::size_t i = 0; i < codes.size(); ++i) to[i] = form(codes[i]);
+    PlainRun(codes, format, out);
+    return;
   }
+  for (std::size_t i = 0; i < codes.size(); ++i) out.push_back(form(codes[i]));
 }
 
 using TextWriter = RunWriter<&PlainRun>;
