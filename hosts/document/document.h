@@ -110,7 +110,9 @@ class Document : public TableDispatch<Document>, public HostEditing {
   // reused, so a renderer that writes each run as it comes needs the memory of one run, however
   // long the paragraph (text with LF and no CR is one paragraph). A visitor that has
   // RunInPlace(codes, format) is called with that instead of Run: it reads the characters in
-  // place, and they are not copied into a run first.
+  // place, and they are not copied into a run first. One that has BeginRun(format) and
+  // Character(code) is shown each run's format and then its characters one by one, as the walk
+  // reads them.
   template <class Visitor>
   void VisitParagraphs(Visitor& visitor) const;
 
@@ -179,6 +181,10 @@ class Document::RunCodes {
 
 template <class Visitor>
 void Document::VisitParagraphs(Visitor& visitor) const {
+  constexpr bool kByCharacter = requires(const CharFormat& format, char16_t code) {
+    visitor.BeginRun(format);
+    visitor.Character(code);
+  };
   constexpr bool kInPlace = requires(const RunCodes& codes, const CharFormat& format) {
     visitor.RunInPlace(codes, format);
   };
@@ -188,6 +194,17 @@ void Document::VisitParagraphs(Visitor& visitor) const {
   bool formatMade = false;
   uint8_t madeFlags = 0;
   StyleId madeStyle = 0;
+  const auto formatOf = [&](const Cell& first) -> const CharFormat& {
+    if (!formatMade || first.style != madeStyle) {
+      AssignFormat(first, run.format);
+    } else if (first.flags != madeFlags) {
+      AssignFlags(first.flags, run.format);
+    }
+    formatMade = true;
+    madeFlags = first.flags;
+    madeStyle = first.style;
+    return run.format;
+  };
   bool visited = false;
   const std::size_t size = cells_.size();
   std::size_t i = 0;
@@ -201,29 +218,33 @@ void Document::VisitParagraphs(Visitor& visitor) const {
     visitor.BeginParagraph(
         std::u16string_view(styles_[ended ? cells_[mark].paragraphStyle : lastParagraphStyle_]),
         ended);
-    // Cells of equal flags and style have equal formats: a run is cut only where those change.
-    while (i < mark) {
-      const Cell& first = cells_[i];
-      std::size_t end = i + 1;
-      while (end < mark && cells_[end].flags == first.flags && cells_[end].style == first.style) {
-        ++end;
+    // Cells of equal flags and style have equal formats: a run is cut only where those change,
+    // and at every paragraph mark.
+    if constexpr (kByCharacter) {
+      for (const std::size_t start = i; i < mark; ++i) {
+        const Cell& cell = cells_[i];
+        if (i == start || cell.flags != madeFlags || cell.style != madeStyle) {
+          visitor.BeginRun(formatOf(cell));
+        }
+        visitor.Character(cell.code);
       }
-      if (!formatMade || first.style != madeStyle) {
-        AssignFormat(first, run.format);
-      } else if (first.flags != madeFlags) {
-        AssignFlags(first.flags, run.format);
+    } else {
+      while (i < mark) {
+        const Cell& first = cells_[i];
+        std::size_t end = i + 1;
+        while (end < mark && cells_[end].flags == first.flags && cells_[end].style == first.style) {
+          ++end;
+        }
+        const CharFormat& format = formatOf(first);
+        if constexpr (kInPlace) {
+          visitor.RunInPlace(RunCodes(&first, end - i), format);
+        } else {
+          run.text.resize(end - i);
+          for (std::size_t k = i; k < end; ++k) run.text[k - i] = cells_[k].code;
+          visitor.Run(static_cast<const Run&>(run));
+        }
+        i = end;
       }
-      formatMade = true;
-      madeFlags = first.flags;
-      madeStyle = first.style;
-      if constexpr (kInPlace) {
-        visitor.RunInPlace(RunCodes(&first, end - i), static_cast<const CharFormat&>(run.format));
-      } else {
-        run.text.resize(end - i);
-        for (std::size_t k = i; k < end; ++k) run.text[k - i] = cells_[k].code;
-        visitor.Run(static_cast<const Run&>(run));
-      }
-      i = end;
     }
     visitor.EndParagraph();
     visited = true;

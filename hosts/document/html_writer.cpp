@@ -26,19 +26,6 @@ std::u16string_view EntityOf(char16_t c) {
   }
 }
 
-// Characters [from, to) of a run, escaped.
-void AppendEscaped(std::u16string& out, const Document::RunCodes& codes, std::size_t from,
-                   std::size_t to) {
-  for (std::size_t i = from; i < to; ++i) {
-    const char16_t c = codes[i];
-    if (c < 64 && ((kEscaped >> c) & 1) != 0) {
-      out += EntityOf(c);
-    } else {
-      out.push_back(c);
-    }
-  }
-}
-
 // The elements around a run, outermost first: named style, small capitals, bold, italic,
 // subscript, superscript and, inside a small-capital run, <small> around its capitals. A run's
 // elements are a set of these bits; the fixed order lets neighbouring runs share their outer
@@ -74,9 +61,8 @@ bool IsCapital(char16_t c) {
 // last run's elements.
 class InlineWriter {
  public:
-  // Characters [from, to) of a run.
-  void Write(std::u16string& out, const CharFormat& format, const Document::RunCodes& codes,
-             std::size_t from, std::size_t to) {
+  // A run begins: its elements open with its first character.
+  void Want(const CharFormat& format) {
     // Neighbouring runs mostly share their named style: what it means is worked out once.
     if (format.style != wantedStyle_) WantStyle(format.style);
     unsigned wanted = styleElements_;
@@ -85,20 +71,23 @@ class InlineWriter {
     if (format.italic) wanted |= kItalic;
     if (format.subscript) wanted |= kSubscript;
     if (format.superscript) wanted |= kSuperscript;
-    if ((wanted & kSmallCapsSpan) == 0) {
-      Enter(out, wanted);
-      AppendEscaped(out, codes, from, to);
-      return;
-    }
+    wanted_ = wanted;
+    entered_ = false;
+  }
+
+  void Write(std::u16string& out, char16_t c) {
+    unsigned wanted = wanted_;
     // The capitals of a small-capital run go one size smaller too, innermost: <small> is what
     // browsers and word processors all read, and it keeps the letters as typed.
-    for (std::size_t start = from; start < to;) {
-      const bool capital = IsCapital(codes[start]);
-      std::size_t end = start + 1;
-      while (end < to && IsCapital(codes[end]) == capital) ++end;
-      Enter(out, capital ? wanted | kSmall : wanted);
-      AppendEscaped(out, codes, start, end);
-      start = end;
+    if ((wanted & kSmallCapsSpan) != 0 && IsCapital(c)) wanted |= kSmall;
+    if (!entered_ || wanted != open_) {
+      Enter(out, wanted);
+      entered_ = true;
+    }
+    if (c < 64 && ((kEscaped >> c) & 1) != 0) {
+      out += EntityOf(c);
+    } else {
+      out.push_back(c);
     }
   }
 
@@ -139,6 +128,8 @@ class InlineWriter {
     open_ = wanted;
   }
 
+  unsigned wanted_ = 0;          // the run's elements, but <small>
+  bool entered_ = false;         // the run's first character is written
   unsigned open_ = 0;            // the elements open now
   std::u16string openClass_;     // the class of the open named-style span
   bool openClassWanted_ = true;  // openClass_ is wantedClass_
@@ -182,20 +173,21 @@ class HtmlWriter {
     }
   }
 
-  void RunInPlace(std::u16string& out, const Document::RunCodes& codes, const CharFormat& format) {
-    if (!inRow_) {
-      inline_.Write(out, format, codes, 0, codes.size());
-      return;
-    }
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < codes.size(); ++i) {
-      if (codes[i] != u'\t') continue;
-      if (i > start) inline_.Write(out, format, codes, start, i);
+  void BeginRun(std::u16string&, const CharFormat& format) { inline_.Want(format); }
+
+  void Character(std::u16string& out, char16_t c) {
+    if (inRow_ && c == u'\t') {
       inline_.Close(out);
       out += u"</td><td>";
-      start = i + 1;
+      return;
     }
-    if (codes.size() > start) inline_.Write(out, format, codes, start, codes.size());
+    inline_.Write(out, c);
+  }
+
+  // For the walk that feeds several writers a run at a time.
+  void RunInPlace(std::u16string& out, const Document::RunCodes& codes, const CharFormat& format) {
+    BeginRun(out, format);
+    for (std::size_t i = 0; i < codes.size(); ++i) Character(out, codes[i]);
   }
 
   void EndParagraph(std::u16string& out) {

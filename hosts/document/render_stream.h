@@ -21,9 +21,19 @@ concept WritesInPlace = requires(Writer& writer, std::u16string& out,
   writer.RunInPlace(out, codes, format);
 };
 
-// A Writer has BeginParagraph(out, style, ended), Run(out, run) or RunInPlace(out, codes, format),
-// EndParagraph(out) and Finish(out), each appending its text to out. This visitor calls them as
-// the document walks its paragraphs, and hands out to the sink whenever it has grown to a piece.
+// Whether a Writer also writes a run a character at a time (BeginRun, then Character for each):
+// the walk then reads each character once, and finds the runs' ends as it goes.
+template <class Writer>
+concept WritesByCharacter = requires(Writer& writer, std::u16string& out, const CharFormat& format,
+                                     char16_t code) {
+  writer.BeginRun(out, format);
+  writer.Character(out, code);
+};
+
+// A Writer has BeginParagraph(out, style, ended), Run(out, run) or RunInPlace(out, codes, format)
+// (and perhaps BeginRun and Character), EndParagraph(out) and Finish(out), each appending its
+// text to out. This visitor calls them as the document walks its paragraphs, and hands out to the
+// sink whenever it has grown to a piece.
 template <class Writer>
 class PieceVisitor {
  public:
@@ -41,6 +51,14 @@ class PieceVisitor {
                   const CharFormat& format) requires WritesInPlace<Writer> {
     writer_.RunInPlace(out_, codes, format);
     HandOver();
+  }
+  // The run before has ended here.
+  void BeginRun(const CharFormat& format) requires WritesByCharacter<Writer> {
+    HandOver();
+    writer_.BeginRun(out_, format);
+  }
+  void Character(char16_t code) requires WritesByCharacter<Writer> {
+    writer_.Character(out_, code);
   }
   void EndParagraph() {
     writer_.EndParagraph(out_);

@@ -170,6 +170,25 @@ struct SeenRuns {
   void EndParagraph() {}
 };
 
+// The same, shown a character at a time.
+struct SeenByCharacter : SeenRuns {
+  void BeginRun(const CharFormat& format) { runs.emplace_back(std::u16string(), format); }
+  void Character(char16_t code) {
+    if (runs.size() == paragraphStarts.back()) {
+      ADD_FAILURE() << "a character before its paragraph's first run began";
+      runs.emplace_back();
+    }
+    runs.back().first.push_back(code);
+  }
+};
+
+template <class Seen>
+Seen SeenIn(const Document& document) {
+  Seen seen;
+  document.VisitParagraphs(seen);
+  return seen;
+}
+
 TEST(RenderNeighboursTest, RunsReadInPlaceAreTheDocumentsOwn) {
   const CharFormat formats[] = {Format(u""),
                                 Format(u"", true),
@@ -192,8 +211,12 @@ TEST(RenderNeighboursTest, RunsReadInPlaceAreTheDocumentsOwn) {
       document.Append(pieces[next(static_cast<uint32_t>(std::size(pieces)))],
                       formats[next(static_cast<uint32_t>(std::size(formats)))]);
     }
-    SeenRuns seen;
-    document.VisitParagraphs(seen);
+    const SeenRuns seen = SeenIn<SeenRuns>(document);
+    // Read a character at a time, the runs are the same, and begin again at every paragraph.
+    const SeenByCharacter byCharacter = SeenIn<SeenByCharacter>(document);
+    EXPECT_EQ(byCharacter.runs, seen.runs);
+    EXPECT_EQ(byCharacter.paragraphStarts, seen.paragraphStarts);
+    EXPECT_EQ(byCharacter.ended, seen.ended);
     // Every character is in its run, with its own format, in the order of the text.
     int32_t position = 0;
     std::size_t paragraph = 0;
