@@ -18,8 +18,8 @@ namespace {
 
 // Formulas like "(Mn4Na)2Ca8S(Al12S)2", one a line, from a fixed seed: the same text every run.
 std::u16string Formulas(std::size_t size) {
-  constexpr const char16_t* kElements[] = {u"K",  u"Cl", u"Mn", u"Na", u"Ca", u"S",  u"Al",
-                                           u"H",  u"O",  u"Cu", u"Zn", u"Co", u"C",  u"Br",
+  constexpr const char16_t* kElements[] = {u"K",  u"Cl", u"Mn", u"Na", u"Ca", u"S", u"Al",
+                                           u"H",  u"O",  u"Cu", u"Zn", u"Co", u"C", u"Br",
                                            u"Fe", u"N",  u"P",  u"Mg", u"Si", u"F"};
   uint32_t seed = 12345;
   const auto next = [&seed](uint32_t bound) {
