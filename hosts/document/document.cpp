@@ -87,12 +87,16 @@ CharFormat Document::FormatOf(const Cell& cell) const {
 }
 
 void Document::AssignFormat(const Cell& cell, CharFormat& format) const {
-  format.subscript = (cell.flags & kSubscript) != 0;
-  format.superscript = (cell.flags & kSuperscript) != 0;
-  format.smallCaps = (cell.flags & kSmallCaps) != 0;
-  format.italic = (cell.flags & kItalic) != 0;
-  format.bold = (cell.flags & kBold) != 0;
+  AssignFlags(cell.flags, format);
   format.style.assign(styles_[cell.style]);
+}
+
+void Document::AssignFlags(uint8_t flags, CharFormat& format) {
+  format.subscript = (flags & kSubscript) != 0;
+  format.superscript = (flags & kSuperscript) != 0;
+  format.smallCaps = (flags & kSmallCaps) != 0;
+  format.italic = (flags & kItalic) != 0;
+  format.bold = (flags & kBold) != 0;
 }
 
 // A paragraph's style lives in its mark: the first mark at or after the position.

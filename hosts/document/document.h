@@ -102,10 +102,17 @@ class Document : public TableDispatch<Document>, public HostEditing {
   // Every paragraph; an empty last paragraph without a mark is left out unless it is the only
   // one, as a word processor shows no line after a final paragraph mark.
   std::vector<Paragraph> Paragraphs() const;
+  // A run's characters read where the document keeps them, valid only while the visitor that
+  // is shown them runs.
+  class RunCodes;
   // The same paragraphs walked without making them: for each, visitor.BeginParagraph(style,
   // ended), visitor.Run(run) for each of its runs, visitor.EndParagraph(). The run is one object
   // reused, so a renderer that writes each run as it comes needs the memory of one run, however
-  // long the paragraph (text with LF and no CR is one paragraph).
+  // long the paragraph (text with LF and no CR is one paragraph). A visitor that has
+  // RunInPlace(codes, format) is called with that instead of Run: it reads the characters in
+  // place, and they are not copied into a run first. One that has BeginRun(format) and
+  // Character(code) is shown each run's format and then its characters one by one, as the walk
+  // reads them.
   template <class Visitor>
   void VisitParagraphs(Visitor& visitor) const;
 
@@ -135,6 +142,8 @@ class Document : public TableDispatch<Document>, public HostEditing {
   CharFormat FormatOf(const Cell& cell) const;
   // FormatOf into an existing format, so that a reused run keeps its style's room.
   void AssignFormat(const Cell& cell, CharFormat& format) const;
+  // The flags alone, for a format whose style is the cell's already.
+  static void AssignFlags(uint8_t flags, CharFormat& format);
   StyleId ParagraphStyleIdAt(int32_t position) const;
   void SetParagraphStyleAt(int32_t position, StyleId style);
 
@@ -159,9 +168,43 @@ class Document : public TableDispatch<Document>, public HostEditing {
   int32_t selectionEnd_ = 0;
 };
 
+class Document::RunCodes {
+ public:
+  RunCodes(const Cell* first, std::size_t size) : first_(first), size_(size) {}
+  std::size_t size() const { return size_; }
+  char16_t operator[](std::size_t i) const { return first_[i].code; }
+
+ private:
+  const Cell* first_;
+  std::size_t size_;
+};
+
 template <class Visitor>
 void Document::VisitParagraphs(Visitor& visitor) const {
+  constexpr bool kByCharacter = requires(const CharFormat& format, char16_t code) {
+    visitor.BeginRun(format);
+    visitor.Character(code);
+  };
+  constexpr bool kInPlace = requires(const RunCodes& codes, const CharFormat& format) {
+    visitor.RunInPlace(codes, format);
+  };
   Run run;  // its text and style keep their room from run to run
+  // The run's format is made again only when a run's flags or style differ from the last one's:
+  // formulas alternate between two or three formats, and the style is mostly the same.
+  bool formatMade = false;
+  uint8_t madeFlags = 0;
+  StyleId madeStyle = 0;
+  const auto formatOf = [&](const Cell& first) -> const CharFormat& {
+    if (!formatMade || first.style != madeStyle) {
+      AssignFormat(first, run.format);
+    } else if (first.flags != madeFlags) {
+      AssignFlags(first.flags, run.format);
+    }
+    formatMade = true;
+    madeFlags = first.flags;
+    madeStyle = first.style;
+    return run.format;
+  };
   bool visited = false;
   const std::size_t size = cells_.size();
   std::size_t i = 0;
@@ -175,18 +218,33 @@ void Document::VisitParagraphs(Visitor& visitor) const {
     visitor.BeginParagraph(
         std::u16string_view(styles_[ended ? cells_[mark].paragraphStyle : lastParagraphStyle_]),
         ended);
-    // Cells of equal flags and style have equal formats: a run is cut only where those change.
-    while (i < mark) {
-      const Cell& first = cells_[i];
-      std::size_t end = i + 1;
-      while (end < mark && cells_[end].flags == first.flags && cells_[end].style == first.style) {
-        ++end;
+    // Cells of equal flags and style have equal formats: a run is cut only where those change,
+    // and at every paragraph mark.
+    if constexpr (kByCharacter) {
+      for (const std::size_t start = i; i < mark; ++i) {
+        const Cell& cell = cells_[i];
+        if (i == start || cell.flags != madeFlags || cell.style != madeStyle) {
+          visitor.BeginRun(formatOf(cell));
+        }
+        visitor.Character(cell.code);
       }
-      run.text.resize(end - i);
-      for (std::size_t k = i; k < end; ++k) run.text[k - i] = cells_[k].code;
-      AssignFormat(first, run.format);
-      visitor.Run(static_cast<const Run&>(run));
-      i = end;
+    } else {
+      while (i < mark) {
+        const Cell& first = cells_[i];
+        std::size_t end = i + 1;
+        while (end < mark && cells_[end].flags == first.flags && cells_[end].style == first.style) {
+          ++end;
+        }
+        const CharFormat& format = formatOf(first);
+        if constexpr (kInPlace) {
+          visitor.RunInPlace(RunCodes(&first, end - i), format);
+        } else {
+          run.text.resize(end - i);
+          for (std::size_t k = i; k < end; ++k) run.text[k - i] = cells_[k].code;
+          visitor.Run(static_cast<const Run&>(run));
+        }
+        i = end;
+      }
     }
     visitor.EndParagraph();
     visited = true;

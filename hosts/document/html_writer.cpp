@@ -1,6 +1,6 @@
-#include <array>
-#include <span>
-#include <vector>
+#include <bit>
+#include <cstdint>
+#include <string>
 
 #include "document/render_stream.h"
 #include "document/renderers.h"
@@ -8,79 +8,47 @@
 namespace glyphwright {
 namespace {
 
-void AppendEscaped(std::u16string& out, std::u16string_view text) {
-  for (const char16_t c : text) {
-    switch (c) {
-      case u'&':
-        out += u"&amp;";
-        break;
-      case u'<':
-        out += u"&lt;";
-        break;
-      case u'>':
-        out += u"&gt;";
-        break;
-      case u'"':
-        out += u"&quot;";
-        break;
-      default:
-        out.push_back(c);
-    }
+// The four characters HTML text writes as entities, as bits of their codes (all below 64).
+constexpr uint64_t kEscaped =
+    (uint64_t{1} << u'&') | (uint64_t{1} << u'<') | (uint64_t{1} << u'>') | (uint64_t{1} << u'"');
+
+// The entity of a character that kEscaped holds.
+std::u16string_view EntityOf(char16_t c) {
+  switch (c) {
+    case u'&':
+      return u"&amp;";
+    case u'<':
+      return u"&lt;";
+    case u'>':
+      return u"&gt;";
+    default:
+      return u"&quot;";
   }
 }
 
-// An element's tags. Only a named style's span has text of its own (its class), kept by the
-// writer; every other tag is a literal, so a run's elements cost no allocation.
-struct Element {
-  std::u16string_view open;
-  std::u16string_view close;
-  std::u16string_view styleClass;  // for <span class="...">, empty otherwise
-  friend bool operator==(const Element& a, const Element& b) {
-    return a.open == b.open && a.styleClass == b.styleClass;
-  }
-};
+// The elements around a run, outermost first: named style, small capitals, bold, italic,
+// subscript, superscript and, inside a small-capital run, <small> around its capitals. A run's
+// elements are a set of these bits; the fixed order lets neighbouring runs share their outer
+// elements: those below the lowest bit in which the two sets differ. The named style's span
+// carries the style's class.
+constexpr unsigned kStyleSpan = 1u << 0;
+constexpr unsigned kSmallCapsSpan = 1u << 1;
+constexpr unsigned kBold = 1u << 2;
+constexpr unsigned kItalic = 1u << 3;
+constexpr unsigned kSubscript = 1u << 4;
+constexpr unsigned kSuperscript = 1u << 5;
+constexpr unsigned kSmall = 1u << 6;
 
-// The elements around one run: at most one of each, seven at most, kept in place.
-class Elements {
- public:
-  std::size_t size() const { return size_; }
-  const Element& operator[](std::size_t i) const { return items_[i]; }
-  const Element& back() const { return items_[size_ - 1]; }
-  void push_back(const Element& element) { items_[size_++] = element; }
-  void pop_back() { --size_; }
-  void shrink(std::size_t size) { size_ = size; }
-
- private:
-  std::array<Element, 7> items_;
-  std::size_t size_ = 0;
-};
-
-constexpr std::u16string_view kStyleSpanOpen = u"<span class=\"";
-
-void AppendOpen(std::u16string& out, const Element& element) {
-  out += element.open;
-  if (!element.styleClass.empty()) {
-    out += element.styleClass;
-    out += u"\">";
-  }
-}
-
-// The elements around a run, outermost first: named style (its class in styleClass, which must
-// outlive the elements), small capitals, bold, italic, subscript or superscript (and, inside a
-// small-capital run, <small> around its capitals). A fixed order lets neighbouring runs share
-// their outer elements.
-Elements ElementsOf(const CharFormat& format, std::u16string_view styleClass) {
-  Elements elements;
-  if (!styleClass.empty()) elements.push_back({kStyleSpanOpen, u"</span>", styleClass});
-  if (LooksSmallCaps(format)) {
-    elements.push_back({u"<span style=\"font-variant:small-caps\">", u"</span>", {}});
-  }
-  if (format.bold) elements.push_back({u"<b>", u"</b>", {}});
-  if (LooksItalic(format)) elements.push_back({u"<i>", u"</i>", {}});
-  if (format.subscript) elements.push_back({u"<sub>", u"</sub>", {}});
-  if (format.superscript) elements.push_back({u"<sup>", u"</sup>", {}});
-  return elements;
-}
+// Indexed by the element's bit number.
+constexpr std::u16string_view kOpenTags[] = {u"<span class=\"",
+                                             u"<span style=\"font-variant:small-caps\">",
+                                             u"<b>",
+                                             u"<i>",
+                                             u"<sub>",
+                                             u"<sup>",
+                                             u"<small>"};
+constexpr std::u16string_view kCloseTags[] = {u"</span>", u"</span>", u"</b>",    u"</i>",
+                                              u"</sub>",  u"</sup>",  u"</small>"};
 
 // The capitals of Latin-1 and Greek. font-variant:small-caps draws only lower-case letters as
 // small capitals; a capital it leaves at full size.
@@ -93,65 +61,81 @@ bool IsCapital(char16_t c) {
 // last run's elements.
 class InlineWriter {
  public:
-  void Write(std::u16string& out, const CharFormat& format, std::u16string_view text) {
-    // Neighbouring runs mostly share their named style: its class is made once for them.
-    if (format.style != wantedStyle_) {
-      wantedStyle_ = format.style;
-      wantedClass_ = StyleClass(wantedStyle_);
-    }
-    Elements wanted = ElementsOf(format, wantedClass_);
-    if (!LooksSmallCaps(format)) {
-      Write(out, wanted, text);
-      return;
-    }
+  // A run begins: its elements open with its first character.
+  void Want(const CharFormat& format) {
+    // Neighbouring runs mostly share their named style: what it means is worked out once.
+    if (format.style != wantedStyle_) WantStyle(format.style);
+    unsigned wanted = styleElements_;
+    if (format.smallCaps) wanted |= kSmallCapsSpan;
+    if (format.bold) wanted |= kBold;
+    if (format.italic) wanted |= kItalic;
+    if (format.subscript) wanted |= kSubscript;
+    if (format.superscript) wanted |= kSuperscript;
+    wanted_ = wanted;
+    entered_ = false;
+  }
+
+  void Write(std::u16string& out, char16_t c) {
+    unsigned wanted = wanted_;
     // The capitals of a small-capital run go one size smaller too, innermost: <small> is what
     // browsers and word processors all read, and it keeps the letters as typed.
-    const std::size_t plainDepth = wanted.size();
-    for (std::size_t start = 0; start < text.size();) {
-      const bool capital = IsCapital(text[start]);
-      std::size_t end = start + 1;
-      while (end < text.size() && IsCapital(text[end]) == capital) ++end;
-      wanted.shrink(plainDepth);
-      if (capital) wanted.push_back({u"<small>", u"</small>", {}});
-      Write(out, wanted, text.substr(start, end - start));
-      start = end;
+    if ((wanted & kSmallCapsSpan) != 0 && IsCapital(c)) wanted |= kSmall;
+    if (!entered_ || wanted != open_) {
+      Enter(out, wanted);
+      entered_ = true;
+    }
+    if (c < 64 && ((kEscaped >> c) & 1) != 0) {
+      out += EntityOf(c);
+    } else {
+      out.push_back(c);
     }
   }
 
-  void Close(std::u16string& out) { CloseDownTo(out, 0); }
+  void Close(std::u16string& out) { Enter(out, 0); }
 
  private:
-  void Write(std::u16string& out, const Elements& wanted, std::u16string_view text) {
-    std::size_t shared = 0;
-    while (shared < open_.size() && shared < wanted.size() && open_[shared] == wanted[shared]) {
-      ++shared;
+  // A named style brings its span (when its name makes a class at all) and what it looks like.
+  void WantStyle(const std::u16string& style) {
+    wantedStyle_ = style;
+    wantedClass_ = StyleClass(style);
+    styleElements_ = wantedClass_.empty() ? 0 : kStyleSpan;
+    if (style == kChemicalItalic) styleElements_ |= kItalic;
+    if (style == kChemicalSmall) styleElements_ |= kSmallCapsSpan;
+    openClassWanted_ = openClass_ == wantedClass_;
+  }
+
+  // Closes the open elements the wanted ones do not share, innermost first, and opens the rest.
+  void Enter(std::u16string& out, unsigned wanted) {
+    unsigned differ = open_ ^ wanted;
+    if ((open_ & wanted & kStyleSpan) != 0 && !openClassWanted_) differ |= kStyleSpan;
+    if (differ == 0) return;
+    const unsigned shared = (differ & (~differ + 1)) - 1;  // the bits below the lowest differing
+    for (unsigned closing = open_ & ~shared; closing != 0;) {
+      const int bit = std::bit_width(closing) - 1;
+      out += kCloseTags[bit];
+      closing &= ~(1u << bit);
     }
-    CloseDownTo(out, shared);
-    for (std::size_t i = shared; i < wanted.size(); ++i) {
-      AppendOpen(out, wanted[i]);
-      Element opened = wanted[i];
-      // Only the outermost element has a class; the open one keeps its own copy, as the
-      // wanted class changes with the next run.
-      if (!opened.styleClass.empty()) {
-        openClass_.assign(opened.styleClass);
-        opened.styleClass = openClass_;
+    for (unsigned opening = wanted & ~shared; opening != 0; opening &= opening - 1) {
+      const int bit = std::countr_zero(opening);
+      out += kOpenTags[bit];
+      if (bit == 0) {
+        out += wantedClass_;
+        out += u"\">";
+        openClass_ = wantedClass_;
+        openClassWanted_ = true;
       }
-      open_.push_back(opened);
     }
-    AppendEscaped(out, text);
+    open_ = wanted;
   }
 
-  void CloseDownTo(std::u16string& out, std::size_t depth) {
-    while (open_.size() > depth) {
-      out += open_.back().close;
-      open_.pop_back();
-    }
-  }
-
-  Elements open_;
-  std::u16string openClass_;    // the class of the open named-style span
-  std::u16string wantedStyle_;  // the last run's named style
-  std::u16string wantedClass_;  // and its class
+  unsigned wanted_ = 0;          // the run's elements, but <small>
+  bool entered_ = false;         // the run's first character is written
+  unsigned open_ = 0;            // the elements open now
+  std::u16string openClass_;     // the class of the open named-style span
+  bool openClassWanted_ = true;  // openClass_ is wantedClass_
+  std::u16string wantedStyle_;   // the last run's named style
+  std::u16string wantedClass_;   // and its class
+  unsigned styleElements_ = 0;   // and the elements it brings
 };
 
 // Paragraphs as blocks; a stretch of table paragraphs as one table, opened at its first row and
@@ -159,6 +143,9 @@ class InlineWriter {
 // at every TAB, one cell a part.
 class HtmlWriter {
  public:
+  // A formula's HTML takes about four and a half characters for each of its own.
+  static constexpr std::size_t kRoomPerCharacter = 5;
+
   void BeginParagraph(std::u16string& out, std::u16string_view style, bool) {
     inRow_ = style == kNmrSpecTable;
     if (inRow_) {
@@ -172,37 +159,40 @@ class HtmlWriter {
       return;
     }
     Finish(out);
-    const std::u16string name = StyleClass(style);
-    if (name.empty()) {
+    // Neighbouring paragraphs mostly share their style: its class is made once for them.
+    if (style != paragraphStyle_) {
+      paragraphStyle_ = style;
+      paragraphClass_ = StyleClass(style);
+    }
+    if (paragraphClass_.empty()) {
       out += u"<p>";
     } else {
       out += u"<p class=\"";
-      out += name;
+      out += paragraphClass_;
       out += u"\">";
     }
   }
 
-  void Run(std::u16string& out, const glyphwright::Run& run) {
-    if (!inRow_) {
-      inline_.Write(out, run.format, run.text);
-      return;
-    }
-    const std::u16string_view text = run.text;
-    std::size_t start = 0;
-    while (true) {
-      const std::size_t tab = text.find(u'\t', start);
-      const std::size_t end = tab == std::u16string_view::npos ? text.size() : tab;
-      if (end > start) inline_.Write(out, run.format, text.substr(start, end - start));
-      if (tab == std::u16string_view::npos) break;
+  void BeginRun(std::u16string&, const CharFormat& format) { inline_.Want(format); }
+
+  void Character(std::u16string& out, char16_t c) {
+    if (inRow_ && c == u'\t') {
       inline_.Close(out);
       out += u"</td><td>";
-      start = tab + 1;
+      return;
     }
+    inline_.Write(out, c);
+  }
+
+  // For the walk that feeds several writers a run at a time.
+  void RunInPlace(std::u16string& out, const Document::RunCodes& codes, const CharFormat& format) {
+    BeginRun(out, format);
+    for (std::size_t i = 0; i < codes.size(); ++i) Character(out, codes[i]);
   }
 
   void EndParagraph(std::u16string& out) {
     inline_.Close(out);
-    out += inRow_ ? u"</td></tr>\n" : u"</p>\n";
+    out += inRow_ ? std::u16string_view(u"</td></tr>\n") : std::u16string_view(u"</p>\n");
   }
 
   void Finish(std::u16string& out) {
@@ -213,6 +203,8 @@ class HtmlWriter {
 
  private:
   InlineWriter inline_;
+  std::u16string paragraphStyle_;  // the last paragraph's style
+  std::u16string paragraphClass_;  // and its class
   bool inTable_ = false;
   bool inRow_ = false;
 };

@@ -14,9 +14,26 @@ namespace glyphwright {
 // rendering, small enough to stay in the cache.
 inline constexpr std::size_t kRenderPieceSize = 1 << 15;
 
-// A Writer has BeginParagraph(out, style, ended), Run(out, run), EndParagraph(out) and
-// Finish(out), each appending its text to out. This visitor calls them as the document walks its
-// paragraphs, and hands out to the sink whenever it has grown to a piece.
+// Whether a Writer reads a run's characters in place (RunInPlace) rather than from a Run.
+template <class Writer>
+concept WritesInPlace = requires(Writer& writer, std::u16string& out,
+                                 const Document::RunCodes& codes, const CharFormat& format) {
+  writer.RunInPlace(out, codes, format);
+};
+
+// Whether a Writer also writes a run a character at a time (BeginRun, then Character for each):
+// the walk then reads each character once, and finds the runs' ends as it goes.
+template <class Writer>
+concept WritesByCharacter = requires(Writer& writer, std::u16string& out, const CharFormat& format,
+                                     char16_t code) {
+  writer.BeginRun(out, format);
+  writer.Character(out, code);
+};
+
+// A Writer has BeginParagraph(out, style, ended), Run(out, run) or RunInPlace(out, codes, format)
+// (and perhaps BeginRun and Character), EndParagraph(out) and Finish(out), each appending its
+// text to out. This visitor calls them as the document walks its paragraphs, and hands out to the
+// sink whenever it has grown to a piece.
 template <class Writer>
 class PieceVisitor {
  public:
@@ -26,9 +43,22 @@ class PieceVisitor {
   void BeginParagraph(std::u16string_view style, bool ended) {
     writer_.BeginParagraph(out_, style, ended);
   }
-  void Run(const glyphwright::Run& run) {
+  void Run(const glyphwright::Run& run) requires(!WritesInPlace<Writer>) {
     writer_.Run(out_, run);
     HandOver();
+  }
+  void RunInPlace(const Document::RunCodes& codes,
+                  const CharFormat& format) requires WritesInPlace<Writer> {
+    writer_.RunInPlace(out_, codes, format);
+    HandOver();
+  }
+  // The run before has ended here.
+  void BeginRun(const CharFormat& format) requires WritesByCharacter<Writer> {
+    HandOver();
+    writer_.BeginRun(out_, format);
+  }
+  void Character(char16_t code) requires WritesByCharacter<Writer> {
+    writer_.Character(out_, code);
   }
   void EndParagraph() {
     writer_.EndParagraph(out_);
@@ -62,12 +92,23 @@ void RenderParagraphs(const Document& document, Writer& writer, std::u16string& 
   visitor.Finish();
 }
 
+// Room for a writer's rendering of a document of `size` characters, so that it is not copied as
+// it grows. A writer that knows how much it writes for a character says so in kRoomPerCharacter;
+// room never written to costs address space, not memory.
+template <class Writer>
+std::size_t RoomFor(std::size_t size) {
+  if constexpr (requires { Writer::kRoomPerCharacter; }) {
+    return size * Writer::kRoomPerCharacter + 32;
+  } else {
+    return size * 2 + 32;
+  }
+}
+
 template <class Writer>
 std::u16string RenderWhole(const Document& document) {
   Writer writer;
   std::u16string out;
-  // Room for the text and some markup, so that a short rendering is not copied as it grows.
-  out.reserve(static_cast<std::size_t>(document.Size()) * 2 + 32);
+  out.reserve(RoomFor<Writer>(static_cast<std::size_t>(document.Size())));
   RenderParagraphs(document, writer, out, nullptr);
   return out;
 }
@@ -86,20 +127,27 @@ class ParagraphWriter {
  public:
   virtual ~ParagraphWriter() = default;
   virtual void BeginParagraph(std::u16string& out, std::u16string_view style, bool ended) = 0;
-  virtual void Run(std::u16string& out, const glyphwright::Run& run) = 0;
+  virtual void RunInPlace(std::u16string& out, const Document::RunCodes& codes,
+                          const CharFormat& format) = 0;
   virtual void EndParagraph(std::u16string& out) = 0;
   virtual void Finish(std::u16string& out) = 0;
+  // RoomFor this writer.
+  virtual std::size_t Room(std::size_t size) const = 0;
 };
 
-template <class Writer>
+template <WritesInPlace Writer>
 class WriterOf final : public ParagraphWriter {
  public:
   void BeginParagraph(std::u16string& out, std::u16string_view style, bool ended) override {
     writer_.BeginParagraph(out, style, ended);
   }
-  void Run(std::u16string& out, const glyphwright::Run& run) override { writer_.Run(out, run); }
+  void RunInPlace(std::u16string& out, const Document::RunCodes& codes,
+                  const CharFormat& format) override {
+    writer_.RunInPlace(out, codes, format);
+  }
   void EndParagraph(std::u16string& out) override { writer_.EndParagraph(out); }
   void Finish(std::u16string& out) override { writer_.Finish(out); }
+  std::size_t Room(std::size_t size) const override { return RoomFor<Writer>(size); }
 
  private:
   Writer writer_;

@@ -19,8 +19,10 @@ class FanOut {
       writers_[i]->BeginParagraph(*outs_[i], style, ended);
     }
   }
-  void Run(const glyphwright::Run& run) {
-    for (std::size_t i = 0; i < writers_.size(); ++i) writers_[i]->Run(*outs_[i], run);
+  void RunInPlace(const Document::RunCodes& codes, const CharFormat& format) {
+    for (std::size_t i = 0; i < writers_.size(); ++i) {
+      writers_[i]->RunInPlace(*outs_[i], codes, format);
+    }
   }
   void EndParagraph() {
     for (std::size_t i = 0; i < writers_.size(); ++i) writers_[i]->EndParagraph(*outs_[i]);
@@ -38,14 +40,12 @@ class FanOut {
 
 HtmlTextUnicode RenderHtmlTextUnicode(const Document& document) {
   HtmlTextUnicode result;
-  // Room for what each rendering usually takes, so that none is copied as it grows: the text
-  // and its Unicode form keep the document's length, the HTML adds some markup.
+  std::array<std::unique_ptr<ParagraphWriter>, 3> writers = {MakeHtmlWriter(), MakeTextWriter(),
+                                                             MakeUnicodeWriter()};
+  const std::array<std::u16string*, 3> outs = {&result.html, &result.text, &result.unicode};
   const auto size = static_cast<std::size_t>(document.Size());
-  result.html.reserve(size * 2 + 32);
-  result.text.reserve(size + 1);
-  result.unicode.reserve(size + 1);
-  FanOut fanOut({MakeHtmlWriter(), MakeTextWriter(), MakeUnicodeWriter()},
-                {&result.html, &result.text, &result.unicode});
+  for (std::size_t i = 0; i < writers.size(); ++i) outs[i]->reserve(writers[i]->Room(size));
+  FanOut fanOut(std::move(writers), outs);
   document.VisitParagraphs(fanOut);
   fanOut.Finish();
   return result;

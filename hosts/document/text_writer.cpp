@@ -8,10 +8,15 @@ namespace glyphwright {
 namespace {
 
 // Each run mapped character by character; LF for a paragraph mark.
-template <void (*kMapRun)(const Run&, std::u16string&)>
+template <void (*kMapRun)(const Document::RunCodes&, const CharFormat&, std::u16string&)>
 struct RunWriter {
+  // One character for each: a paragraph mark becomes LF, a run keeps its length.
+  static constexpr std::size_t kRoomPerCharacter = 1;
+
   void BeginParagraph(std::u16string&, std::u16string_view, bool ended) { ended_ = ended; }
-  void Run(std::u16string& out, const glyphwright::Run& run) { kMapRun(run, out); }
+  void RunInPlace(std::u16string& out, const Document::RunCodes& codes, const CharFormat& format) {
+    kMapRun(codes, format, out);
+  }
   void EndParagraph(std::u16string& out) {
     if (ended_) out.push_back(u'\n');
   }
@@ -21,17 +26,21 @@ struct RunWriter {
   bool ended_ = false;
 };
 
-void PlainRun(const Run& run, std::u16string& out) {
-  out += run.text;
+void PlainRun(const Document::RunCodes& codes, const CharFormat&, std::u16string& out) {
+  for (std::size_t i = 0; i < codes.size(); ++i) out.push_back(codes[i]);
 }
 
-void UnicodeRun(const Run& run, std::u16string& out) {
+void UnicodeRun(const Document::RunCodes& codes, const CharFormat& format, std::u16string& out) {
   // A subscript or superscript small capital has no character of its own: the script wins.
-  char16_t (*form)(char16_t) = run.format.subscript         ? &ToSubscriptForm
-                               : run.format.superscript     ? &ToSuperscriptForm
-                               : LooksSmallCaps(run.format) ? &ToSmallCapitalForm
-                                                            : nullptr;
-  for (const char16_t code : run.text) out.push_back(form ? form(code) : code);
+  char16_t (*form)(char16_t) = format.subscript         ? &ToSubscriptForm
+                               : format.superscript     ? &ToSuperscriptForm
+                               : LooksSmallCaps(format) ? &ToSmallCapitalForm
+                                                        : nullptr;
+  if (form == nullptr) {
+    PlainRun(codes, format, out);
+    return;
+  }
+  for (std::size_t i = 0; i < codes.size(); ++i) out.push_back(form(codes[i]));
 }
 
 using TextWriter = RunWriter<&PlainRun>;
