@@ -107,7 +107,7 @@ void Document::RaiseFull() const {
 
 void Document::Insert(int32_t position, std::span<const Cell> cells) {
   CheckRoom(cells.size());
-  cells_.insert(cells_.begin() + position, cells.begin(), cells.end());
+  cells_.insert(cells_.begin() + position, cells.data(), cells.data() + cells.size());
 }
 
 // Typed paragraph marks split the paragraph at the cursor: every part keeps its style.
@@ -375,9 +375,7 @@ void Document::Append(std::u16string_view text, const CharFormat& format) {
   // The format is the same for every character: its style is looked up once.
   const Cell formatted = MakeCell(0, format);
   const Cell mark{kParagraphMark, 0, 0, lastParagraphStyle_};
-  const std::size_t at = cells_.size();
-  cells_.resize(at + text.size());
-  Cell* out = cells_.data() + at;
+  Cell* out = cells_.Extend(text.size());
   for (const char16_t code : text) {
     if (code == kParagraphMark) {
       *out++ = mark;

@@ -19,6 +19,7 @@
 #include "automation/member_table.h"
 #include "automation/variant.h"
 #include "document/char_format.h"
+#include "document/inline_vector.h"
 #include "document/paragraph.h"
 #include "document/style_names.h"
 
@@ -166,7 +167,10 @@ class Document : public TableDispatch<Document>, public HostEditing {
   int32_t ScriptState(Range range, uint8_t flag) const;
   void CollapseSelection();
 
-  std::vector<Cell> cells_;
+  // As many cells as a selection of a few words has, inside the document: a host that makes a
+  // fresh document for every selection then needs no block for its text.
+  static constexpr std::size_t kInlineCells = 32;
+  InlineVector<Cell, kInlineCells> cells_;
   StyleNames styles_;               // StyleId 0 is "no style"
   StyleId lastParagraphStyle_ = 0;  // for a last paragraph without mark
   std::vector<Cell> clipboard_;

@@ -201,5 +201,53 @@ TEST(FreshDocumentTest, AFullDocumentRefusesTypingAndChangesNothing) {
   EXPECT_EQ(document.Cursor(), 2);
 }
 
+// A selection-sized text lives inside the document and a longer one on the heap; typing and
+// pasting carry a document from one to the other without losing a character or a format.
+TEST(FreshDocumentTest, GrowingPastAShortTextKeepsEveryCharacterAndFormat) {
+  const auto document = std::make_shared<Document>(u"[Fe(CN)6]3- + SO42-");
+  RunOn(document, ScriptWriter()
+                      .Command2(u"Subscript", 7, 1)
+                      .Command2(u"Superscript", 9, 2)
+                      .Command2(u"Subscript", 16, 1)
+                      .Command2(u"Superscript", 17, 2)
+                      .Command2(u"Copy", 0, 19)
+                      .Command1(u"GoTo", 19)
+                      .Command1(u"TypeText", u" and ")
+                      .Command(u"Paste")
+                      .Command(u"Paste")
+                      .Script());
+  const std::string ion = "[Fe(CN)<sub>6</sub>]<sup>3-</sup> + SO<sub>4</sub><sup>2-</sup>";
+  EXPECT_EQ(HtmlOf(*document), "<p>" + ion + " and " + ion + ion + "</p>\n");
+  EXPECT_EQ(document->Size(), 62);
+  RunOn(document, ScriptWriter().Command2(u"Delete", 5, 55).Script());
+  EXPECT_EQ(TextOf(*document), "[Fe(C2-");
+  EXPECT_EQ(HtmlOf(*document), "<p>[Fe(C<sup>2-</sup></p>\n");
+}
+
+TEST(FreshDocumentTest, CopiesAndMovesOfADocumentAreWholeAndIndependent) {
+  for (const std::u16string_view text :
+       {std::u16string_view(u"SO42-"),
+        std::u16string_view(u"a text longer than a selection of a few words, SO42-")}) {
+    Document original(text);
+    const auto at = static_cast<int32_t>(text.size()) - 3;
+    original.SetSubscript(at, 1, true);
+    original.SetStyle(0, 1, u"Named");
+    Document copy = original;
+    copy.SetSuperscript(at, 3, true);
+    copy.SetStyle(0, 1, u"Other");
+    EXPECT_EQ(original.GetSubscript(at, 1), Document::kWholeRangeSet);
+    EXPECT_EQ(original.GetSuperscript(at, 3), Document::kNoneSet);
+    EXPECT_EQ(original.FormatAt(0).style, u"Named");
+    EXPECT_EQ(copy.GetSuperscript(at, 3), Document::kWholeRangeSet);
+    EXPECT_EQ(copy.FormatAt(0).style, u"Other");
+    const std::string html = HtmlOf(original);
+    Document moved = std::move(original);
+    EXPECT_EQ(HtmlOf(moved), html);
+    EXPECT_EQ(moved.Text(), text);
+    copy = std::move(moved);
+    EXPECT_EQ(HtmlOf(copy), html);
+  }
+}
+
 }  // namespace
 }  // namespace glyphwright
