@@ -27,7 +27,10 @@ int32_t AfterRemoval(int32_t position, int32_t start, int32_t end) {
 
 }  // namespace
 
-Document::Document(std::u16string_view text) : Document({}, text, {}) {}
+Document::Document(std::u16string_view text) {
+  Append(text, {});
+  Select(0, Size());  // origin 0, as BeginQuery leaves it
+}
 
 Document::Document(std::u16string_view before, std::u16string_view selection,
                    std::u16string_view after) {
