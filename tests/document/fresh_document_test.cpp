@@ -6,6 +6,7 @@
 #include <limits>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "automation/automation_error.h"
 #include "document_test_support.h"
@@ -25,17 +26,23 @@ TEST(FreshDocumentTest, PlainTextHasNoStyleAnywhere) {
   EXPECT_EQ(document.ParagraphStyleAt(document.Size()), u"");
 }
 
+using Styles = std::vector<std::string>;
+
+// The named style of every character, in order.
+Styles StylesOf(const Document& document) {
+  Styles styles;
+  for (int32_t i = 0; i < document.Size(); ++i) {
+    styles.push_back(Utf16ToUtf8(document.FormatAt(i).style));
+  }
+  return styles;
+}
+
 TEST(FreshDocumentTest, NamedStylesKeepTheirNamesAndSharePerName) {
   Document document(u"abcdef");
   document.SetStyle(0, 2, u"First");
   document.SetStyle(2, 2, u"Second");
   document.SetStyle(4, 1, u"First");
-  EXPECT_EQ(document.FormatAt(0).style, u"First");
-  EXPECT_EQ(document.FormatAt(1).style, u"First");
-  EXPECT_EQ(document.FormatAt(2).style, u"Second");
-  EXPECT_EQ(document.FormatAt(3).style, u"Second");
-  EXPECT_EQ(document.FormatAt(4).style, u"First");
-  EXPECT_EQ(document.FormatAt(5).style, u"");
+  EXPECT_EQ(StylesOf(document), (Styles{"First", "First", "Second", "Second", "First", ""}));
   // The character formats that are no style.
   document.SetStyle(5, 1, u"Italic");
   EXPECT_TRUE(document.FormatAt(5).italic);
@@ -47,12 +54,9 @@ TEST(FreshDocumentTest, TwoDocumentsNeverShareStyles) {
   Document second(u"ab");
   first.SetStyle(0, 1, u"Only In The First");
   second.SetStyle(1, 1, u"Only In The Second");
-  EXPECT_EQ(first.FormatAt(0).style, u"Only In The First");
-  EXPECT_EQ(first.FormatAt(1).style, u"");
-  EXPECT_EQ(second.FormatAt(0).style, u"");
-  EXPECT_EQ(second.FormatAt(1).style, u"Only In The Second");
-  const Document third(u"ab");
-  EXPECT_EQ(third.FormatAt(0), CharFormat{});
+  EXPECT_EQ(StylesOf(first), (Styles{"Only In The First", ""}));
+  EXPECT_EQ(StylesOf(second), (Styles{"", "Only In The Second"}));
+  EXPECT_EQ(StylesOf(Document(u"ab")), (Styles{"", ""}));
 }
 
 TEST(FreshDocumentTest, ParagraphStylesGoToTheTouchedParagraphsOnly) {

@@ -111,7 +111,8 @@ TEST(InlineVectorTest, CopiesAreIndependentInsideAndOnTheHeap) {
     assigned[1] = 200;
     EXPECT_EQ(Values(original), values);
     EXPECT_EQ(assigned.size(), n);
-    assigned = assigned;  // NOLINT: a self-assignment keeps the values
+    const Small& same = assigned;
+    assigned = same;  // a self-assignment keeps the values
     EXPECT_EQ(assigned[1], 200);
   }
 }
