@@ -27,10 +27,16 @@ int32_t AfterRemoval(int32_t position, int32_t start, int32_t end) {
 
 }  // namespace
 
-Document::Document(std::u16string_view text) : Document({}, text, {}) {}
+Document::Document(std::u16string_view text) {
+  Append(text, {});
+  Select(0, Size());  // origin 0, as BeginQuery leaves it
+}
 
 Document::Document(std::u16string_view before, std::u16string_view selection,
                    std::u16string_view after) {
+  // One block for the three parts; a part too long for the document raises in its Append.
+  const std::size_t total = before.size() + selection.size() + after.size();
+  if (total <= static_cast<std::size_t>(maxLength_)) cells_.reserve(total);
   Append(before, {});
   Append(selection, {});
   Append(after, {});
@@ -40,20 +46,6 @@ Document::Document(std::u16string_view before, std::u16string_view selection,
 
 // ---- positions and ranges ----
 
-int32_t Document::ClampPosition(int64_t absolute) const {
-  return static_cast<int32_t>(std::clamp<int64_t>(absolute, 0, Size()));
-}
-
-Document::Range Document::Clamp(int64_t absoluteStart, int64_t length) const {
-  const int32_t start = ClampPosition(absoluteStart);
-  const int32_t end = ClampPosition(absoluteStart + std::max<int64_t>(length, 0));
-  return {start, std::max(start, end)};
-}
-
-Document::Range Document::ScriptRange(int32_t Index, int32_t Length) const {
-  return Clamp(static_cast<int64_t>(origin_) + Index, Length);
-}
-
 void Document::CollapseSelection() {
   selectionStart_ = selectionEnd_ = cursor_;
 }
@@ -61,13 +53,7 @@ void Document::CollapseSelection() {
 // ---- styles and cells ----
 
 Document::StyleId Document::InternStyle(std::u16string_view name) {
-  const auto found = std::find(styles_.begin(), styles_.end(), name);
-  if (found != styles_.end()) return static_cast<StyleId>(found - styles_.begin());
-  if (styles_.size() > std::numeric_limits<StyleId>::max()) {
-    throw AutomationError(1, u"The document holds too many styles.");
-  }
-  styles_.emplace_back(name);
-  return static_cast<StyleId>(styles_.size() - 1);
+  return styles_.Intern(name);
 }
 
 Document::Cell Document::MakeCell(char16_t code, const CharFormat& format) {
@@ -119,11 +105,7 @@ void Document::SetParagraphStyleAt(int32_t position, StyleId style) {
 
 // ---- editing primitives ----
 
-void Document::CheckRoom(std::size_t added) const {
-  if (added <= static_cast<std::size_t>(maxLength_) &&
-      cells_.size() <= static_cast<std::size_t>(maxLength_) - added) {
-    return;
-  }
+void Document::RaiseFull() const {
   std::u16string description = u"The document is full: it holds at most ";
   AppendInteger(description, maxLength_);
   description += u" characters.";
@@ -132,7 +114,7 @@ void Document::CheckRoom(std::size_t added) const {
 
 void Document::Insert(int32_t position, std::span<const Cell> cells) {
   CheckRoom(cells.size());
-  cells_.insert(cells_.begin() + position, cells.begin(), cells.end());
+  cells_.insert(cells_.begin() + position, cells.data(), cells.data() + cells.size());
 }
 
 // Typed paragraph marks split the paragraph at the cursor: every part keeps its style.
@@ -302,11 +284,11 @@ void Document::CutText(int32_t Start, int32_t Length) {
   CollapseSelection();
 }
 
+// The clipboard stays for the next paste; it is never the document's own memory, so it is
+// inserted as it is.
 void Document::PasteText() {
-  // A copy: the clipboard stays for the next paste.
-  const std::vector<Cell> pasted = clipboard_;
-  Insert(cursor_, pasted);
-  cursor_ += static_cast<int32_t>(pasted.size());
+  Insert(cursor_, clipboard_);
+  cursor_ += static_cast<int32_t>(clipboard_.size());
   CollapseSelection();
 }
 
@@ -353,9 +335,16 @@ std::u16string Document::Text() const {
 }
 
 std::u16string Document::SelectedText() const {
-  std::u16string text(static_cast<std::size_t>(selectionEnd_ - selectionStart_), u'\0');
-  for (int32_t i = selectionStart_; i < selectionEnd_; ++i) {
-    text[static_cast<std::size_t>(i - selectionStart_)] = cells_[i].code;
+  const auto length = static_cast<std::size_t>(selectionEnd_ - selectionStart_);
+  std::u16string text;
+  // One code unit of room more: a query that takes the text over appends a blank to prepare its
+  // scan, and then needs no larger block.
+  text.reserve(length + 1);
+  text.resize(length);
+  char16_t* out = text.data();
+  for (const Cell *cell = cells_.data() + selectionStart_, *end = cells_.data() + selectionEnd_;
+       cell != end; ++cell) {
+    *out++ = cell->code;
   }
   return text;
 }
@@ -393,9 +382,7 @@ void Document::Append(std::u16string_view text, const CharFormat& format) {
   // The format is the same for every character: its style is looked up once.
   const Cell formatted = MakeCell(0, format);
   const Cell mark{kParagraphMark, 0, 0, lastParagraphStyle_};
-  const std::size_t at = cells_.size();
-  cells_.resize(at + text.size());
-  Cell* out = cells_.data() + at;
+  Cell* out = cells_.Extend(text.size());
   for (const char16_t code : text) {
     if (code == kParagraphMark) {
       *out++ = mark;

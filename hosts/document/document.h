@@ -19,7 +19,9 @@
 #include "automation/member_table.h"
 #include "automation/variant.h"
 #include "document/char_format.h"
+#include "document/inline_vector.h"
 #include "document/paragraph.h"
+#include "document/style_names.h"
 
 namespace glyphwright {
 
@@ -79,6 +81,8 @@ class Document : public TableDispatch<Document>, public HostEditing {
 
   // The host's side. Positions here are absolute offsets into the whole document.
   // Makes the selection's start the origin for the next script; answers the selected text.
+  // The text has room for one more code unit, so a query that takes it over prepares its scan in
+  // the same block (see ChemFormulaQuery's GetCommands).
   std::u16string BeginQuery();
   // Selects a range of the document (clamped) and puts the cursor at its start.
   void Select(int32_t absoluteStart, int32_t length);
@@ -121,7 +125,7 @@ class Document : public TableDispatch<Document>, public HostEditing {
   void Append(std::u16string_view text, const CharFormat& format);
 
  private:
-  using StyleId = uint16_t;
+  using StyleId = StyleNames::Id;
   struct Cell {
     char16_t code;
     uint8_t flags;
@@ -133,9 +137,18 @@ class Document : public TableDispatch<Document>, public HostEditing {
     int32_t end;
   };
 
-  Range Clamp(int64_t absoluteStart, int64_t length) const;
-  Range ScriptRange(int32_t Index, int32_t Length) const;
-  int32_t ClampPosition(int64_t absolute) const;
+  // Every editing call clamps its range, most of them on a few characters: inline, so the call
+  // is not dearer than the change.
+  int32_t ClampPosition(int64_t absolute) const {
+    return static_cast<int32_t>(absolute < 0 ? 0 : absolute > Size() ? Size() : absolute);
+  }
+  Range Clamp(int64_t absoluteStart, int64_t length) const {
+    const int32_t start = ClampPosition(absoluteStart);
+    return {start, length > 0 ? ClampPosition(absoluteStart + length) : start};
+  }
+  Range ScriptRange(int32_t Index, int32_t Length) const {
+    return Clamp(static_cast<int64_t>(origin_) + Index, Length);
+  }
 
   StyleId InternStyle(std::u16string_view name);
   Cell MakeCell(char16_t code, const CharFormat& format);
@@ -148,7 +161,13 @@ class Document : public TableDispatch<Document>, public HostEditing {
   void SetParagraphStyleAt(int32_t position, StyleId style);
 
   // Raises error 1 when the document cannot take `added` more characters.
-  void CheckRoom(std::size_t added) const;
+  void CheckRoom(std::size_t added) const {
+    if (added > static_cast<std::size_t>(maxLength_) ||
+        cells_.size() > static_cast<std::size_t>(maxLength_) - added) {
+      RaiseFull();
+    }
+  }
+  [[noreturn]] void RaiseFull() const;
   void Insert(int32_t position, std::span<const Cell> cells);
   void InsertTyped(std::u16string_view text, const CharFormat& format);
   void Erase(Range range);
@@ -157,9 +176,12 @@ class Document : public TableDispatch<Document>, public HostEditing {
   int32_t ScriptState(Range range, uint8_t flag) const;
   void CollapseSelection();
 
-  std::vector<Cell> cells_;
-  std::vector<std::u16string> styles_{std::u16string()};  // StyleId 0 is "no style"
-  StyleId lastParagraphStyle_ = 0;                        // for a last paragraph without mark
+  // As many cells as a selection of a few words has, inside the document: a host that makes a
+  // fresh document for every selection then needs no block for its text.
+  static constexpr std::size_t kInlineCells = 32;
+  InlineVector<Cell, kInlineCells> cells_;
+  StyleNames styles_;               // StyleId 0 is "no style"
+  StyleId lastParagraphStyle_ = 0;  // for a last paragraph without mark
   std::vector<Cell> clipboard_;
   int32_t maxLength_ = kDefaultMaxLength;
   int32_t origin_ = 0;

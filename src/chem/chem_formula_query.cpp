@@ -25,6 +25,12 @@ std::u16string ChemFormulaQuery::GetCommands(std::u16string_view Text) {
   return WriteUnits(chars, *prefixes_, *subscript_, *tripleBond_);
 }
 
+std::u16string ChemFormulaQuery::GetOwnedCommands(std::u16string Text) {
+  const CodeArray chars = ScanOwnedChars(std::move(Text));
+  if (!prefixes_) FetchSharedQueries();
+  return WriteUnits(chars, *prefixes_, *subscript_, *tripleBond_);
+}
+
 void ChemFormulaQuery::StreamCommands(std::u16string Text, ScriptSink& sink) {
   const CodeArray chars = ScanOwnedChars(std::move(Text));
   if (!prefixes_) FetchSharedQueries();

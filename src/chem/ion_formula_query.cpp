@@ -18,6 +18,12 @@ std::u16string IonFormulaQuery::GetCommands(std::u16string_view Text) {
   return WriteUnits(chars, *tripleBond_, *subscript_, *superscript_);
 }
 
+std::u16string IonFormulaQuery::GetOwnedCommands(std::u16string Text) {
+  const CodeArray chars = ScanOwnedChars(std::move(Text));
+  if (!subscript_) FetchSharedQueries();
+  return WriteUnits(chars, *tripleBond_, *subscript_, *superscript_);
+}
+
 void IonFormulaQuery::StreamCommands(std::u16string Text, ScriptSink& sink) {
   const CodeArray chars = ScanOwnedChars(std::move(Text));
   if (!subscript_) FetchSharedQueries();

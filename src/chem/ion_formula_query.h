@@ -4,10 +4,12 @@
 // Superscript unit, which clears both script states of its range first, wins.
 #pragma once
 
+#include <concepts>
 #include <memory>
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "automation/member_table.h"
 #include "chem/chem_subscript_query.h"
@@ -22,9 +24,16 @@ class IonFormulaQuery : public TableDispatch<IonFormulaQuery>, public StreamedCo
   static MemberTable Members();
 
   std::u16string GetCommands(std::u16string_view Text);
+  // The same script for a text the caller gives up, its scan prepared in the text's own memory
+  // (see ChemFormulaQuery).
+  template <class Owned>
+  requires std::same_as<Owned, std::u16string> std::u16string GetCommands(Owned&& Text) {
+    return GetOwnedCommands(std::move(Text));
+  }
   void StreamCommands(std::u16string Text, ScriptSink& sink) override;
 
  private:
+  std::u16string GetOwnedCommands(std::u16string Text);
   void FetchSharedQueries();
 
   std::shared_ptr<ChemSubscriptQuery> subscript_;
