@@ -1,6 +1,7 @@
 #include "script/command_runner.h"
 
 #include <cmath>
+#include <cstring>
 
 #include "automation/automation_error.h"
 #include "automation/number_text.h"
@@ -63,8 +64,40 @@ void CommandRunner::RunUnit(std::u16string_view first, std::u16string_view secon
                             std::u16string_view word) {
   Step([&] { PushValue(first); });
   Step([&] { PushValue(second); });
+  NoteUnitWord(word);
+  if (unitIsLines_) return ExecuteLines(word);
+  ExecuteWord(unitWord_);
+}
+
+void CommandRunner::RunUnit(int64_t first, int64_t second, std::u16string_view word) {
+  NoteUnitWord(word);
+  if (!unitIsLines_ && TakesTwoNumbers(unitWord_) && MayTakeIntegersAsTheyStand()) {
+    // The two pushes and PopNumbers would leave these registers and the stack as it was: the
+    // host answers the texts unchanged, with room for both, and they read back as these doubles.
+    secondOperand_ = IntegerToDouble(second);
+    firstOperand_ = IntegerToDouble(first);
+    return ExecuteWordSteps(unitWord_);
+  }
+  RunUnit(IntegerDigits(first, firstRoom_), IntegerDigits(second, secondRoom_), word);
+}
+
+void CommandRunner::NoteUnitWord(std::u16string_view word) {
+  // Asked once a unit: memcmp does the comparison of a few code units at a stroke.
+  if (word.size() == unitText_.size() &&
+      (word.empty() ||
+       std::memcmp(word.data(), unitText_.data(), word.size() * sizeof(char16_t)) == 0)) {
+    return;
+  }
+  unitText_ = word;
   // A word of the user's own may hold an LF, or start with "=": it is then lines of its own.
-  ExecuteLines(word);
+  unitIsLines_ =
+      word.find(u'\n') != std::u16string_view::npos || (!word.empty() && word.front() == u'=');
+  unitWord_ = unitIsLines_ ? Word::None : FindWord(word);
+}
+
+bool CommandRunner::MayTakeIntegersAsTheyStand() const {
+  return editing_ != nullptr && stackCount_ <= kStackSize - 2 &&
+         editing_->QueryValueKeepsIntegers();
 }
 
 void CommandRunner::ExecuteLines(std::u16string_view commands) {
@@ -103,7 +136,11 @@ void CommandRunner::ExecuteLine(std::u16string_view line) {
 }
 
 void CommandRunner::ExecuteWord(Word word) {
-  const auto numbers = [this] { Step([this] { PopNumbers(); }); };
+  if (TakesTwoNumbers(word)) Step([this] { PopNumbers(); });
+  ExecuteWordSteps(word);
+}
+
+void CommandRunner::ExecuteWordSteps(Word word) {
   const auto strings = [this] { Step([this] { PopStrings(); }); };
   const auto call = [this](HostOp op) { Step([this, op] { CallWithRegisters(op); }); };
   // Words whose only operand is popped and passed on in the same step.
@@ -141,7 +178,6 @@ void CommandRunner::ExecuteWord(Word word) {
     });
   };
   const auto arithmetic = [&](double (*combine)(double, double)) {
-    numbers();
     Step([&] {
       const double result = combine(firstOperand_.ToDouble(), secondOperand_.ToDouble());
       if (!std::isfinite(result)) throw errors::Overflow();
@@ -164,24 +200,19 @@ void CommandRunner::ExecuteWord(Word word) {
         PushValue(DoubleToText(negated));
       });
     case Word::NormalScript:
-      numbers();
       return ClearScripts();
     case Word::Subscript:
-      numbers();
       ClearScripts();
       return SetScript(HostOp::SetSubscript, true);
     case Word::Superscript:
-      numbers();
       ClearScripts();
       return SetScript(HostOp::SetSuperscript, true);
     case Word::Small:
-      numbers();
       return call(HostOp::SetSmall);
     case Word::Italic:
     case Word::Bold:
     case Word::ChemicalItalic:
     case Word::ChemicalSmall:
-      numbers();
       return Step([this, word] {
         if (HostEditing* editing = editing_) {
           const int32_t index = firstOperand_.ToLong();
@@ -205,16 +236,12 @@ void CommandRunner::ExecuteWord(Word word) {
       strings();
       return call(HostOp::TypeText);
     case Word::Copy:
-      numbers();
       return call(HostOp::CopyText);
     case Word::Cut:
-      numbers();
       return call(HostOp::CutText);
     case Word::Delete:
-      numbers();
       return call(HostOp::DeleteText);
     case Word::Select:
-      numbers();
       return call(HostOp::SelectRange);
     case Word::TypeBackspace:
       return withoutOperands(HostOp::TypeBackspace, &HostEditing::TypeBackspace);

@@ -15,6 +15,7 @@
 
 #include "automation/host_editing.h"
 #include "automation/member_table.h"
+#include "automation/number_text.h"
 #include "automation/variant.h"
 #include "script/vocabulary.h"
 
@@ -46,11 +47,23 @@ class CommandRunner : public TableDispatch<CommandRunner> {
   // what Run does on the whole script.
   void BeginUnits();
   void RunUnit(std::u16string_view first, std::u16string_view second, std::u16string_view word);
+  // The unit of two integers: exactly RunUnit on their decimal texts (IntegerToText), with the
+  // same host calls in the same order, the same errors and the same IgnoreError handling. When
+  // the Executer's QueryValue keeps integers (HostEditing::QueryValueKeepsIntegers) and the
+  // word pops two numbers, the integers go straight into the registers, never written as text.
+  void RunUnit(int64_t first, int64_t second, std::u16string_view word);
 
  private:
   void ExecuteLines(std::u16string_view commands);
   void ExecuteLine(std::u16string_view line);
+  // Finds what a unit's word is, unless it is the last unit's: one word, or lines of their own.
+  void NoteUnitWord(std::u16string_view word);
   void ExecuteWord(Word word);
+  // The steps of a word after the numbers it pops (see TakesTwoNumbers), or all its steps.
+  void ExecuteWordSteps(Word word);
+  // Whether the two values about to be pushed may be integers taken as they stand: the Executer
+  // keeps them and the stack has room for both.
+  bool MayTakeIntegersAsTheyStand() const;
 
   // The unit of error recovery: an error raised inside is raised on, or dropped when
   // IgnoreError is True.
@@ -86,6 +99,14 @@ class CommandRunner : public TableDispatch<CommandRunner> {
   // The text of a register that holds a number, for a typed call that takes text.
   std::u16string firstText_;
   std::u16string secondText_;
+  // The decimal texts of a unit's integers when they go the way of text.
+  IntegerRoom firstRoom_;
+  IntegerRoom secondRoom_;
+
+  // The word of the last unit, found once while units keep it.
+  std::u16string unitText_;
+  Word unitWord_ = Word::None;
+  bool unitIsLines_ = false;
 
   // Names are looked up once per run and Executer, not once per call. Not kept from run to run:
   // an object called by name may gain members meanwhile (a script engine's objects do), and the
