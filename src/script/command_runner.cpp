@@ -9,6 +9,26 @@
 namespace glyphwright {
 namespace {
 
+constexpr bool InLongRange(int64_t value) {
+  return value >= INT32_MIN && value <= INT32_MAX;
+}
+
+// Equal texts, compared four code units at a stroke: a unit's word is a few strokes long.
+bool SameText(std::u16string_view a, std::u16string_view b) {
+  if (a.size() != b.size()) return false;
+  std::size_t i = 0;
+  for (; i + 4 <= a.size(); i += 4) {
+    uint64_t x = 0, y = 0;
+    std::memcpy(&x, a.data() + i, sizeof x);
+    std::memcpy(&y, b.data() + i, sizeof y);
+    if (x != y) return false;
+  }
+  for (; i < a.size(); ++i) {
+    if (a[i] != b[i]) return false;
+  }
+  return true;
+}
+
 // A register as the text a String parameter receives: its own text without a copy, or the text
 // of its number.
 std::u16string_view TextOf(const Variant& value, std::u16string& scratch) {
@@ -64,35 +84,43 @@ void CommandRunner::RunUnit(std::u16string_view first, std::u16string_view secon
                             std::u16string_view word) {
   Step([&] { PushValue(first); });
   Step([&] { PushValue(second); });
-  NoteUnitWord(word);
-  if (unitIsLines_) return ExecuteLines(word);
-  ExecuteWord(unitWord_);
+  const UnitWord& known = NoteUnitWord(word);
+  if (known.isLines) return ExecuteLines(word);
+  ExecuteWord(known.word);
 }
 
 void CommandRunner::RunUnit(int64_t first, int64_t second, std::u16string_view word) {
-  NoteUnitWord(word);
-  if (!unitIsLines_ && TakesTwoNumbers(unitWord_) && MayTakeIntegersAsTheyStand()) {
+  const UnitWord& known = NoteUnitWord(word);
+  if (!known.isLines && TakesTwoNumbers(known.word) && MayTakeIntegersAsTheyStand()) {
     // The two pushes and PopNumbers would leave these registers and the stack as it was: the
     // host answers the texts unchanged, with room for both, and they read back as these doubles.
     secondOperand_ = IntegerToDouble(second);
     firstOperand_ = IntegerToDouble(first);
-    return ExecuteWordSteps(unitWord_);
+    longsKnown_ = InLongRange(first) && InLongRange(second);
+    firstLong_ = static_cast<int32_t>(first);
+    secondLong_ = static_cast<int32_t>(second);
+    return ExecuteWordSteps(known.word);
   }
   RunUnit(IntegerDigits(first, firstRoom_), IntegerDigits(second, secondRoom_), word);
 }
 
-void CommandRunner::NoteUnitWord(std::u16string_view word) {
-  // Asked once a unit: memcmp does the comparison of a few code units at a stroke.
-  if (word.size() == unitText_.size() &&
-      (word.empty() ||
-       std::memcmp(word.data(), unitText_.data(), word.size() * sizeof(char16_t)) == 0)) {
-    return;
+const CommandRunner::UnitWord& CommandRunner::NoteUnitWord(std::u16string_view word) {
+  if (SameText(word, unitWords_[lastUnitWord_].text)) return unitWords_[lastUnitWord_];
+  for (std::size_t i = 0; i < unitWords_.size(); ++i) {
+    if (SameText(word, unitWords_[i].text)) {
+      lastUnitWord_ = i;
+      return unitWords_[i];
+    }
   }
-  unitText_ = word;
+  lastUnitWord_ = nextUnitWord_;
+  nextUnitWord_ = (nextUnitWord_ + 1) % unitWords_.size();
+  UnitWord& known = unitWords_[lastUnitWord_];
+  known.text = word;
   // A word of the user's own may hold an LF, or start with "=": it is then lines of its own.
-  unitIsLines_ =
+  known.isLines =
       word.find(u'\n') != std::u16string_view::npos || (!word.empty() && word.front() == u'=');
-  unitWord_ = unitIsLines_ ? Word::None : FindWord(word);
+  known.word = known.isLines ? Word::None : FindWord(word);
+  return known;
 }
 
 bool CommandRunner::MayTakeIntegersAsTheyStand() const {
@@ -215,8 +243,7 @@ void CommandRunner::ExecuteWordSteps(Word word) {
     case Word::ChemicalSmall:
       return Step([this, word] {
         if (HostEditing* editing = editing_) {
-          const int32_t index = firstOperand_.ToLong();
-          const int32_t length = secondOperand_.ToLong();
+          const auto [index, length] = RegisterLongs();
           const TypedCall typed(*this);
           return editing->SetStyle(index, length, WordText(word));
         }
@@ -256,8 +283,7 @@ void CommandRunner::ExecuteWordSteps(Word word) {
 void CommandRunner::SetScript(HostOp op, bool on) {
   Step([this, op, on] {
     if (HostEditing* editing = editing_) {
-      const int32_t index = firstOperand_.ToLong();
-      const int32_t length = secondOperand_.ToLong();
+      const auto [index, length] = RegisterLongs();
       const TypedCall typed(*this);
       if (op == HostOp::SetSubscript) return editing->SetSubscript(index, length, on);
       return editing->SetSuperscript(index, length, on);
@@ -293,8 +319,7 @@ void CommandRunner::CallWithRegisters(HostEditing& editing, HostOp op) {
     const TypedCall typed(*this);
     return editing.TypeText(text, style);
   }
-  const int32_t start = firstOperand_.ToLong();
-  const int32_t length = secondOperand_.ToLong();
+  const auto [start, length] = RegisterLongs();
   const TypedCall typed(*this);
   switch (op) {
     case HostOp::SetSmall:
@@ -340,11 +365,13 @@ const std::u16string& CommandRunner::PopValue() {
 
 // Each register is set only once its text has converted; a failure leaves it as it was.
 void CommandRunner::PopNumbers() {
+  longsKnown_ = false;
   secondOperand_ = TextToDouble(PopValue());
   firstOperand_ = TextToDouble(PopValue());
 }
 
 void CommandRunner::PopStrings() {
+  longsKnown_ = false;
   secondOperand_ = PopValue();
   firstOperand_ = PopValue();
 }
@@ -365,8 +392,24 @@ std::optional<Variant> CommandRunner::CallHost(HostOp op, std::initializer_list<
     if (ignoreError_) return std::nullopt;
     throw errors::NotSupported();
   }
-  return executer->Invoke(hostIds_[index], InvokeKind::Method,
-                          Arguments(args.begin(), args.size()));
+  // A call by name may write to the registers it is passed: their Longs are found anew.
+  longsKnown_ = false;
+  std::optional<Variant> answer =
+      executer->Invoke(hostIds_[index], InvokeKind::Method, Arguments(args.begin(), args.size()));
+  longsKnown_ = false;
+  return answer;
+}
+
+std::pair<int32_t, int32_t> CommandRunner::RegisterLongs() {
+  if (!longsKnown_) {
+    // First to last, so the first failing conversion raises, and nothing is kept.
+    const int32_t first = firstOperand_.ToLong();
+    const int32_t second = secondOperand_.ToLong();
+    firstLong_ = first;
+    secondLong_ = second;
+    longsKnown_ = true;
+  }
+  return {firstLong_, secondLong_};
 }
 
 }  // namespace glyphwright

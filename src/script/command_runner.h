@@ -11,6 +11,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "automation/host_editing.h"
@@ -56,8 +57,13 @@ class CommandRunner : public TableDispatch<CommandRunner> {
  private:
   void ExecuteLines(std::u16string_view commands);
   void ExecuteLine(std::u16string_view line);
-  // Finds what a unit's word is, unless it is the last unit's: one word, or lines of their own.
-  void NoteUnitWord(std::u16string_view word);
+  struct UnitWord {
+    std::u16string text;
+    Word word = Word::None;
+    bool isLines = false;  // it holds an LF or starts with "=": lines of their own
+  };
+  // What a unit's word is: found once, then remembered among the words of recent units.
+  const UnitWord& NoteUnitWord(std::u16string_view word);
   void ExecuteWord(Word word);
   // The steps of a word after the numbers it pops (see TakesTwoNumbers), or all its steps.
   void ExecuteWordSteps(Word word);
@@ -69,6 +75,10 @@ class CommandRunner : public TableDispatch<CommandRunner> {
   // IgnoreError is True.
   template <class Body>
   void Step(Body&& body);
+
+  // The registers converted to Long, as a typed call with two Long parameters receives them:
+  // converted once while the registers keep their values, however many calls a word makes.
+  std::pair<int32_t, int32_t> RegisterLongs();
 
   void PushValue(std::u16string_view Value);
   const std::u16string& PopValue();
@@ -96,6 +106,10 @@ class CommandRunner : public TableDispatch<CommandRunner> {
   int32_t stackCount_ = 0;
   Variant firstOperand_;
   Variant secondOperand_;
+  // The registers as Longs, while longsKnown_: cleared whenever a register may have changed.
+  bool longsKnown_ = false;
+  int32_t firstLong_ = 0;
+  int32_t secondLong_ = 0;
   // The text of a register that holds a number, for a typed call that takes text.
   std::u16string firstText_;
   std::u16string secondText_;
@@ -103,10 +117,10 @@ class CommandRunner : public TableDispatch<CommandRunner> {
   IntegerRoom firstRoom_;
   IntegerRoom secondRoom_;
 
-  // The word of the last unit, found once while units keep it.
-  std::u16string unitText_;
-  Word unitWord_ = Word::None;
-  bool unitIsLines_ = false;
+  // A scan writes one word unit after unit, or a few in turn (Subscript, Superscript, Italic).
+  std::array<UnitWord, 4> unitWords_;
+  std::size_t lastUnitWord_ = 0;
+  std::size_t nextUnitWord_ = 0;  // the one a new word replaces
 
   // Names are looked up once per run and Executer, not once per call. Not kept from run to run:
   // an object called by name may gain members meanwhile (a script engine's objects do), and the

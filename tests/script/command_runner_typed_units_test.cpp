@@ -302,6 +302,22 @@ const Case kCases[] = {
       {4, 0, u"TypeText"},
       {0, 5, u"GoTo"},
       {1, 2, u"ApplyStyle"}}},
+    // More words in turn than the runner remembers: each is still the word it is.
+    {"ManyWordsInTurn",
+     {{1, 1, u"Subscript"},
+      {2, 1, u"Superscript"},
+      {3, 1, u"Italic"},
+      {4, 1, u"Small"},
+      {5, 1, u"Bold"},
+      {6, 1, u"NormalScript"},
+      {1, 2, u"Subscript"},
+      {2, 2, u"Superscript"},
+      {3, 2, u"Italic"},
+      {4, 2, u"Small"},
+      {5, 2, u"Bold"},
+      {6, 2, u"NormalScript"},
+      {7, 1, u"Copy\nPaste"},
+      {7, 2, u"Subscript"}}},
     // Registers keep what the last word left when a pop fails.
     {"RegistersCarryOver",
      {{5, 6, u"Subscript"}, {7, 8, u"Pop\nPop\nCopy"}, {9, 10, u"Pop\nPop\nItalic"}}},
@@ -422,6 +438,49 @@ TEST(TypedUnitsShortcut, TheNextUnitReachesAReplacedExecuter) {
   EXPECT_EQ(recorder->calls,
             testing::Lines({"QueryValue(3)", "QueryValue(4)", "SetSubscript(3, 4, False)",
                             "SetSuperscript(3, 4, False)", "SetSubscript(3, 4, True)"}));
+}
+
+// A host called by name may write to the registers it is passed, and the calls after it see what
+// it wrote, even when they are typed calls on a document again.
+TEST(TypedUnitsRegisters, ACallByNameThatWritesThemIsHeardByTheTypedCallsAfterIt) {
+  class HandsOverOnClearing : public LoggingDocument {
+   public:
+    HandsOverOnClearing(CommandRunner& runner, DispatchRef next)
+        : LoggingDocument(true, false, ""), runner_(runner), next_(std::move(next)) {}
+    void SetSubscript(int32_t Index, int32_t Length, bool flag) override {
+      LoggingDocument::SetSubscript(Index, Length, flag);
+      if (!flag) runner_.SetExecuter(next_);
+    }
+
+   private:
+    CommandRunner& runner_;
+    DispatchRef next_;
+  };
+  for (const bool typed : {true, false}) {
+    CommandRunner runner;
+    const auto recorder = std::make_shared<testing::RecordingExecuter>();
+    const auto document = std::make_shared<HandsOverOnClearing>(runner, recorder);
+    recorder->hook = [&](std::u16string_view name, Arguments args) {
+      if (name != u"SetSuperscript") return;
+      *args[0] = Variant(7.0);
+      *args[1] = Variant(int32_t{2});
+      runner.SetExecuter(document);
+    };
+    runner.SetExecuter(document);
+    if (typed) {
+      runner.BeginUnits();
+      runner.RunUnit(1, 1, u"Subscript");
+      runner.RunUnit(3, 1, u"Subscript");
+    } else {
+      runner.Run(u"=1\n=1\nSubscript\n=3\n=1\nSubscript\n");
+    }
+    EXPECT_EQ(document->log,
+              testing::Lines({"SetSubscript(1, 1, False)", "SetSubscript(7, 2, True)",
+                              "SetSubscript(3, 1, False)", "SetSubscript(7, 2, True)"}))
+        << typed;
+    EXPECT_EQ(recorder->calls,
+              testing::Lines({"SetSuperscript(1, 1, False)", "SetSuperscript(3, 1, False)"}));
+  }
 }
 
 }  // namespace
