@@ -92,14 +92,7 @@ void CommandRunner::RunUnit(std::u16string_view first, std::u16string_view secon
 void CommandRunner::RunUnit(int64_t first, int64_t second, std::u16string_view word) {
   const UnitWord& known = NoteUnitWord(word);
   if (!known.isLines && TakesTwoNumbers(known.word) && MayTakeIntegersAsTheyStand()) {
-    // The two pushes and PopNumbers would leave these registers and the stack as it was: the
-    // host answers the texts unchanged, with room for both, and they read back as these doubles.
-    secondOperand_ = IntegerToDouble(second);
-    firstOperand_ = IntegerToDouble(first);
-    longsKnown_ = InLongRange(first) && InLongRange(second);
-    firstLong_ = static_cast<int32_t>(first);
-    secondLong_ = static_cast<int32_t>(second);
-    return ExecuteWordSteps(known.word);
+    return TakeIntegers(first, second, known.word);
   }
   RunUnit(IntegerDigits(first, firstRoom_), IntegerDigits(second, secondRoom_), word);
 }
@@ -130,13 +123,59 @@ bool CommandRunner::MayTakeIntegersAsTheyStand() const {
 
 void CommandRunner::ExecuteLines(std::u16string_view commands) {
   // Every LF ends a line; the empty line after the last LF does nothing.
+  constexpr std::size_t npos = std::u16string_view::npos;
   std::size_t start = 0;
   while (true) {
     const std::size_t end = commands.find(u'\n', start);
+    if (end != npos && commands[start] == u'=') {
+      // Most value lines are the two integers of the word after them.
+      if (const std::size_t next = TakeIntegerLines(commands, start, end); next != 0) {
+        if (next == npos) break;
+        start = next;
+        continue;
+      }
+    }
     ExecuteLine(commands.substr(start, end - start));
-    if (end == std::u16string_view::npos) break;
+    if (end == npos) break;
     start = end + 1;
   }
+}
+
+// "=first", "=second" and a word that pops two numbers, from the value line at start (which
+// ends at end), run as a typed unit of the two integers would run; answers where the lines after
+// them start (npos: none), or 0 when they are no such lines or the integers may not be taken as
+// they stand.
+std::size_t CommandRunner::TakeIntegerLines(std::u16string_view commands, std::size_t start,
+                                            std::size_t end) {
+  constexpr std::size_t npos = std::u16string_view::npos;
+  int64_t first = 0, second = 0;
+  if (!MayTakeIntegersAsTheyStand() ||
+      !ParseIntegerText(commands.substr(start + 1, end - start - 1), first)) {
+    return 0;
+  }
+  const std::size_t secondStart = end + 1;
+  const std::size_t secondEnd = commands.find(u'\n', secondStart);
+  if (secondEnd == npos || commands[secondStart] != u'=' ||
+      !ParseIntegerText(commands.substr(secondStart + 1, secondEnd - secondStart - 1), second)) {
+    return 0;
+  }
+  const std::size_t wordStart = secondEnd + 1;
+  const std::size_t wordEnd = commands.find(u'\n', wordStart);
+  const Word word = FindWord(commands.substr(wordStart, wordEnd - wordStart));
+  if (!TakesTwoNumbers(word)) return 0;
+  TakeIntegers(first, second, word);
+  return wordEnd == npos ? npos : wordEnd + 1;
+}
+
+void CommandRunner::TakeIntegers(int64_t first, int64_t second, Word word) {
+  // The two pushes and PopNumbers would leave these registers and the stack as it was: the
+  // host answers the texts unchanged, with room for both, and they read back as these doubles.
+  secondOperand_ = IntegerToDouble(second);
+  firstOperand_ = IntegerToDouble(first);
+  longsKnown_ = InLongRange(first) && InLongRange(second);
+  firstLong_ = static_cast<int32_t>(first);
+  secondLong_ = static_cast<int32_t>(second);
+  ExecuteWordSteps(word);
 }
 
 template <class Body>

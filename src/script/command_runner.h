@@ -67,6 +67,10 @@ class CommandRunner : public TableDispatch<CommandRunner> {
   void ExecuteWord(Word word);
   // The steps of a word after the numbers it pops (see TakesTwoNumbers), or all its steps.
   void ExecuteWordSteps(Word word);
+  std::size_t TakeIntegerLines(std::u16string_view commands, std::size_t start, std::size_t end);
+  // The registers set from two integers as the value lines of their texts and PopNumbers would
+  // set them, then the steps of word after PopNumbers.
+  void TakeIntegers(int64_t first, int64_t second, Word word);
   // Whether the two values about to be pushed may be integers taken as they stand: the Executer
   // keeps them and the stack has room for both.
   bool MayTakeIntegersAsTheyStand() const;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -160,9 +161,19 @@ struct Outcome {
   }
 };
 
-// Runs units on a fresh host of the kind: `typed` hands the integers over, otherwise the units'
-// lines run as one script.
-Outcome RunUnits(const std::vector<IntegerUnit>& units, Host host, bool ignoreError, bool typed) {
+std::u16string LinesOf(const std::vector<IntegerUnit>& units) {
+  std::u16string script;
+  for (const IntegerUnit& unit : units) {
+    script += u"=" + IntegerToText(unit.first) + u"\n=" + IntegerToText(unit.second) + u"\n" +
+              unit.word + u"\n";
+  }
+  return script;
+}
+
+// Runs on a fresh host of the kind. askEveryValue makes a document host one that does not keep
+// integers, its QueryValue calls left out of the log: what the runner does without a shortcut.
+Outcome RunOn(Host host, bool ignoreError, bool askEveryValue,
+              const std::function<void(CommandRunner&)>& run) {
   std::shared_ptr<LoggingDocument> document;
   std::shared_ptr<testing::RecordingExecuter> recorder;
   CommandRunner runner;
@@ -170,25 +181,16 @@ Outcome RunUnits(const std::vector<IntegerUnit>& units, Host host, bool ignoreEr
     recorder = std::make_shared<testing::RecordingExecuter>();
     runner.SetExecuter(recorder);
   } else {
-    document = std::make_shared<LoggingDocument>(
-        host == Host::KeepsIntegers || host == Host::FailsSuperscript, host == Host::AddsOne,
-        host == Host::FailsSuperscript ? "SetSuperscript" : "");
+    const bool keeps = host == Host::KeepsIntegers || host == Host::FailsSuperscript;
+    document =
+        std::make_shared<LoggingDocument>(keeps && !askEveryValue, host == Host::AddsOne,
+                                          host == Host::FailsSuperscript ? "SetSuperscript" : "");
     runner.SetExecuter(document);
   }
   runner.SetIgnoreError(ignoreError);
   Outcome outcome;
   try {
-    if (typed) {
-      runner.BeginUnits();
-      for (const IntegerUnit& unit : units) runner.RunUnit(unit.first, unit.second, unit.word);
-    } else {
-      std::u16string script;
-      for (const IntegerUnit& unit : units) {
-        script += u"=" + IntegerToText(unit.first) + u"\n=" + IntegerToText(unit.second) + u"\n" +
-                  unit.word + u"\n";
-      }
-      runner.Run(script);
-    }
+    run(runner);
   } catch (const AutomationError& error) {
     outcome.number = error.Number();
     outcome.description = Utf16ToUtf8(error.Description());
@@ -197,7 +199,9 @@ Outcome RunUnits(const std::vector<IntegerUnit>& units, Host host, bool ignoreEr
     outcome.calls = recorder->calls;
     return outcome;
   }
-  outcome.calls = document->log;
+  for (const std::string& call : document->log) {
+    if (!askEveryValue || call.rfind("QueryValue(", 0) != 0) outcome.calls.push_back(call);
+  }
   outcome.json = Utf16ToUtf8(RenderJson(*document));
   outcome.text = Utf16ToUtf8(document->Text());
   outcome.clipboard = Utf16ToUtf8(document->ClipboardText());
@@ -205,6 +209,19 @@ Outcome RunUnits(const std::vector<IntegerUnit>& units, Host host, bool ignoreEr
   outcome.selectionStart = document->SelectionStart();
   outcome.selectionLength = document->SelectionLength();
   return outcome;
+}
+
+// `typed` hands the integers over, otherwise the units' lines run as one script.
+Outcome RunUnits(const std::vector<IntegerUnit>& units, Host host, bool ignoreError, bool typed,
+                 bool askEveryValue = false) {
+  return RunOn(host, ignoreError, askEveryValue, [&](CommandRunner& runner) {
+    if (typed) {
+      runner.BeginUnits();
+      for (const IntegerUnit& unit : units) runner.RunUnit(unit.first, unit.second, unit.word);
+    } else {
+      runner.Run(LinesOf(units));
+    }
+  });
 }
 
 // Units that fill the stack to depth before the units under test: two values a unit, and a
@@ -331,6 +348,10 @@ TEST_P(TypedUnitsTest, DoWhatTheirLinesDo) {
   const Outcome lines = RunUnits(c.units, host, ignoreError, false);
   EXPECT_EQ(typed, lines);
   EXPECT_TRUE(!lines.calls.empty() || lines.number) << "the case shows nothing";
+  // Both may take integers as they stand: what they do is what asking for every value does.
+  if (host == Host::KeepsIntegers || host == Host::FailsSuperscript) {
+    EXPECT_EQ(lines, RunUnits(c.units, host, ignoreError, false, true));
+  }
 }
 
 std::string HostName(Host host) {
@@ -438,6 +459,42 @@ TEST(TypedUnitsShortcut, TheNextUnitReachesAReplacedExecuter) {
   EXPECT_EQ(recorder->calls,
             testing::Lines({"QueryValue(3)", "QueryValue(4)", "SetSubscript(3, 4, False)",
                             "SetSuperscript(3, 4, False)", "SetSubscript(3, 4, True)"}));
+}
+
+// Scripts whose value lines look like integers, or nearly: taken as they stand or not, each does
+// what it does on a host that is asked for every value.
+TEST(IntegerLines, DoWhatTheyDoWhenEveryValueIsAsked) {
+  const std::u16string scripts[] = {
+      u"=1\n=2\nSubscript\n=3\n=1\nSuperscript\n",
+      u"=1\n=2\nSubscript",  // the word ends the script without an LF
+      u"=1\n=2\n",
+      u"=1\n=2",
+      u"=1\n",
+      u"=01\n=2\nItalic\n=+1\n=2\nItalic\n= 1\n=2\nItalic\n=1.0\n=2\nItalic\n",
+      u"=-0\n=2\nItalic\n=1\n=-0\nBold\n=1e1\n=1\nBold\n",
+      u"=1\n=2\nSubscript\r\n=1\n=2\nSubscript \n=1\n=2\n=3\nSmall\n",
+      u"=1\n=x\nSubscript\n=x\n=1\nSubscript\n",
+      u"=1\nBold\n=2\n=3\nBold\n",
+      u"=2147483648\n=1\nItalic\n=9223372036854775807\n=1\nItalic\n=3\n=1\nItalic\n",
+      u"=9223372036854775808\n=1\nMinus\nTypeText\n=9007199254740993\n=0\nPlus\nTypeText\n",
+      u"=$CursorPosition\n=1\nSubscript\n=1\n=$CursorPosition\nSubscript\n",
+      u"=4\n=2\nCopy\nPaste\n=0\n=1\nCut\nPaste\n=1\n=2\nDelete\n=0\n=3\nSelect\n",
+      u"=0\n=65\nReplaceChar\n=5\n=6\nTypeStyledText\n",
+      LinesOf(StackOf(99, {{1, 2, u"Subscript"}, kTypeTop})),
+      LinesOf(StackOf(100, {{1, 2, u"Subscript"}, kTypeTop})),
+      u"",
+      u"=",
+      u"=\n=\nSubscript\n",
+  };
+  for (const std::u16string& script : scripts) {
+    for (const Host host : {Host::KeepsIntegers, Host::FailsSuperscript}) {
+      for (const bool ignoreError : {false, true}) {
+        const auto run = [&](CommandRunner& runner) { runner.Run(script); };
+        EXPECT_EQ(RunOn(host, ignoreError, false, run), RunOn(host, ignoreError, true, run))
+            << Utf16ToUtf8(script) << " " << ignoreError;
+      }
+    }
+  }
 }
 
 // A host called by name may write to the registers it is passed, and the calls after it see what
