@@ -57,6 +57,17 @@ class CommandRunner::TypedCall {
   CommandRunner& runner_;
 };
 
+class CommandRunner::ForgetLongs {
+ public:
+  explicit ForgetLongs(CommandRunner& runner) : runner_(runner) {}
+  ForgetLongs(const ForgetLongs&) = delete;
+  ForgetLongs& operator=(const ForgetLongs&) = delete;
+  ~ForgetLongs() { runner_.longsKnown_ = false; }
+
+ private:
+  CommandRunner& runner_;
+};
+
 void CommandRunner::SetExecuter(DispatchRef Executer) {
   if (typedCallDepth_ > 0 && executer_) retired_.push_back(std::move(executer_));
   executer_ = std::move(Executer);
@@ -127,7 +138,7 @@ void CommandRunner::ExecuteLines(std::u16string_view commands) {
   std::size_t start = 0;
   while (true) {
     const std::size_t end = commands.find(u'\n', start);
-    if (end != npos && commands[start] == u'=') {
+    if (end != npos && commands[start] == u'=' && MayTakeIntegersAsTheyStand()) {
       // Most value lines are the two integers of the word after them.
       if (const std::size_t next = TakeIntegerLines(commands, start, end); next != 0) {
         if (next == npos) break;
@@ -142,17 +153,14 @@ void CommandRunner::ExecuteLines(std::u16string_view commands) {
 }
 
 // "=first", "=second" and a word that pops two numbers, from the value line at start (which
-// ends at end), run as a typed unit of the two integers would run; answers where the lines after
-// them start (npos: none), or 0 when they are no such lines or the integers may not be taken as
-// they stand.
+// ends at end), run as a typed unit of the two integers would run, when the integers may be taken
+// as they stand; answers where the lines after them start (npos: none), or 0 when they are no
+// such lines.
 std::size_t CommandRunner::TakeIntegerLines(std::u16string_view commands, std::size_t start,
                                             std::size_t end) {
   constexpr std::size_t npos = std::u16string_view::npos;
   int64_t first = 0, second = 0;
-  if (!MayTakeIntegersAsTheyStand() ||
-      !ParseIntegerText(commands.substr(start + 1, end - start - 1), first)) {
-    return 0;
-  }
+  if (!ParseIntegerText(commands.substr(start + 1, end - start - 1), first)) return 0;
   const std::size_t secondStart = end + 1;
   const std::size_t secondEnd = commands.find(u'\n', secondStart);
   if (secondEnd == npos || commands[secondStart] != u'=' ||
@@ -431,12 +439,12 @@ std::optional<Variant> CommandRunner::CallHost(HostOp op, std::initializer_list<
     if (ignoreError_) return std::nullopt;
     throw errors::NotSupported();
   }
-  // A call by name may write to the registers it is passed: their Longs are found anew.
+  // A call by name may write to the registers it is passed: their Longs are found anew, also
+  // after a call that ran the runner again meanwhile.
   longsKnown_ = false;
-  std::optional<Variant> answer =
-      executer->Invoke(hostIds_[index], InvokeKind::Method, Arguments(args.begin(), args.size()));
-  longsKnown_ = false;
-  return answer;
+  const ForgetLongs forget(*this);
+  return executer->Invoke(hostIds_[index], InvokeKind::Method,
+                          Arguments(args.begin(), args.size()));
 }
 
 std::pair<int32_t, int32_t> CommandRunner::RegisterLongs() {

@@ -99,6 +99,8 @@ class CommandRunner : public TableDispatch<CommandRunner> {
 
   // Marks a typed call in progress: an Executer replaced meanwhile is kept until it returns.
   class TypedCall;
+  // Clears longsKnown_ when a call by name returns or raises.
+  class ForgetLongs;
 
   DispatchRef executer_;
   // The Executer's HostEditing, or nullptr: then every call goes by name.
