@@ -1,7 +1,11 @@
-// CommandRunner.Run on a 10,000-word script against an Executer that does nothing: the cost of
-// the runner itself (line splitting, value stack, number conversion, calls by name).
+// CommandRunner on a 10,000-word script against Executers that do nothing: the cost of the runner
+// itself (line splitting, value stack, number conversion, calls by name or typed), and the same
+// words handed over as units of integers, as the format command hands them.
 #include <benchmark/benchmark.h>
 
+#include <vector>
+
+#include "automation/host_editing.h"
 #include "script/builders.h"
 #include "script/command_runner.h"
 
@@ -16,6 +20,38 @@ class NoOpExecuter : public Dispatch {
   }
 };
 
+// Typed calls that do nothing; QueryValue answers every value unchanged, and says so or not.
+class NoOpEditor : public Dispatch, public HostEditing {
+ public:
+  explicit NoOpEditor(bool saysItKeepsIntegers) : keepsIntegers_(saysItKeepsIntegers) {}
+  DispId GetIDsOfNames(std::u16string_view) override { return kUnknownDispId; }
+  Variant Invoke(DispId, InvokeKind, Arguments) override { return {}; }
+  HostEditing* Editing() override { return this; }
+
+  void QueryValueText(std::u16string_view value, std::u16string& answer) const override {
+    answer.assign(value);
+  }
+  bool QueryValueKeepsIntegers() const override { return keepsIntegers_; }
+  void SetSubscript(int32_t, int32_t, bool) override {}
+  void SetSuperscript(int32_t, int32_t, bool) override {}
+  void SetSmall(int32_t, int32_t) override {}
+  void SetStyle(int32_t, int32_t, std::u16string_view) override {}
+  void ApplyStyle(std::u16string_view) override {}
+  void ReplaceChar(int32_t, std::u16string_view) override {}
+  void TypeBackspace() override {}
+  void TypeParagraph() override {}
+  void TypeText(std::u16string_view, std::u16string_view) override {}
+  void MoveCursor(std::u16string_view) override {}
+  void CopyText(int32_t, int32_t) override {}
+  void CutText(int32_t, int32_t) override {}
+  void PasteText() override {}
+  void DeleteText(int32_t, int32_t) override {}
+  void SelectRange(int32_t, int32_t) override {}
+
+ private:
+  bool keepsIntegers_;
+};
+
 // The mix the queries write: formatting words on positions, and typed text.
 std::u16string TenThousandWords() {
   ScriptWriter script;
@@ -28,17 +64,64 @@ std::u16string TenThousandWords() {
   return std::move(script).Script();
 }
 
-void BM_RunTenThousandWords(benchmark::State& state) {
-  const std::u16string script = TenThousandWords();
+std::int64_t LinesOf(std::u16string_view script) {
   std::int64_t lines = 0;
   for (char16_t c : script) lines += c == u'\n';
+  return lines;
+}
+
+void RunTenThousandWords(benchmark::State& state, DispatchRef executer) {
+  const std::u16string script = TenThousandWords();
+  const std::int64_t lines = LinesOf(script);
   CommandRunner runner;
-  runner.SetExecuter(std::make_shared<NoOpExecuter>());
+  runner.SetExecuter(std::move(executer));
   for (auto _ : state) runner.Run(script);
   state.counters["lines/s"] = benchmark::Counter(static_cast<double>(lines * state.iterations()),
                                                  benchmark::Counter::kIsRate);
 }
+
+void BM_RunTenThousandWords(benchmark::State& state) {
+  RunTenThousandWords(state, std::make_shared<NoOpExecuter>());
+}
 BENCHMARK(BM_RunTenThousandWords)->Unit(benchmark::kMicrosecond);
+
+void BM_RunTenThousandWordsTyped(benchmark::State& state) {
+  RunTenThousandWords(state, std::make_shared<NoOpEditor>(true));
+}
+BENCHMARK(BM_RunTenThousandWordsTyped)->Unit(benchmark::kMicrosecond);
+
+// A formula's units: mostly Subscript, now and then another word.
+struct IntegerUnit {
+  int64_t first;
+  int64_t second;
+  std::u16string_view word;
+};
+
+std::vector<IntegerUnit> TenThousandUnits() {
+  std::vector<IntegerUnit> units;
+  for (int64_t i = 0; i < 2500; ++i) {
+    units.push_back({i * 7 + 1, 2, u"Subscript"});
+    units.push_back({i * 7 + 3, 1, u"Subscript"});
+    units.push_back({i * 7 + 4, 1, i % 2 == 0 ? u"Subscript" : u"Superscript"});
+    units.push_back({i * 7 + 5, 2, u"Subscript"});
+  }
+  return units;
+}
+
+// Units of integers on a host that keeps them (registers set at once, state.range(0) == 1) or
+// one that must be asked for every value (their text pushed and read back).
+void BM_RunTenThousandUnits(benchmark::State& state) {
+  const std::vector<IntegerUnit> units = TenThousandUnits();
+  CommandRunner runner;
+  runner.SetExecuter(std::make_shared<NoOpEditor>(state.range(0) == 1));
+  for (auto _ : state) {
+    runner.BeginUnits();
+    for (const IntegerUnit& unit : units) runner.RunUnit(unit.first, unit.second, unit.word);
+  }
+  state.counters["units/s"] = benchmark::Counter(
+      static_cast<double>(units.size() * state.iterations()), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_RunTenThousandUnits)->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace glyphwright

@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <stdexcept>
 
-#include "automation/number_text.h"
 #include "cli/cli_errors.h"
 #include "cli/help.h"
 #include "cli/text_io.h"
@@ -79,18 +78,16 @@ void StreamScript(StreamedCommands& query, std::u16string text, std::ostream& ou
 
 namespace {
 
-// Runs each unit as it is made, its numbers in the decimal text its value lines would hold.
+// Runs each unit as it is made, its numbers as they are.
 class UnitRunner final : public ScriptUnits {
  public:
   explicit UnitRunner(CommandRunner& runner) : runner_(runner) {}
   void Unit(std::u16string_view word, int64_t first, int64_t second) override {
-    runner_.RunUnit(IntegerDigits(first, firstRoom_), IntegerDigits(second, secondRoom_), word);
+    runner_.RunUnit(first, second, word);
   }
 
  private:
   CommandRunner& runner_;
-  IntegerRoom firstRoom_;
-  IntegerRoom secondRoom_;
 };
 
 }  // namespace

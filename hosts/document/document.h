@@ -51,6 +51,8 @@ class Document : public TableDispatch<Document>, public HostEditing {
   Variant QueryValue(std::u16string_view value) const;
   // QueryValue's answer as text, as the runner stores it.
   void QueryValueText(std::u16string_view value, std::u16string& answer) const override;
+  // Every value but "$CursorPosition" comes back as it went.
+  bool QueryValueKeepsIntegers() const override { return true; }
   // True sets the script state (and clears the other one), False clears it.
   void SetSubscript(int32_t Index, int32_t Length, bool flag) override;
   void SetSuperscript(int32_t Index, int32_t Length, bool flag) override;

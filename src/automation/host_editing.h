@@ -19,6 +19,11 @@ class HostEditing {
   // QueryValue's answer as the text the runner stores, written into answer (whose room the
   // runner reuses from value to value).
   virtual void QueryValueText(std::u16string_view value, std::u16string& answer) const = 0;
+  // True when QueryValue answers every decimal integer the way the builders write one ("0",
+  // "17", "-3") unchanged and does nothing else, now and for as long as the object lives: the
+  // runner may then use such a value as it stands and leave the call out. An object that answers
+  // True and derives from another must answer for its own QueryValue too.
+  virtual bool QueryValueKeepsIntegers() const { return false; }
   virtual void SetSubscript(int32_t Index, int32_t Length, bool flag) = 0;
   virtual void SetSuperscript(int32_t Index, int32_t Length, bool flag) = 0;
   virtual void SetSmall(int32_t Index, int32_t Length) = 0;

@@ -192,15 +192,38 @@ std::u16string IntegerToText(int64_t value) {
   return text;
 }
 
-int32_t DoubleToLong(double value) {
-  // A whole number in range, as nearly every offset is, needs no rounding.
-  if (value >= -2147483648.0 && value <= 2147483647.0) {
-    const auto whole = static_cast<int32_t>(value);
-    if (whole == value) return whole;
+bool ParseIntegerText(std::u16string_view text, int64_t& value) {
+  const bool negative = !text.empty() && text.front() == u'-';
+  const std::u16string_view digits = text.substr(negative ? 1 : 0);
+  // 19 digits are the most an int64_t has; a leading zero only as "0" itself.
+  if (digits.empty() || digits.size() > 19 || (digits.front() == u'0' && digits.size() > 1)) {
+    return false;
   }
+  uint64_t magnitude = 0;  // 19 digits stay below 2^64
+  for (const char16_t c : digits) {
+    if (!IsDigit(c)) return false;
+    magnitude = magnitude * 10 + static_cast<uint64_t>(c - u'0');
+  }
+  constexpr uint64_t kLargest = uint64_t{1}
+                                << 63;  // -2^63 is the one magnitude beyond the positive
+  if (negative ? (magnitude == 0 || magnitude > kLargest) : magnitude >= kLargest) return false;
+  value = negative ? static_cast<int64_t>(0 - magnitude) : static_cast<int64_t>(magnitude);
+  return true;
+}
+
+namespace number_text_detail {
+
+double LargeIntegerToDouble(int64_t value) {
+  IntegerRoom room;
+  return TextToDouble(IntegerDigits(value, room));
+}
+
+int32_t RoundToLong(double value) {
   const double rounded = std::nearbyint(value);  // the default rounding mode: halves to even
   if (!(rounded >= -2147483648.0 && rounded <= 2147483647.0)) throw errors::Overflow();
   return static_cast<int32_t>(rounded);
 }
+
+}  // namespace number_text_detail
 
 }  // namespace glyphwright

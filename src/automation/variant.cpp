@@ -36,12 +36,6 @@ double Variant::ToDouble() const {
       value_);
 }
 
-int32_t Variant::ToLong() const {
-  if (const int32_t* n = std::get_if<int32_t>(&value_)) return *n;
-  if (const double* d = std::get_if<double>(&value_)) return DoubleToLong(*d);
-  return DoubleToLong(ToDouble());
-}
-
 bool Variant::ToBoolean() const {
   if (const bool* b = std::get_if<bool>(&value_)) return *b;
   if (const std::u16string* s = AsString()) {

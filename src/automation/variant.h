@@ -7,6 +7,8 @@
 #include <string>
 #include <variant>
 
+#include "automation/number_text.h"
+
 namespace glyphwright {
 
 class Dispatch;
@@ -42,7 +44,12 @@ class Variant {
   // Numbers from text as TextToDouble reads them; Empty is 0; True is -1.
   double ToDouble() const;
   // ToDouble rounded to even; 6 when out of range.
-  int32_t ToLong() const;
+  int32_t ToLong() const {
+    // A number register, as a host call's arguments nearly always are, converts here, inline.
+    if (const double* d = std::get_if<double>(&value_)) return DoubleToLong(*d);
+    if (const int32_t* n = std::get_if<int32_t>(&value_)) return *n;
+    return DoubleToLong(ToDouble());
+  }
   // Numbers are True when not 0; the texts "True" and "False" in any letter case.
   bool ToBoolean() const;
   // An object reference (possibly Nothing); anything else raises 424 "Object required".

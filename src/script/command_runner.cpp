@@ -1,12 +1,33 @@
 #include "script/command_runner.h"
 
 #include <cmath>
+#include <cstring>
 
 #include "automation/automation_error.h"
 #include "automation/number_text.h"
 
 namespace glyphwright {
 namespace {
+
+constexpr bool InLongRange(int64_t value) {
+  return value >= INT32_MIN && value <= INT32_MAX;
+}
+
+// Equal texts, compared four code units at a stroke: a unit's word is a few strokes long.
+bool SameText(std::u16string_view a, std::u16string_view b) {
+  if (a.size() != b.size()) return false;
+  std::size_t i = 0;
+  for (; i + 4 <= a.size(); i += 4) {
+    uint64_t x = 0, y = 0;
+    std::memcpy(&x, a.data() + i, sizeof x);
+    std::memcpy(&y, b.data() + i, sizeof y);
+    if (x != y) return false;
+  }
+  for (; i < a.size(); ++i) {
+    if (a[i] != b[i]) return false;
+  }
+  return true;
+}
 
 // A register as the text a String parameter receives: its own text without a copy, or the text
 // of its number.
@@ -31,6 +52,17 @@ class CommandRunner::TypedCall {
     std::vector<DispatchRef> released;
     released.swap(runner_.retired_);
   }
+
+ private:
+  CommandRunner& runner_;
+};
+
+class CommandRunner::ForgetLongs {
+ public:
+  explicit ForgetLongs(CommandRunner& runner) : runner_(runner) {}
+  ForgetLongs(const ForgetLongs&) = delete;
+  ForgetLongs& operator=(const ForgetLongs&) = delete;
+  ~ForgetLongs() { runner_.longsKnown_ = false; }
 
  private:
   CommandRunner& runner_;
@@ -63,19 +95,95 @@ void CommandRunner::RunUnit(std::u16string_view first, std::u16string_view secon
                             std::u16string_view word) {
   Step([&] { PushValue(first); });
   Step([&] { PushValue(second); });
+  const UnitWord& known = NoteUnitWord(word);
+  if (known.isLines) return ExecuteLines(word);
+  ExecuteWord(known.word);
+}
+
+void CommandRunner::RunUnit(int64_t first, int64_t second, std::u16string_view word) {
+  const UnitWord& known = NoteUnitWord(word);
+  if (!known.isLines && TakesTwoNumbers(known.word) && MayTakeIntegersAsTheyStand()) {
+    return TakeIntegers(first, second, known.word);
+  }
+  RunUnit(IntegerDigits(first, firstRoom_), IntegerDigits(second, secondRoom_), word);
+}
+
+const CommandRunner::UnitWord& CommandRunner::NoteUnitWord(std::u16string_view word) {
+  if (SameText(word, unitWords_[lastUnitWord_].text)) return unitWords_[lastUnitWord_];
+  for (std::size_t i = 0; i < unitWords_.size(); ++i) {
+    if (SameText(word, unitWords_[i].text)) {
+      lastUnitWord_ = i;
+      return unitWords_[i];
+    }
+  }
+  lastUnitWord_ = nextUnitWord_;
+  nextUnitWord_ = (nextUnitWord_ + 1) % unitWords_.size();
+  UnitWord& known = unitWords_[lastUnitWord_];
+  known.text = word;
   // A word of the user's own may hold an LF, or start with "=": it is then lines of its own.
-  ExecuteLines(word);
+  known.isLines =
+      word.find(u'\n') != std::u16string_view::npos || (!word.empty() && word.front() == u'=');
+  known.word = known.isLines ? Word::None : FindWord(word);
+  return known;
+}
+
+bool CommandRunner::MayTakeIntegersAsTheyStand() const {
+  return editing_ != nullptr && stackCount_ <= kStackSize - 2 &&
+         editing_->QueryValueKeepsIntegers();
 }
 
 void CommandRunner::ExecuteLines(std::u16string_view commands) {
   // Every LF ends a line; the empty line after the last LF does nothing.
+  constexpr std::size_t npos = std::u16string_view::npos;
   std::size_t start = 0;
   while (true) {
     const std::size_t end = commands.find(u'\n', start);
+    if (end != npos && commands[start] == u'=' && MayTakeIntegersAsTheyStand()) {
+      // Most value lines are the two integers of the word after them.
+      if (const std::size_t next = TakeIntegerLines(commands, start, end); next != 0) {
+        if (next == npos) break;
+        start = next;
+        continue;
+      }
+    }
     ExecuteLine(commands.substr(start, end - start));
-    if (end == std::u16string_view::npos) break;
+    if (end == npos) break;
     start = end + 1;
   }
+}
+
+// "=first", "=second" and a word that pops two numbers, from the value line at start (which
+// ends at end), run as a typed unit of the two integers would run, when the integers may be taken
+// as they stand; answers where the lines after them start (npos: none), or 0 when they are no
+// such lines.
+std::size_t CommandRunner::TakeIntegerLines(std::u16string_view commands, std::size_t start,
+                                            std::size_t end) {
+  constexpr std::size_t npos = std::u16string_view::npos;
+  int64_t first = 0, second = 0;
+  if (!ParseIntegerText(commands.substr(start + 1, end - start - 1), first)) return 0;
+  const std::size_t secondStart = end + 1;
+  const std::size_t secondEnd = commands.find(u'\n', secondStart);
+  if (secondEnd == npos || commands[secondStart] != u'=' ||
+      !ParseIntegerText(commands.substr(secondStart + 1, secondEnd - secondStart - 1), second)) {
+    return 0;
+  }
+  const std::size_t wordStart = secondEnd + 1;
+  const std::size_t wordEnd = commands.find(u'\n', wordStart);
+  const Word word = FindWord(commands.substr(wordStart, wordEnd - wordStart));
+  if (!TakesTwoNumbers(word)) return 0;
+  TakeIntegers(first, second, word);
+  return wordEnd == npos ? npos : wordEnd + 1;
+}
+
+void CommandRunner::TakeIntegers(int64_t first, int64_t second, Word word) {
+  // The two pushes and PopNumbers would leave these registers and the stack as it was: the
+  // host answers the texts unchanged, with room for both, and they read back as these doubles.
+  secondOperand_ = IntegerToDouble(second);
+  firstOperand_ = IntegerToDouble(first);
+  longsKnown_ = InLongRange(first) && InLongRange(second);
+  firstLong_ = static_cast<int32_t>(first);
+  secondLong_ = static_cast<int32_t>(second);
+  ExecuteWordSteps(word);
 }
 
 template <class Body>
@@ -103,7 +211,11 @@ void CommandRunner::ExecuteLine(std::u16string_view line) {
 }
 
 void CommandRunner::ExecuteWord(Word word) {
-  const auto numbers = [this] { Step([this] { PopNumbers(); }); };
+  if (TakesTwoNumbers(word)) Step([this] { PopNumbers(); });
+  ExecuteWordSteps(word);
+}
+
+void CommandRunner::ExecuteWordSteps(Word word) {
   const auto strings = [this] { Step([this] { PopStrings(); }); };
   const auto call = [this](HostOp op) { Step([this, op] { CallWithRegisters(op); }); };
   // Words whose only operand is popped and passed on in the same step.
@@ -141,7 +253,6 @@ void CommandRunner::ExecuteWord(Word word) {
     });
   };
   const auto arithmetic = [&](double (*combine)(double, double)) {
-    numbers();
     Step([&] {
       const double result = combine(firstOperand_.ToDouble(), secondOperand_.ToDouble());
       if (!std::isfinite(result)) throw errors::Overflow();
@@ -164,28 +275,22 @@ void CommandRunner::ExecuteWord(Word word) {
         PushValue(DoubleToText(negated));
       });
     case Word::NormalScript:
-      numbers();
       return ClearScripts();
     case Word::Subscript:
-      numbers();
       ClearScripts();
       return SetScript(HostOp::SetSubscript, true);
     case Word::Superscript:
-      numbers();
       ClearScripts();
       return SetScript(HostOp::SetSuperscript, true);
     case Word::Small:
-      numbers();
       return call(HostOp::SetSmall);
     case Word::Italic:
     case Word::Bold:
     case Word::ChemicalItalic:
     case Word::ChemicalSmall:
-      numbers();
       return Step([this, word] {
         if (HostEditing* editing = editing_) {
-          const int32_t index = firstOperand_.ToLong();
-          const int32_t length = secondOperand_.ToLong();
+          const auto [index, length] = RegisterLongs();
           const TypedCall typed(*this);
           return editing->SetStyle(index, length, WordText(word));
         }
@@ -205,16 +310,12 @@ void CommandRunner::ExecuteWord(Word word) {
       strings();
       return call(HostOp::TypeText);
     case Word::Copy:
-      numbers();
       return call(HostOp::CopyText);
     case Word::Cut:
-      numbers();
       return call(HostOp::CutText);
     case Word::Delete:
-      numbers();
       return call(HostOp::DeleteText);
     case Word::Select:
-      numbers();
       return call(HostOp::SelectRange);
     case Word::TypeBackspace:
       return withoutOperands(HostOp::TypeBackspace, &HostEditing::TypeBackspace);
@@ -229,8 +330,7 @@ void CommandRunner::ExecuteWord(Word word) {
 void CommandRunner::SetScript(HostOp op, bool on) {
   Step([this, op, on] {
     if (HostEditing* editing = editing_) {
-      const int32_t index = firstOperand_.ToLong();
-      const int32_t length = secondOperand_.ToLong();
+      const auto [index, length] = RegisterLongs();
       const TypedCall typed(*this);
       if (op == HostOp::SetSubscript) return editing->SetSubscript(index, length, on);
       return editing->SetSuperscript(index, length, on);
@@ -266,8 +366,7 @@ void CommandRunner::CallWithRegisters(HostEditing& editing, HostOp op) {
     const TypedCall typed(*this);
     return editing.TypeText(text, style);
   }
-  const int32_t start = firstOperand_.ToLong();
-  const int32_t length = secondOperand_.ToLong();
+  const auto [start, length] = RegisterLongs();
   const TypedCall typed(*this);
   switch (op) {
     case HostOp::SetSmall:
@@ -313,11 +412,13 @@ const std::u16string& CommandRunner::PopValue() {
 
 // Each register is set only once its text has converted; a failure leaves it as it was.
 void CommandRunner::PopNumbers() {
+  longsKnown_ = false;
   secondOperand_ = TextToDouble(PopValue());
   firstOperand_ = TextToDouble(PopValue());
 }
 
 void CommandRunner::PopStrings() {
+  longsKnown_ = false;
   secondOperand_ = PopValue();
   firstOperand_ = PopValue();
 }
@@ -338,8 +439,24 @@ std::optional<Variant> CommandRunner::CallHost(HostOp op, std::initializer_list<
     if (ignoreError_) return std::nullopt;
     throw errors::NotSupported();
   }
+  // A call by name may write to the registers it is passed: their Longs are found anew, also
+  // after a call that ran the runner again meanwhile.
+  longsKnown_ = false;
+  const ForgetLongs forget(*this);
   return executer->Invoke(hostIds_[index], InvokeKind::Method,
                           Arguments(args.begin(), args.size()));
+}
+
+std::pair<int32_t, int32_t> CommandRunner::RegisterLongs() {
+  if (!longsKnown_) {
+    // First to last, so the first failing conversion raises, and nothing is kept.
+    const int32_t first = firstOperand_.ToLong();
+    const int32_t second = secondOperand_.ToLong();
+    firstLong_ = first;
+    secondLong_ = second;
+    longsKnown_ = true;
+  }
+  return {firstLong_, secondLong_};
 }
 
 }  // namespace glyphwright

@@ -11,10 +11,12 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "automation/host_editing.h"
 #include "automation/member_table.h"
+#include "automation/number_text.h"
 #include "automation/variant.h"
 #include "script/vocabulary.h"
 
@@ -46,16 +48,41 @@ class CommandRunner : public TableDispatch<CommandRunner> {
   // what Run does on the whole script.
   void BeginUnits();
   void RunUnit(std::u16string_view first, std::u16string_view second, std::u16string_view word);
+  // The unit of two integers: exactly RunUnit on their decimal texts (IntegerToText), with the
+  // same host calls in the same order, the same errors and the same IgnoreError handling. When
+  // the Executer's QueryValue keeps integers (HostEditing::QueryValueKeepsIntegers) and the
+  // word pops two numbers, the integers go straight into the registers, never written as text.
+  void RunUnit(int64_t first, int64_t second, std::u16string_view word);
 
  private:
   void ExecuteLines(std::u16string_view commands);
   void ExecuteLine(std::u16string_view line);
+  struct UnitWord {
+    std::u16string text;
+    Word word = Word::None;
+    bool isLines = false;  // it holds an LF or starts with "=": lines of their own
+  };
+  // What a unit's word is: found once, then remembered among the words of recent units.
+  const UnitWord& NoteUnitWord(std::u16string_view word);
   void ExecuteWord(Word word);
+  // The steps of a word after the numbers it pops (see TakesTwoNumbers), or all its steps.
+  void ExecuteWordSteps(Word word);
+  std::size_t TakeIntegerLines(std::u16string_view commands, std::size_t start, std::size_t end);
+  // The registers set from two integers as the value lines of their texts and PopNumbers would
+  // set them, then the steps of word after PopNumbers.
+  void TakeIntegers(int64_t first, int64_t second, Word word);
+  // Whether the two values about to be pushed may be integers taken as they stand: the Executer
+  // keeps them and the stack has room for both.
+  bool MayTakeIntegersAsTheyStand() const;
 
   // The unit of error recovery: an error raised inside is raised on, or dropped when
   // IgnoreError is True.
   template <class Body>
   void Step(Body&& body);
+
+  // The registers converted to Long, as a typed call with two Long parameters receives them:
+  // converted once while the registers keep their values, however many calls a word makes.
+  std::pair<int32_t, int32_t> RegisterLongs();
 
   void PushValue(std::u16string_view Value);
   const std::u16string& PopValue();
@@ -72,6 +99,8 @@ class CommandRunner : public TableDispatch<CommandRunner> {
 
   // Marks a typed call in progress: an Executer replaced meanwhile is kept until it returns.
   class TypedCall;
+  // Clears longsKnown_ when a call by name returns or raises.
+  class ForgetLongs;
 
   DispatchRef executer_;
   // The Executer's HostEditing, or nullptr: then every call goes by name.
@@ -83,9 +112,21 @@ class CommandRunner : public TableDispatch<CommandRunner> {
   int32_t stackCount_ = 0;
   Variant firstOperand_;
   Variant secondOperand_;
+  // The registers as Longs, while longsKnown_: cleared whenever a register may have changed.
+  bool longsKnown_ = false;
+  int32_t firstLong_ = 0;
+  int32_t secondLong_ = 0;
   // The text of a register that holds a number, for a typed call that takes text.
   std::u16string firstText_;
   std::u16string secondText_;
+  // The decimal texts of a unit's integers when they go the way of text.
+  IntegerRoom firstRoom_;
+  IntegerRoom secondRoom_;
+
+  // A scan writes one word unit after unit, or a few in turn (Subscript, Superscript, Italic).
+  std::array<UnitWord, 4> unitWords_;
+  std::size_t lastUnitWord_ = 0;
+  std::size_t nextUnitWord_ = 0;  // the one a new word replaces
 
   // Names are looked up once per run and Executer, not once per call. Not kept from run to run:
   // an object called by name may gain members meanwhile (a script engine's objects do), and the

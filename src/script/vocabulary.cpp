@@ -69,13 +69,58 @@ constexpr bool EveryOperationNamedInOrder() {
 }
 static_assert(EveryOperationNamedInOrder());
 
+// The words of each length, so that a line is compared only with the few words as long as it.
+constexpr std::size_t kLongestWord = 15;
+constexpr std::size_t kMostOfOneLength = 4;
+struct WordsOfLength {
+  std::array<uint8_t, kMostOfOneLength> index{};  // into kWords
+  std::size_t count = 0;
+};
+
+constexpr std::array<WordsOfLength, kLongestWord + 1> GroupByLength() {
+  std::array<WordsOfLength, kLongestWord + 1> groups{};
+  for (std::size_t i = 0; i < kWords.size(); ++i) {
+    WordsOfLength& group = groups[kWords[i].first.size()];
+    group.index[group.count++] = static_cast<uint8_t>(i);
+  }
+  return groups;
+}
+
+// Fails to compile if a word outgrows the groups: a longer word, or a fifth of one length.
+constexpr std::array<WordsOfLength, kLongestWord + 1> kWordsByLength = GroupByLength();
+
 }  // namespace
 
 Word FindWord(std::u16string_view line) {
-  for (const auto& [text, word] : kWords) {
+  if (line.size() > kLongestWord) return Word::None;
+  const WordsOfLength& group = kWordsByLength[line.size()];
+  for (std::size_t i = 0; i < group.count; ++i) {
+    const auto& [text, word] = kWords[group.index[i]];
     if (text == line) return word;
   }
   return Word::None;
+}
+
+bool TakesTwoNumbers(Word word) {
+  switch (word) {
+    case Word::Plus:
+    case Word::Minus:
+    case Word::NormalScript:
+    case Word::Subscript:
+    case Word::Superscript:
+    case Word::Small:
+    case Word::Italic:
+    case Word::Bold:
+    case Word::ChemicalItalic:
+    case Word::ChemicalSmall:
+    case Word::Copy:
+    case Word::Cut:
+    case Word::Delete:
+    case Word::Select:
+      return true;
+    default:
+      return false;
+  }
 }
 
 std::u16string_view WordText(Word word) {

@@ -37,6 +37,9 @@ enum class Word : uint8_t {
 // Exact, case-sensitive match of the whole line: "subscript" and "Subscript " are no words.
 Word FindWord(std::u16string_view line);
 
+// Whether the word's first step pops two numbers into the registers (Subscript, Copy, Plus...).
+bool TakesTwoNumbers(Word word);
+
 // The word as it is written in a script ("Chemical Italic" for Word::ChemicalItalic).
 std::u16string_view WordText(Word word);
 

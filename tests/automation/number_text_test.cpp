@@ -7,6 +7,7 @@
 
 #include "automation/automation_error.h"
 #include "automation/number_text.h"
+#include "text/utf8.h"
 
 namespace glyphwright {
 namespace {
@@ -149,6 +150,84 @@ TEST(IntegerToTextTest, WritesPlainDecimal) {
   IntegerRoom room;
   EXPECT_EQ(IntegerDigits(0, room), u"0");
   EXPECT_EQ(IntegerDigits(INT64_MIN, room), u"-9223372036854775808");
+}
+
+// A unit's integers go into the registers without their text: the double must be the one the
+// text reads back as, exactly, however far beyond 2^53 (where a double no longer holds every
+// integer and the conversion rounds halves to even).
+TEST(IntegerToDoubleTest, IsWhatItsTextReadsBackAs) {
+  constexpr int64_t kExact = int64_t{1} << 53;
+  const int64_t cases[] = {0,
+                           1,
+                           -1,
+                           2147483647,
+                           -2147483647 - 1,
+                           2147483648,
+                           kExact - 1,
+                           kExact,
+                           kExact + 1,
+                           kExact + 3,
+                           -kExact - 1,
+                           -kExact - 3,
+                           999999999999999999,
+                           1234567890123456789,
+                           INT64_MAX,
+                           INT64_MAX - 511,
+                           INT64_MIN,
+                           INT64_MIN + 1};
+  for (const int64_t value : cases) {
+    const double read = TextToDouble(IntegerToText(value));
+    EXPECT_EQ(IntegerToDouble(value), read) << value;
+    EXPECT_EQ(std::signbit(IntegerToDouble(value)), std::signbit(read)) << value;
+  }
+  EXPECT_EQ(IntegerToDouble(kExact + 1), static_cast<double>(kExact));      // half to even: down
+  EXPECT_EQ(IntegerToDouble(kExact + 3), static_cast<double>(kExact + 4));  // half to even: up
+}
+
+TEST(ParseIntegerTextTest, TakesExactlyWhatIntegerToTextWrites) {
+  const std::pair<std::u16string_view, int64_t> integers[] = {
+      {u"0", 0},
+      {u"7", 7},
+      {u"-1", -1},
+      {u"8801", 8801},
+      {u"-155", -155},
+      {u"9223372036854775807", INT64_MAX},
+      {u"-9223372036854775808", INT64_MIN},
+      {u"1000000000000000000", 1000000000000000000},
+  };
+  for (const auto& [text, expected] : integers) {
+    int64_t value = 12345;
+    EXPECT_TRUE(ParseIntegerText(text, value)) << Utf16ToUtf8(text);
+    EXPECT_EQ(value, expected) << Utf16ToUtf8(text);
+    EXPECT_EQ(IntegerToText(value), text);
+  }
+  const std::u16string_view others[] = {
+      u"",
+      u"-",
+      u"+5",
+      u" 5",
+      u"5 ",
+      u"05",
+      u"-0",
+      u"-05",
+      u"5.0",
+      u"5.",
+      u"1e3",
+      u"0x1",
+      u"--1",
+      u"1-",
+      u"\u0665",
+      u"9223372036854775808",
+      u"-9223372036854775809",
+      u"18446744073709551616",
+      u"99999999999999999999",
+      u"12345678901234567890",
+  };
+  for (const std::u16string_view text : others) {
+    int64_t value = 12345;
+    EXPECT_FALSE(ParseIntegerText(text, value)) << Utf16ToUtf8(text);
+    EXPECT_EQ(value, 12345) << Utf16ToUtf8(text);  // untouched
+  }
 }
 
 }  // namespace
