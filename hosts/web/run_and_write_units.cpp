@@ -8,8 +8,9 @@ void RunAndWriteUnits::Unit(std::u16string_view word, int64_t first, int64_t sec
   script_.append(1, u'=').append(firstDigits).append(1, u'\n');
   script_.append(1, u'=').append(secondDigits).append(1, u'\n');
   script_.append(word).append(1, u'\n');
-  // The runner's one call per unit: its numbers as the decimal text their value lines hold.
-  runner_.RunUnit(firstDigits, secondDigits, word);
+  // The runner takes the integers as they are: the same as their value lines, without reading
+  // them back.
+  runner_.RunUnit(first, second, word);
 }
 
 }  // namespace glyphwright::web
