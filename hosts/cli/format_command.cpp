@@ -28,18 +28,22 @@ void FormatCommand(std::span<const std::string> args, const QueryRegistry& queri
   const QueryEntry& query = FindQuery(queries, words[0], command);
   const std::vector<Setting> settings = ParseSettings(parsed.Values("--set"), command);
 
-  const std::shared_ptr<Document> document =
-      MakeDocument(ReadText(words.size() > 1 ? &words[1] : nullptr, streams.in), from);
+  std::u16string input = ReadText(words.size() > 1 ? &words[1] : nullptr, streams.in);
+  const std::shared_ptr<Document> document = MakeDocument(input, from);
   const DispatchRef instance = MakeQuery(query, settings);
   CommandRunner runner;
   runner.SetExecuter(document);
   runner.SetIgnoreError(parsed.Has("--ignore-error"));
   if (StreamedCommands* streamed = StreamingQuery(*instance, query)) {
-    // The script runs as the query writes it: megabytes of it are never held.
-    RunStreamedScript(*streamed, document->SelectedText(), runner);
+    // The script runs as the query writes it: megabytes of it are never held. A plain-text
+    // document holds the input as it was read, all of it selected, so the input itself is the
+    // query's text and the document's is not copied out again.
+    std::u16string text = from == InputForm::Text ? std::move(input) : document->SelectedText();
+    RunStreamedScript(*streamed, std::move(text), runner);
     WriteRendering(streams.out, *document, to);
     return;
   }
+  std::u16string().swap(input);  // the document has its own copy
   Variant script = GetCommands(*instance, document);
   if (MayRejectText(query) && TextOf(script).empty()) {
     ExplainEmptyScript(*instance, document->SelectedText());

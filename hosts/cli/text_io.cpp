@@ -17,6 +17,32 @@ namespace glyphwright::cli {
 
 namespace {
 
+// Text written as UTF-8 a piece at a time through one buffer, made once: a rendering's many
+// pieces then cost neither an allocation nor a fill each.
+class Utf8Out {
+ public:
+  explicit Utf8Out(std::ostream& out) : out_(out) {}
+
+  void Write(std::u16string_view text) {
+    while (!text.empty()) {
+      std::size_t length = std::min(kPiece, text.size());
+      // A surrogate pair stays in one piece: apart, each half would become U+FFFD.
+      if (length < text.size() && text[length - 1] >= 0xD800 && text[length - 1] <= 0xDBFF) {
+        --length;
+      }
+      if (bytes_.empty()) bytes_.resize(kPiece * kMaxUtf8PerUnit);
+      const std::size_t written = EncodeUtf8(text.substr(0, length), bytes_.data());
+      out_.write(bytes_.data(), static_cast<std::streamsize>(written));
+      text.remove_prefix(length);
+    }
+  }
+
+ private:
+  static constexpr std::size_t kPiece = 1 << 15;
+  std::ostream& out_;
+  std::string bytes_;
+};
+
 [[noreturn]] void TooLong(std::string_view what, std::size_t maxBytes) {
   throw InputError(std::string(what) + " is longer than " + std::to_string(maxBytes) + " bytes");
 }
@@ -160,8 +186,9 @@ std::shared_ptr<Document> MakeDocument(std::u16string_view input, InputForm form
 void WriteRendering(std::ostream& out, const Document& document, OutputForm form) {
   // Each piece is written as it comes, so the rendering is never held whole, in either form.
   char16_t last = 0;
+  Utf8Out bytes(out);
   const RenderSink sink = [&](std::u16string_view piece) {
-    WriteUtf8(out, piece);
+    bytes.Write(piece);
     last = piece.back();
   };
   switch (form) {
@@ -182,19 +209,7 @@ void WriteRendering(std::ostream& out, const Document& document, OutputForm form
 }
 
 void WriteUtf8(std::ostream& out, std::u16string_view text) {
-  constexpr std::size_t kPiece = 1 << 15;
-  std::string bytes;
-  while (!text.empty()) {
-    std::size_t length = std::min(kPiece, text.size());
-    // A surrogate pair stays in one piece: apart, each half would become U+FFFD.
-    if (length < text.size() && text[length - 1] >= 0xD800 && text[length - 1] <= 0xDBFF) {
-      --length;
-    }
-    bytes.clear();
-    AppendUtf8(bytes, text.substr(0, length));
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    text.remove_prefix(length);
-  }
+  Utf8Out(out).Write(text);
 }
 
 }  // namespace glyphwright::cli

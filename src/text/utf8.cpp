@@ -113,40 +113,59 @@ std::string Utf16ToUtf8(std::u16string_view text) {
 }
 
 void AppendUtf8(std::string& bytes, std::u16string_view text) {
-  bytes.reserve(bytes.size() + text.size());
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    // Scripts and formulas are nearly all ASCII: a run of it is copied without further tests.
-    if (text[i] < 0x80) {
-      std::size_t end = i + 1;
-      while (end < text.size() && text[end] < 0x80) ++end;
-      const std::size_t at = bytes.size();
-      bytes.resize(at + (end - i));
-      char* out = bytes.data() + at;
-      for (; i < end; ++i) *out++ = static_cast<char>(text[i]);
-      --i;
+  // Scripts and formulas are nearly all ASCII: a run of it is copied without further tests.
+  std::size_t i = 0;
+  while (i < text.size() && text[i] < 0x80) ++i;
+  const std::size_t at = bytes.size();
+  bytes.resize(at + i);
+  for (std::size_t k = 0; k < i; ++k) bytes[at + k] = static_cast<char>(text[k]);
+  if (i == text.size()) return;
+  // The rest is made room for at its largest, then cut to what was written.
+  const std::size_t rest = bytes.size();
+  bytes.resize(rest + (text.size() - i) * kMaxUtf8PerUnit);
+  bytes.resize(rest + EncodeUtf8(text.substr(i), bytes.data() + rest));
+}
+
+std::size_t EncodeUtf8(std::u16string_view text, char* const first) {
+  char* out = first;
+  const char16_t* in = text.data();
+  const char16_t* const end = in + text.size();
+  while (in != end) {
+    // Eight ASCII units at a time when all eight are, so the copy needs one test for them.
+    while (end - in >= 8) {
+      char16_t any = 0;
+      for (int k = 0; k < 8; ++k) any |= in[k];
+      if (any >= 0x80) break;
+      for (int k = 0; k < 8; ++k) out[k] = static_cast<char>(in[k]);
+      in += 8;
+      out += 8;
+    }
+    if (in == end) break;
+    char32_t code = *in++;
+    if (code < 0x80) {
+      *out++ = static_cast<char>(code);
       continue;
     }
-    char32_t code = text[i];
-    if (code >= 0xD800 && code <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
-        text[i + 1] <= 0xDFFF) {
-      code = 0x10000 + ((code - 0xD800) << 10) + (text[++i] - 0xDC00);
+    if (code >= 0xD800 && code <= 0xDBFF && in != end && *in >= 0xDC00 && *in <= 0xDFFF) {
+      code = 0x10000 + ((code - 0xD800) << 10) + (*in++ - 0xDC00);
     } else if (code >= 0xD800 && code <= 0xDFFF) {
       code = 0xFFFD;
     }
     if (code < 0x800) {
-      bytes.push_back(static_cast<char>(0xC0 | (code >> 6)));
-      bytes.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+      *out++ = static_cast<char>(0xC0 | (code >> 6));
+      *out++ = static_cast<char>(0x80 | (code & 0x3F));
     } else if (code < 0x10000) {
-      bytes.push_back(static_cast<char>(0xE0 | (code >> 12)));
-      bytes.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
-      bytes.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+      *out++ = static_cast<char>(0xE0 | (code >> 12));
+      *out++ = static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+      *out++ = static_cast<char>(0x80 | (code & 0x3F));
     } else {
-      bytes.push_back(static_cast<char>(0xF0 | (code >> 18)));
-      bytes.push_back(static_cast<char>(0x80 | ((code >> 12) & 0x3F)));
-      bytes.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
-      bytes.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+      *out++ = static_cast<char>(0xF0 | (code >> 18));
+      *out++ = static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+      *out++ = static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+      *out++ = static_cast<char>(0x80 | (code & 0x3F));
     }
   }
+  return static_cast<std::size_t>(out - first);
 }
 
 }  // namespace glyphwright

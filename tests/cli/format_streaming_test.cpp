@@ -121,6 +121,28 @@ TEST(FormatStreaming, ARunThatFailsMidwayWritesNothing) {
   }
 }
 
+// Read as HTML, the document's text is not the input's: the query formats the document's text,
+// never the markup it was read from.
+TEST(FormatStreaming, HtmlInputIsFormattedAsTheDocumentReadsIt) {
+  const std::string input = "H2SO4 &amp; <b>CO2</b> Fe2O3 &lt; 3 H<sub>2</sub>O";
+  const QueryRegistry queries = BuiltInQueries();
+  for (const char* to : kForms) {
+    const Outcome outcome =
+        in_process::RunOn({"format", "formula", "--from", "html", "--to", to}, input);
+    EXPECT_EQ(outcome.status, 0) << outcome.err;
+    const DispatchRef query = MakeQuery(FindQuery(queries, "formula", "format"), {});
+    const std::shared_ptr<Document> document =
+        MakeDocument(DecodeUtf8(input, "text"), InputForm::Html);
+    CommandRunner runner;
+    runner.SetExecuter(document);
+    runner.Run(TextOf(GetCommands(*query, document)));
+    std::ostringstream whole;
+    WriteRendering(whole, *document, ParseOutputForm(to, "format"));
+    EXPECT_EQ(outcome.out, whole.str()) << to;
+    EXPECT_EQ(outcome.out.find("amp;amp;"), std::string::npos) << to;
+  }
+}
+
 // A query that refuses its text raises before any of its script has run.
 TEST(FormatStreaming, ATextTheQueryRefusesChangesNothing) {
   const Outcome bad = Format("formula", "html", "H2O\xFF");

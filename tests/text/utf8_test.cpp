@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "text/utf8.h"
 
 namespace glyphwright {
@@ -61,6 +63,42 @@ TEST(Utf8Test, AppendsAfterWhatIsThereWhereverAsciiRunsStartAndEnd) {
     AppendUtf8(out, text);
     EXPECT_EQ(out, "=1\n" + bytes);
     EXPECT_EQ(Utf16ToUtf8(text), bytes);
+  }
+}
+
+// ASCII is copied eight units at a time: a character that is not ASCII must be found wherever it
+// falls in or after a block of eight, and a pair must not be cut by a block's end.
+TEST(Utf8Test, EncodesWhateverFallsAtEveryPlaceInTheAsciiBlocks) {
+  const std::pair<std::u16string, std::string> odd[] = {
+      {u"\u00E9", "\xC3\xA9"},
+      {u"\u2082", "\xE2\x82\x82"},
+      {u"\U0001F600", "\xF0\x9F\x98\x80"},
+      {std::u16string{char16_t{0xDC00}}, "\xEF\xBF\xBD"},
+      {std::u16string{char16_t{0xD83D}}, "\xEF\xBF\xBD"},
+  };
+  for (const auto& [unit, bytes] : odd) {
+    for (std::size_t before = 0; before <= 20; ++before) {
+      const std::u16string text = std::u16string(before, u'a') + unit + u"bcdefghijk";
+      const std::string expected = std::string(before, 'a') + bytes + "bcdefghijk";
+      std::string out = "=";
+      AppendUtf8(out, text);
+      EXPECT_EQ(out, "=" + expected) << before;
+      std::vector<char> room(text.size() * kMaxUtf8PerUnit);
+      const std::size_t written = EncodeUtf8(text, room.data());
+      EXPECT_EQ(std::string(room.data(), written), expected) << before;
+    }
+  }
+}
+
+// The room a caller makes is the most a text can take, and that most is reached exactly.
+TEST(Utf8Test, EncodingFillsNoMoreThanTheRoomForEachUnit) {
+  const std::u16string texts[] = {std::u16string(37, u'\u3000'),
+                                  std::u16string(37, char16_t{0xDBFF}),
+                                  std::u16string(37, char16_t{0xDC00})};
+  for (const std::u16string& text : texts) {
+    std::vector<char> room(text.size() * kMaxUtf8PerUnit);
+    EXPECT_EQ(EncodeUtf8(text, room.data()), room.size());
+    EXPECT_EQ(std::string(room.begin(), room.end()), Utf16ToUtf8(text));
   }
 }
 
