@@ -24,7 +24,7 @@ void RunFormula(benchmark::State& state, const std::u16string& text) {
   std::size_t units = 0;
   for (auto _ : state) {
     const FormatResult result = Format(job, text);
-    units = result.html.size() + result.script.size();
+    units = result.html.size() + result.script.ascii.size() + result.script.wide.size();
     benchmark::DoNotOptimize(units);
   }
   // The text's UTF-16 bytes, as the other large-text benchmarks count them.

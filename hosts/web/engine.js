@@ -84,7 +84,10 @@ function makeApi(module) {
 
   function units(result, which) {
     var length = module._gw_result_part_length(result, which);
-    var start = module._gw_result_part(result, which) >> 1;
+    var pointer = module._gw_result_part(result, which);
+    // Null when the module had no room to widen the part to UTF-16.
+    if (!pointer && length > 0) throw GlyphwrightError(7, 'Out of memory');
+    var start = pointer >> 1;
     return module.HEAPU16.subarray(start, start + length);
   }
 

@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "automation/number_text.h"
 #include "chem/script_sink.h"
 #include "script/command_runner.h"
+#include "web/written_script.h"
 
 namespace glyphwright::web {
 
@@ -23,13 +23,13 @@ class RunAndWriteUnits final : public ScriptUnits {
   void Unit(std::u16string_view word, int64_t first, int64_t second) override;
 
   // The script so far, handed over.
-  std::u16string TakeScript() { return std::move(script_); }
+  WrittenScript TakeScript() { return std::move(script_); }
 
  private:
+  void Widen();
+
   CommandRunner& runner_;
-  std::u16string script_;
-  IntegerRoom firstRoom_;
-  IntegerRoom secondRoom_;
+  WrittenScript script_;
 };
 
 }  // namespace glyphwright::web

@@ -13,9 +13,11 @@
 struct gw_result {
   enum class Ascii : int8_t { NotMade, Made, NotAscii };
   int32_t error = 0;
-  std::u16string parts[6];
+  // A script that came as ASCII bytes is widened only when its UTF-16 units are asked for.
+  mutable std::u16string parts[6];
   std::string ascii[6];
   Ascii asciiState[6] = {};
+  mutable bool toWiden[6] = {};
 };
 
 struct gw_document {
@@ -79,7 +81,13 @@ void Store(gw_result& result, glyphwright::web::FormatResult formatted) {
   result.parts[GW_HTML] = std::move(formatted.html);
   result.parts[GW_TEXT] = std::move(formatted.text);
   result.parts[GW_UNICODE] = std::move(formatted.unicode);
-  result.parts[GW_SCRIPT] = std::move(formatted.script);
+  if (formatted.script.isAscii) {
+    result.ascii[GW_SCRIPT] = std::move(formatted.script.ascii);
+    result.asciiState[GW_SCRIPT] = gw_result::Ascii::Made;
+    result.toWiden[GW_SCRIPT] = true;
+  } else {
+    result.parts[GW_SCRIPT] = std::move(formatted.script.wide);
+  }
 }
 
 }  // namespace
@@ -142,12 +150,22 @@ int32_t gw_result_error(const gw_result* result) {
 
 const char16_t* gw_result_part(const gw_result* result, int32_t part) {
   if (result == nullptr || part < GW_HTML || part > GW_SOURCE) return u"";
+  if (result->toWiden[part]) {
+    const std::string& bytes = result->ascii[part];
+    try {
+      result->parts[part].assign(bytes.begin(), bytes.end());
+    } catch (const std::bad_alloc&) {
+      return nullptr;  // the page reads no units from a null pointer: it is out of memory
+    }
+    result->toWiden[part] = false;
+  }
   return result->parts[part].c_str();
 }
 
 int32_t gw_result_part_length(const gw_result* result, int32_t part) {
   if (result == nullptr || part < GW_HTML || part > GW_SOURCE) return 0;
-  return static_cast<int32_t>(result->parts[part].size());
+  return static_cast<int32_t>(result->toWiden[part] ? result->ascii[part].size()
+                                                    : result->parts[part].size());
 }
 
 int32_t gw_result_part_ascii_length(gw_result* result, int32_t part) {

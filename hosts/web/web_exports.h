@@ -40,7 +40,8 @@ gw_result* gw_queries();
 
 // 0, or the number of the error the call raised (7 for a null result).
 int32_t gw_result_error(const gw_result* result);
-// A part's code units and their count; an unknown part is empty.
+// A part's code units and their count; an unknown part is empty. The units are null when there
+// is no memory for them (a script kept as bytes is widened at its first call).
 const char16_t* gw_result_part(const gw_result* result, int32_t part);
 int32_t gw_result_part_length(const gw_result* result, int32_t part);
 // The same part as bytes when it is all ASCII, which a browser reads several times faster than

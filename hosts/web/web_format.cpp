@@ -71,8 +71,9 @@ FormatResult RunJob(const Job& job, const std::shared_ptr<Document>& document) {
     }
     Variant argument(std::move(text));
     Variant* args[] = {&argument};
-    result.script = CallByName(*query, u"GetCommands", InvokeKind::Method, args).ToText();
-    runner.Run(result.script);
+    result.script.isAscii = false;
+    result.script.wide = CallByName(*query, u"GetCommands", InvokeKind::Method, args).ToText();
+    runner.Run(result.script.wide);
   }
   HtmlTextUnicode rendered = RenderHtmlTextUnicode(*document);
   result.html = std::move(rendered.html);

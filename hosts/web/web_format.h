@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "web/written_script.h"
+
 namespace glyphwright {
 class Document;
 }
@@ -28,7 +30,8 @@ struct FormatResult {
   std::u16string html;
   std::u16string text;
   std::u16string unicode;
-  std::u16string script;
+  // The script GetCommands answers; one byte a unit when all of it is ASCII (WrittenScript).
+  WrittenScript script;
 };
 
 // Selects the whole document, makes the query, puts each setting it has as a property (one the

@@ -204,6 +204,18 @@ TEST(Result, AnAsciiPartReadsTheSameAsBytes) {
   }
 }
 
+// The script is kept as bytes: its units, asked for before them, are the same script.
+TEST(Result, AScriptKeptAsBytesReadsAsCodeUnitsToo) {
+  Result result = Format(u"formula", u"H2SO4");
+  const std::u16string script = u"=1\n=1\nSubscript\n=4\n=1\nSubscript\n";
+  EXPECT_EQ(gw_result_part_length(result.get(), GW_SCRIPT), static_cast<int32_t>(script.size()));
+  EXPECT_EQ(Part(result, GW_SCRIPT), script);
+  ASSERT_EQ(gw_result_part_ascii_length(result.get(), GW_SCRIPT),
+            static_cast<int32_t>(script.size()));
+  EXPECT_EQ(std::string(gw_result_part_ascii(result.get(), GW_SCRIPT)),
+            std::string(script.begin(), script.end()));
+}
+
 TEST(Result, APartBeyondAsciiIsReadAsCodeUnitsOnly) {
   Result result = Format(u"formula", u"H2SO4 \xD800");
   EXPECT_EQ(gw_result_part_ascii_length(result.get(), GW_UNICODE), -1);

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -44,10 +45,11 @@ FormatResult WholeScriptJob(const StreamCase& c) {
   Variant text(document->BeginQuery());
   Variant* args[] = {&text};
   FormatResult result;
-  result.script = CallByName(*query, u"GetCommands", InvokeKind::Method, args).ToText();
+  result.script.isAscii = false;
+  result.script.wide = CallByName(*query, u"GetCommands", InvokeKind::Method, args).ToText();
   CommandRunner runner;
   runner.SetExecuter(document);
-  runner.Run(result.script);
+  runner.Run(result.script.wide);
   HtmlTextUnicode rendered = RenderHtmlTextUnicode(*document);
   result.html = std::move(rendered.html);
   result.text = std::move(rendered.text);
@@ -61,7 +63,7 @@ TEST_P(StreamedJobTest, AnswersWhatTheWholeScriptAnswers) {
   const StreamCase& c = GetParam();
   const FormatResult expected = WholeScriptJob(c);
   const FormatResult streamed = Format(Job{c.query, c.settings}, c.text);
-  EXPECT_EQ(streamed.script, expected.script);
+  EXPECT_EQ(streamed.script.Text(), expected.script.Text());
   EXPECT_EQ(streamed.html, expected.html);
   EXPECT_EQ(streamed.text, expected.text);
   EXPECT_EQ(streamed.unicode, expected.unicode);
@@ -98,10 +100,44 @@ TEST(RunAndWriteUnits, WritesEachUnitAsItsThreeLines) {
   units.Unit(u"Subscript", 3, 1);
   units.Unit(u"Superscript", -12, 2147483647);
   units.Unit(u"Subscript", 0, 10);
-  EXPECT_EQ(units.TakeScript(),
+  EXPECT_EQ(units.TakeScript().Text(),
             u"=3\n=1\nSubscript\n"
             u"=-12\n=2147483647\nSuperscript\n"
             u"=0\n=10\nSubscript\n");
+}
+
+TEST(RunAndWriteUnits, WritesTheWidestIntegersInFull) {
+  CommandRunner runner;
+  runner.SetExecuter(std::make_shared<Document>(u"H2SO4"));
+  runner.BeginUnits();
+  RunAndWriteUnits units(runner);
+  try {
+    units.Unit(u"Subscript", INT64_MIN, INT64_MAX);
+  } catch (const AutomationError&) {
+    // The document refuses such a range; the unit's lines are written before it runs.
+  }
+  const WrittenScript script = units.TakeScript();
+  EXPECT_TRUE(script.isAscii);
+  EXPECT_EQ(script.ascii, "=-9223372036854775808\n=9223372036854775807\nSubscript\n");
+}
+
+// A word beyond ASCII turns the script so far, and all after it, into UTF-16.
+TEST(RunAndWriteUnits, WidensTheScriptAtAWordBeyondAscii) {
+  CommandRunner runner;
+  runner.SetExecuter(std::make_shared<Document>(u"H2SO4 C6H12O6 and more"));
+  runner.BeginUnits();
+  RunAndWriteUnits units(runner);
+  units.Unit(u"Subscript", 1, 1);
+  try {
+    units.Unit(u"Gr\u00FC\xD800n", 4, 1);
+  } catch (const AutomationError&) {
+    // No such command: the unit's lines are written before it runs.
+  }
+  const WrittenScript script = units.TakeScript();
+  EXPECT_FALSE(script.isAscii);
+  EXPECT_TRUE(script.ascii.empty());
+  EXPECT_EQ(script.wide, u"=1\n=1\nSubscript\n=4\n=1\nGr\u00FC\xD800n\n");
+  EXPECT_EQ(script.Text(), script.wide);
 }
 
 TEST(RunAndWriteUnits, RaisesTheErrorOfAUnitThatFails) {
@@ -128,7 +164,7 @@ TEST(RunAndWriteUnits, RunsEachUnitAsTheScriptWouldRun) {
   units.Unit(u"Superscript", 8, 1);
   CommandRunner wholeRunner;
   wholeRunner.SetExecuter(whole);
-  wholeRunner.Run(units.TakeScript());
+  wholeRunner.Run(units.TakeScript().Text());
   EXPECT_EQ(RenderHtmlTextUnicode(*streamed).html, RenderHtmlTextUnicode(*whole).html);
   EXPECT_EQ(RenderHtmlTextUnicode(*streamed).html,
             u"<p>H<sub>2</sub>SO<sub>4</sub> CO<sup>2</sup></p>\n");
