@@ -40,10 +40,6 @@ DispatchRef MakeQuery(const QueryEntry& entry, std::span<const Setting> settings
   return query;
 }
 
-bool HasFontListener(Dispatch& query) {
-  return query.GetIDsOfNames(u"FontListener") != kUnknownDispId;
-}
-
 Variant GetCommands(Dispatch& query, const std::shared_ptr<Document>& document) {
   if (HasFontListener(query)) {
     Variant listener{DispatchRef(document)};
@@ -59,11 +55,6 @@ Variant GetCommands(Dispatch& query, std::u16string text) {
   Variant script = CallByName(query, u"GetCommands", InvokeKind::Method, args);
   if (!script.IsString()) return Variant(script.ToText());
   return script;
-}
-
-StreamedCommands* StreamingQuery(Dispatch& query, const QueryEntry& entry) {
-  if (MayRejectText(entry) || HasFontListener(query)) return nullptr;
-  return dynamic_cast<StreamedCommands*>(&query);
 }
 
 void StreamScript(StreamedCommands& query, std::u16string text, std::ostream& out) {
@@ -102,10 +93,6 @@ void RunStreamedScript(StreamedCommands& query, std::u16string text, CommandRunn
 std::u16string_view TextOf(const Variant& script) {
   const std::u16string* text = script.AsString();
   return text != nullptr ? std::u16string_view(*text) : std::u16string_view();
-}
-
-bool MayRejectText(const QueryEntry& entry) {
-  return entry.className == u"NMRSpecFormRQuery";
 }
 
 // The list-to-table query answers a list it cannot read with the empty script, which would

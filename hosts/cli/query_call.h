@@ -30,9 +30,6 @@ const QueryEntry& FindQuery(const QueryRegistry& queries, const std::string& nam
 // Makes the query and puts each setting as a property (the automation layer converts the text).
 DispatchRef MakeQuery(const QueryEntry& entry, std::span<const Setting> settings);
 
-// Whether the query asks a FontListener about the text's formatting.
-bool HasFontListener(Dispatch& query);
-
 // Both GetCommands answer a text Variant: any other answer is converted the way the automation
 // run time converts it to text.
 //
@@ -43,10 +40,6 @@ Variant GetCommands(Dispatch& query, const std::shared_ptr<Document>& document);
 // The query's script for plain text; the query must have no FontListener, as nothing could
 // answer it.
 Variant GetCommands(Dispatch& query, std::u16string text);
-
-// The query's StreamedCommands when its script for plain text can be written as it is made: it
-// has one, no FontListener to ask, and no empty script that could mean a rejected text.
-StreamedCommands* StreamingQuery(Dispatch& query, const QueryEntry& entry);
 
 // The query's script for text, written to out as UTF-8 a block at a time as the query makes it.
 // Output that can no longer be written ends the work with an error, as later blocks would be
@@ -61,10 +54,6 @@ void RunStreamedScript(StreamedCommands& query, std::u16string text, CommandRunn
 
 // The text of what GetCommands answered (always text), without copying it.
 std::u16string_view TextOf(const Variant& script);
-
-// Whether an empty script from the query may stand for a text it could not read (the list-to-table
-// query's answer to a list it cannot read).
-bool MayRejectText(const QueryEntry& entry);
 
 // NotConvertedError with the reason, when the empty script of such a query meant a rejected text.
 void ExplainEmptyScript(Dispatch& query, std::u16string_view text);

@@ -1,5 +1,6 @@
 #include "cli/query_registry.h"
 
+#include "chem/script_sink.h"
 #include "component/class_registry.h"
 #include "text/case_fold.h"
 
@@ -21,6 +22,19 @@ QueryRegistry BuiltInQueries() {
     if (!info.shortName.empty()) registry.Add({info.shortName, info.name, info.create});
   }
   return registry;
+}
+
+bool HasFontListener(Dispatch& query) {
+  return query.GetIDsOfNames(u"FontListener") != kUnknownDispId;
+}
+
+bool MayRejectText(const QueryEntry& entry) {
+  return entry.className == u"NMRSpecFormRQuery";
+}
+
+StreamedCommands* StreamingQuery(Dispatch& query, const QueryEntry& entry) {
+  if (MayRejectText(entry) || HasFontListener(query)) return nullptr;
+  return dynamic_cast<StreamedCommands*>(&query);
 }
 
 }  // namespace glyphwright::cli

@@ -9,6 +9,10 @@
 
 #include "automation/dispatch.h"
 
+namespace glyphwright {
+class StreamedCommands;
+}  // namespace glyphwright
+
 namespace glyphwright::cli {
 
 struct QueryEntry {
@@ -35,5 +39,16 @@ class QueryRegistry {
 
 // The queries built into this program, in the order help lists them.
 QueryRegistry BuiltInQueries();
+
+// Whether the query asks a FontListener about the text's formatting.
+bool HasFontListener(Dispatch& query);
+
+// Whether an empty script from the query may stand for a text it could not read (the list-to-table
+// query's answer to a list it cannot read).
+bool MayRejectText(const QueryEntry& entry);
+
+// The query's StreamedCommands when its script for plain text can be written as it is made: it
+// has one, no FontListener to ask, and no empty script that could mean a rejected text.
+StreamedCommands* StreamingQuery(Dispatch& query, const QueryEntry& entry);
 
 }  // namespace glyphwright::cli

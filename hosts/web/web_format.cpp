@@ -31,17 +31,6 @@ void PutSettings(Dispatch& query, const std::vector<Setting>& settings) {
   }
 }
 
-bool HasFontListener(Dispatch& query) {
-  return query.GetIDsOfNames(u"FontListener") != kUnknownDispId;
-}
-
-// The query as a StreamedCommands when its units may run as it makes them: it must not ask the
-// document about the formatting the run is changing.
-StreamedCommands* StreamingQuery(Dispatch& query) {
-  if (HasFontListener(query)) return nullptr;
-  return dynamic_cast<StreamedCommands*>(&query);
-}
-
 }  // namespace
 
 FormatResult RunJob(const Job& job, const std::shared_ptr<Document>& document) {
@@ -55,7 +44,7 @@ FormatResult RunJob(const Job& job, const std::shared_ptr<Document>& document) {
   CommandRunner runner;
   runner.SetExecuter(document);
   FormatResult result;
-  if (StreamedCommands* streamed = StreamingQuery(*query)) {
+  if (StreamedCommands* streamed = cli::StreamingQuery(*query, *entry)) {
     // Each unit runs as it is made and is written to the script at the same time: the script
     // of a long text is made once and never parsed back.
     RunAndWriteUnits units(runner);
@@ -64,7 +53,7 @@ FormatResult RunJob(const Job& job, const std::shared_ptr<Document>& document) {
     streamed->StreamCommands(std::move(text), sink);
     result.script = units.TakeScript();
   } else {
-    if (HasFontListener(*query)) {
+    if (cli::HasFontListener(*query)) {
       Variant listener{DispatchRef(document)};
       Variant* args[] = {&listener};
       CallByName(*query, u"FontListener", InvokeKind::PropertyPutRef, args);
