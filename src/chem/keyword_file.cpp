@@ -2,7 +2,8 @@
 
 #include <array>
 #include <cerrno>
-#include <fstream>
+#include <cstdio>
+#include <memory>
 #include <system_error>
 
 #include "chem/file_errors.h"
@@ -66,21 +67,29 @@ bool KeywordFileExists(const std::filesystem::path& path) {
 }
 
 std::u16string ReadKeywordFile(const std::filesystem::path& Path) {
+  // A C stream, not an iostream: the browser's build would otherwise carry the whole of the
+  // stream and locale library for this one read.
   errno = 0;
-  std::ifstream file(Path, std::ios::binary);
-  if (!file) throw FileAccessError(errno, Path);
+#ifdef _WIN32
+  std::FILE* opened = _wfopen(Path.c_str(), L"rb");
+#else
+  std::FILE* opened = std::fopen(Path.c_str(), "rb");
+#endif
+  if (opened == nullptr) throw FileAccessError(errno, Path);
+  const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(opened, &std::fclose);
 
   // Read in pieces and stop once past the limit: a huge file, or one that grows while it is
   // read, never ends up in memory whole.
   std::string bytes;
   std::array<char, 64 * 1024> piece;
-  while (file) {
+  std::size_t got = piece.size();
+  while (got == piece.size()) {
     errno = 0;
-    file.read(piece.data(), static_cast<std::streamsize>(piece.size()));
-    bytes.append(piece.data(), static_cast<std::size_t>(file.gcount()));
+    got = std::fread(piece.data(), 1, piece.size(), file.get());
+    bytes.append(piece.data(), got);
     if (bytes.size() > kMaxKeywordFileBytes) throw FileTooLargeError(Path, kMaxKeywordFileBytes);
   }
-  if (file.bad()) throw FileAccessError(errno, Path);
+  if (std::ferror(file.get()) != 0) throw FileAccessError(errno, Path);
   return ParseKeywordFile(bytes);
 }
 
