@@ -2,10 +2,12 @@
 # index.html. Only the sources the jobs need are linked; -Os keeps the module small, but the
 # script's run on the document, the late-bound calls and the renderers, where a large text spends
 # most of its time, are optimised for speed, and so is the whole module at its link (-O3 there
-# applies to the link-time optimisation, which keeps each file's own size setting).
+# applies to the link-time optimisation, which keeps each file's own size setting). Emscripten
+# turns the build type's -Os into -fno-inline-functions as well, which a later -O3 leaves in
+# place: without -finline-functions the hot code would call even the strings' one-line members.
 foreach(hot glyphwright_automation glyphwright_script glyphwright_document glyphwright_web
     glyphwright_chem glyphwright_text)
-  target_compile_options(${hot} PRIVATE -O3)
+  target_compile_options(${hot} PRIVATE -O3 -finline-functions)
 endforeach()
 add_executable(glyphwright_wasm web_exports.cpp)
 target_link_libraries(glyphwright_wasm PRIVATE glyphwright_web)
