@@ -197,39 +197,31 @@ var PAGE_PARTS = ['html', 'text', 'unicode'];
 
 // HTML for the clipboard: a whole document, so that word processors read it as one, with the
 // formatting written both as tags and as inline styles (some editors keep only the one or the
-// other; every one keeps a table).
+// other; every one keeps a table). One pass over the HTML for all the tags: a megabyte's HTML
+// is many megabytes long.
+var CLIPBOARD_TAGS = /<(?:sub|sup|i|b)>|<table class="nmr-spec-table">/g;
+var CLIPBOARD_STYLED = {
+  '<sub>': '<sub style="vertical-align:sub">',
+  '<sup>': '<sup style="vertical-align:super">',
+  '<i>': '<i style="font-style:italic">',
+  '<b>': '<b style="font-weight:bold">',
+  '<table class="nmr-spec-table">':
+      '<table class="nmr-spec-table" style="border-collapse:collapse">',
+};
 function clipboardHtml(html) {
-  var body = html
-      .replace(/<sub>/g, '<sub style="vertical-align:sub">')
-      .replace(/<sup>/g, '<sup style="vertical-align:super">')
-      .replace(/<i>/g, '<i style="font-style:italic">')
-      .replace(/<b>/g, '<b style="font-weight:bold">')
-      .replace(/<table class="nmr-spec-table">/g,
-               '<table class="nmr-spec-table" style="border-collapse:collapse">');
+  var body = html.replace(CLIPBOARD_TAGS, function (tag) { return CLIPBOARD_STYLED[tag]; });
   return '<html><head><meta charset="utf-8"></head><body>\n<!--StartFragment-->' + body +
          '<!--EndFragment-->\n</body></html>';
 }
 
-// A long string's characters for a message that moves its buffer: UTF-8, which the browser
-// writes in one call, when the string has no lone surrogate; else its code units, one by one.
-// (The page reads such bytes back with a TextDecoder: both or neither are there.)
-var utf8Writer = typeof TextEncoder === 'function' && utf16 ? new TextEncoder() : null;
-function bufferOf(text) {
-  if (utf8Writer && typeof text.isWellFormed === 'function' && text.isWellFormed()) {
-    return utf8Writer.encode(text);
-  }
-  var units = new Uint16Array(text.length);
-  for (var i = 0; i < text.length; i++) units[i] = text.charCodeAt(i);
-  return units;
-}
-
 // One job on the document for the page: its parts as code units, and the HTML as Copy puts it
-// on the clipboard ("clipboard", as UTF-8 bytes when it can be), made here so that a worker does
-// that work too.
+// on the clipboard ("clipboard", a string), made here so that a worker does that work too. The
+// string crosses to the page as it is: a message copies a string's characters in one go, where
+// writing them as UTF-8 and reading them back took several times as long.
 function pageResult(document, query, settings) {
   // The HTML as a string straight from the module, which hands a long ASCII text over fastest.
   var result = document.run(query, settings, PAGE_PARTS, true, ['html']);
-  result.clipboard = bufferOf(clipboardHtml(result.texts.html));
+  result.clipboard = clipboardHtml(result.texts.html);
   delete result.texts;
   return result;
 }
@@ -240,14 +232,18 @@ function serveWorker(scope) {
     var answer = {id: message.id};
     try {
       if (message.text !== null) document.setText(message.text.replace(/\r\n?|\n/g, '\r'));
-      // Buffers, not strings: they move to the page instead of being copied there.
       answer.result = pageResult(document, message.query, message.settings);
     } catch (error) {
       answer.error = {number: error.number || 1, description: error.description || 'Internal Error.'};
     }
-    scope.postMessage(answer, answer.result ? Object.keys(answer.result).map(function (name) {
-      return answer.result[name].buffer;
-    }) : []);
+    // The code units' buffers move to the page instead of being copied there.
+    var moved = [];
+    if (answer.result) {
+      Object.keys(answer.result).forEach(function (name) {
+        if (answer.result[name].buffer) moved.push(answer.result[name].buffer);
+      });
+    }
+    scope.postMessage(answer, moved);
   }
   scope.onmessage = function (event) {
     if (event.data.wasmModule) {

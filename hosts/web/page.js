@@ -161,9 +161,9 @@ function showSettings(form, settings) {
 // all of it.
 var SLICE = 16 * 1024;
 
-// A result as the worker sends it, code units (UTF-8 bytes for the clipboard's HTML); a part
-// becomes a string when it is needed whole (to be copied), or bit by bit between the page's other
-// tasks beforehand, so that even a long result never holds the page up for long.
+// A result as the worker sends it, code units or UTF-8 bytes (the clipboard's HTML comes as a
+// string); a part becomes a string when it is needed whole (to be copied), or bit by bit between
+// the page's other tasks beforehand, so that even a long result never holds the page up for long.
 var DECODE_CHUNK = 256 * 1024;
 
 function Result(units) {
@@ -175,13 +175,17 @@ function Result(units) {
 Result.prototype.step = function (name) {
   if (name in this.texts) return true;
   var units = this.units[name], job = this.pending[name];
+  if (typeof units === 'string') {
+    this.texts[name] = units;
+    return true;
+  }
   if (!job) {
     if (typeof TextDecoder !== 'function') {
       this.texts[name] = engine.textOf(units);
       return true;
     }
-    // A part comes as code units, or as UTF-8 bytes (the clipboard's HTML, when it has no lone
-    // surrogate). A U+FEFF that opens the part is the part's own, not a byte order mark.
+    // A part comes as code units, or as UTF-8 bytes (when it has no lone surrogate). A U+FEFF
+    // that opens the part is the part's own, not a byte order mark.
     job = this.pending[name] = {
       decoder: new TextDecoder(units instanceof Uint8Array ? 'utf-8' : 'utf-16le',
                                {ignoreBOM: true}),
