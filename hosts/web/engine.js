@@ -214,25 +214,33 @@ function clipboardHtml(html) {
          '<!--EndFragment-->\n</body></html>';
 }
 
-// One job on the document for the page: its parts as code units, and the HTML as Copy puts it
-// on the clipboard ("clipboard", a string), made here so that a worker does that work too. The
+// One job on the document for the page: {result: its parts as code units, html: its HTML as a
+// string, straight from the module, which hands a long ASCII text over fastest}.
+function pageParts(document, query, settings) {
+  var result = document.run(query, settings, PAGE_PARTS, true, ['html']);
+  var html = result.texts.html;
+  delete result.texts;
+  return {result: result, html: html};
+}
+
+// The job's parts and the HTML as Copy puts it on the clipboard ("clipboard", a string). A
 // string crosses to the page as it is: a message copies a string's characters in one go, where
 // writing them as UTF-8 and reading them back took several times as long.
 function pageResult(document, query, settings) {
-  // The HTML as a string straight from the module, which hands a long ASCII text over fastest.
-  var result = document.run(query, settings, PAGE_PARTS, true, ['html']);
-  result.clipboard = clipboardHtml(result.texts.html);
-  delete result.texts;
-  return result;
+  var made = pageParts(document, query, settings);
+  made.result.clipboard = clipboardHtml(made.html);
+  return made.result;
 }
 
 function serveWorker(scope) {
   var api = null, document = null, pending = [];
   function handle(message) {
-    var answer = {id: message.id};
+    var answer = {id: message.id}, html = null;
     try {
       if (message.text !== null) document.setText(message.text.replace(/\r\n?|\n/g, '\r'));
-      answer.result = pageResult(document, message.query, message.settings);
+      var made = pageParts(document, message.query, message.settings);
+      answer.result = made.result;
+      html = made.html;
     } catch (error) {
       answer.error = {number: error.number || 1, description: error.description || 'Internal Error.'};
     }
@@ -244,6 +252,8 @@ function serveWorker(scope) {
       });
     }
     scope.postMessage(answer, moved);
+    // The clipboard's HTML follows in a message of its own, made while the page shows the rest.
+    if (html !== null) scope.postMessage({id: message.id, clipboard: clipboardHtml(html)});
   }
   scope.onmessage = function (event) {
     if (event.data.wasmModule) {
@@ -261,4 +271,4 @@ function serveWorker(scope) {
 }
 
 return {instantiate: instantiate, serveWorker: serveWorker, GlyphwrightError: GlyphwrightError,
-        pageResult: pageResult, textOf: textOf};
+        pageResult: pageResult, clipboardHtml: clipboardHtml, textOf: textOf};

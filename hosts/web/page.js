@@ -60,23 +60,37 @@ window.glyphwright = {
 // page from file:// may start none). Without workers, jobs run here on the page.
 function startWorker(module) {
   var callbacks = {}, nextId = 1, worker = null;
+  var awaiting = {};  // id: a result whose clipboard's HTML is still to come
   var source = '(' + glyphwrightEngine.toString() + ')().serveWorker(self);';
   function start() {
     worker = new Worker(URL.createObjectURL(new Blob([source], {type: 'text/javascript'})));
     worker.postMessage({wasmModule: module});
     worker.onmessage = function (event) {
-      var answer = event.data, callback = callbacks[answer.id];
+      var answer = event.data;
+      if (answer.clipboard !== undefined) {
+        var result = awaiting[answer.id];
+        delete awaiting[answer.id];
+        if (result) result.clipboard = answer.clipboard;
+        return;
+      }
+      var callback = callbacks[answer.id];
       delete callbacks[answer.id];
+      if (answer.result) awaiting[answer.id] = answer.result;
       if (callback) callback(answer);
     };
     // A module that stopped (out of memory, say) keeps nothing: the waiting jobs fail with the
     // reason, and the next job gets a fresh worker (and a fresh document).
     worker.onerror = function (event) {
       event.preventDefault();
-      var waiting = callbacks;
+      var waiting = callbacks, unfinished = awaiting;
       callbacks = {};
+      awaiting = {};
       worker.terminate();
       worker = null;
+      // A result already shown is made whole here.
+      Object.keys(unfinished).forEach(function (id) {
+        unfinished[id].clipboard = engine.clipboardHtml(engine.textOf(unfinished[id].html));
+      });
       Object.keys(waiting).forEach(function (id) {
         waiting[id]({error: {number: 1, description: 'The formatter stopped: ' +
                                                      (event.message || 'no reason given') + '.'}});
@@ -175,6 +189,7 @@ function Result(units) {
 Result.prototype.step = function (name) {
   if (name in this.texts) return true;
   var units = this.units[name], job = this.pending[name];
+  if (units === undefined) return false;  // still on its way from the worker
   if (typeof units === 'string') {
     this.texts[name] = units;
     return true;
@@ -205,6 +220,10 @@ Result.prototype.step = function (name) {
   return true;
 };
 Result.prototype.part = function (name) {
+  // Copy waits for the clipboard's HTML; should it be asked for before that, it is made here.
+  if (name === 'clipboard' && this.units.clipboard === undefined) {
+    this.units.clipboard = engine.clipboardHtml(this.part('html'));
+  }
   while (!this.step(name)) {
     // the rest of it at once: the reader is waiting for it
   }
