@@ -214,6 +214,16 @@ function clipboardHtml(html) {
          '<!--EndFragment-->\n</body></html>';
 }
 
+// Null when the styled HTML would be longer than a string may be: Copy then puts the plain text
+// alone rather than fail a result that is already shown.
+function clipboardHtmlOrNull(html) {
+  try {
+    return clipboardHtml(html);
+  } catch (error) {
+    return null;
+  }
+}
+
 // One job on the document for the page: {result: its parts as code units, html: its HTML as a
 // string, straight from the module, which hands a long ASCII text over fastest}.
 function pageParts(document, query, settings) {
@@ -228,7 +238,7 @@ function pageParts(document, query, settings) {
 // writing them as UTF-8 and reading them back took several times as long.
 function pageResult(document, query, settings) {
   var made = pageParts(document, query, settings);
-  made.result.clipboard = clipboardHtml(made.html);
+  made.result.clipboard = clipboardHtmlOrNull(made.html);
   return made.result;
 }
 
@@ -253,7 +263,7 @@ function serveWorker(scope) {
     }
     scope.postMessage(answer, moved);
     // The clipboard's HTML follows in a message of its own, made while the page shows the rest.
-    if (html !== null) scope.postMessage({id: message.id, clipboard: clipboardHtml(html)});
+    if (html !== null) scope.postMessage({id: message.id, clipboard: clipboardHtmlOrNull(html)});
   }
   scope.onmessage = function (event) {
     if (event.data.wasmModule) {
@@ -271,4 +281,4 @@ function serveWorker(scope) {
 }
 
 return {instantiate: instantiate, serveWorker: serveWorker, GlyphwrightError: GlyphwrightError,
-        pageResult: pageResult, clipboardHtml: clipboardHtml, textOf: textOf};
+        pageResult: pageResult, clipboardHtmlOrNull: clipboardHtmlOrNull, textOf: textOf};

@@ -89,7 +89,7 @@ function startWorker(module) {
       worker = null;
       // A result already shown is made whole here.
       Object.keys(unfinished).forEach(function (id) {
-        unfinished[id].clipboard = engine.clipboardHtml(engine.textOf(unfinished[id].html));
+        unfinished[id].clipboard = engine.clipboardHtmlOrNull(engine.textOf(unfinished[id].html));
       });
       Object.keys(waiting).forEach(function (id) {
         waiting[id]({error: {number: 1, description: 'The formatter stopped: ' +
@@ -190,7 +190,7 @@ Result.prototype.step = function (name) {
   if (name in this.texts) return true;
   var units = this.units[name], job = this.pending[name];
   if (units === undefined) return false;  // still on its way from the worker
-  if (typeof units === 'string') {
+  if (typeof units === 'string' || units === null) {
     this.texts[name] = units;
     return true;
   }
@@ -222,7 +222,7 @@ Result.prototype.step = function (name) {
 Result.prototype.part = function (name) {
   // Copy waits for the clipboard's HTML; should it be asked for before that, it is made here.
   if (name === 'clipboard' && this.units.clipboard === undefined) {
-    this.units.clipboard = engine.clipboardHtml(this.part('html'));
+    this.units.clipboard = engine.clipboardHtmlOrNull(this.part('html'));
   }
   while (!this.step(name)) {
     // the rest of it at once: the reader is waiting for it
@@ -405,7 +405,9 @@ function startPage() {
 
   copyButton.addEventListener('click', function () {
     if (shown) {
-      copy({'text/html': shown.part('clipboard'), 'text/plain': shown.part('text')}, 'Result');
+      var payload = {'text/html': shown.part('clipboard'), 'text/plain': shown.part('text')};
+      if (payload['text/html'] === null) delete payload['text/html'];
+      copy(payload, 'Result');
     }
   });
   copyUnicodeButton.addEventListener('click', function () {
