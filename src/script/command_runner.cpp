@@ -275,13 +275,11 @@ void CommandRunner::ExecuteWordSteps(Word word) {
         PushValue(DoubleToText(negated));
       });
     case Word::NormalScript:
-      return ClearScripts();
+      return SetScripts(ScriptState::Normal);
     case Word::Subscript:
-      ClearScripts();
-      return SetScript(HostOp::SetSubscript, true);
+      return SetScripts(ScriptState::Subscript);
     case Word::Superscript:
-      ClearScripts();
-      return SetScript(HostOp::SetSuperscript, true);
+      return SetScripts(ScriptState::Superscript);
     case Word::Small:
       return call(HostOp::SetSmall);
     case Word::Italic:
@@ -340,10 +338,23 @@ void CommandRunner::SetScript(HostOp op, bool on) {
   });
 }
 
-// Subscript and Superscript clear both script states before setting one.
-void CommandRunner::ClearScripts() {
+// Subscript and Superscript clear both script states before setting one: three calls, unless
+// the host makes them one. A failing conversion of the registers fails all three steps alike, so
+// the step that asks the host is the first of them: the error it raises, or drops, is theirs.
+void CommandRunner::SetScripts(ScriptState state) {
+  if (HostEditing* editing = editing_) {
+    bool done = false;
+    Step([&] {
+      const auto [index, length] = RegisterLongs();
+      const TypedCall typed(*this);
+      done = editing->SetScriptState(index, length, state);
+    });
+    if (done) return;
+  }
   SetScript(HostOp::SetSubscript, false);
   SetScript(HostOp::SetSuperscript, false);
+  if (state == ScriptState::Subscript) SetScript(HostOp::SetSubscript, true);
+  if (state == ScriptState::Superscript) SetScript(HostOp::SetSuperscript, true);
 }
 
 void CommandRunner::CallWithRegisters(HostOp op) {

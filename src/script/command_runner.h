@@ -95,7 +95,8 @@ class CommandRunner : public TableDispatch<CommandRunner> {
   void CallWithRegisters(HostOp op);
   void CallWithRegisters(HostEditing& editing, HostOp op);
   void SetScript(HostOp op, bool on);
-  void ClearScripts();
+  // The steps of NormalScript, Subscript or Superscript.
+  void SetScripts(ScriptState state);
 
   // Marks a typed call in progress: an Executer replaced meanwhile is kept until it returns.
   class TypedCall;
