@@ -72,6 +72,7 @@ void CommandRunner::SetExecuter(DispatchRef Executer) {
   if (typedCallDepth_ > 0 && executer_) retired_.push_back(std::move(executer_));
   executer_ = std::move(Executer);
   editing_ = executer_ ? executer_->Editing() : nullptr;
+  keepsIntegers_ = editing_ != nullptr && editing_->QueryValueKeepsIntegers();
   hostIdKnown_.reset();
 }
 
@@ -102,14 +103,19 @@ void CommandRunner::RunUnit(std::u16string_view first, std::u16string_view secon
 
 void CommandRunner::RunUnit(int64_t first, int64_t second, std::u16string_view word) {
   const UnitWord& known = NoteUnitWord(word);
-  if (!known.isLines && TakesTwoNumbers(known.word) && MayTakeIntegersAsTheyStand()) {
+  if (known.popsTwoNumbers && MayTakeIntegersAsTheyStand()) {
     return TakeIntegers(first, second, known.word);
   }
   RunUnit(IntegerDigits(first, firstRoom_), IntegerDigits(second, secondRoom_), word);
 }
 
-const CommandRunner::UnitWord& CommandRunner::NoteUnitWord(std::u16string_view word) {
+// The word of the last unit again, as a scan's units mostly have, is known at once.
+inline const CommandRunner::UnitWord& CommandRunner::NoteUnitWord(std::u16string_view word) {
   if (SameText(word, unitWords_[lastUnitWord_].text)) return unitWords_[lastUnitWord_];
+  return FindUnitWord(word);
+}
+
+const CommandRunner::UnitWord& CommandRunner::FindUnitWord(std::u16string_view word) {
   for (std::size_t i = 0; i < unitWords_.size(); ++i) {
     if (SameText(word, unitWords_[i].text)) {
       lastUnitWord_ = i;
@@ -124,12 +130,12 @@ const CommandRunner::UnitWord& CommandRunner::NoteUnitWord(std::u16string_view w
   known.isLines =
       word.find(u'\n') != std::u16string_view::npos || (!word.empty() && word.front() == u'=');
   known.word = known.isLines ? Word::None : FindWord(word);
+  known.popsTwoNumbers = !known.isLines && TakesTwoNumbers(known.word);
   return known;
 }
 
 bool CommandRunner::MayTakeIntegersAsTheyStand() const {
-  return editing_ != nullptr && stackCount_ <= kStackSize - 2 &&
-         editing_->QueryValueKeepsIntegers();
+  return keepsIntegers_ && stackCount_ <= kStackSize - 2;
 }
 
 void CommandRunner::ExecuteLines(std::u16string_view commands) {
@@ -178,8 +184,8 @@ std::size_t CommandRunner::TakeIntegerLines(std::u16string_view commands, std::s
 void CommandRunner::TakeIntegers(int64_t first, int64_t second, Word word) {
   // The two pushes and PopNumbers would leave these registers and the stack as it was: the
   // host answers the texts unchanged, with room for both, and they read back as these doubles.
-  secondOperand_ = IntegerToDouble(second);
-  firstOperand_ = IntegerToDouble(first);
+  secondOperand_.SetDouble(IntegerToDouble(second));
+  firstOperand_.SetDouble(IntegerToDouble(first));
   longsKnown_ = InLongRange(first) && InLongRange(second);
   firstLong_ = static_cast<int32_t>(first);
   secondLong_ = static_cast<int32_t>(second);
@@ -458,16 +464,13 @@ std::optional<Variant> CommandRunner::CallHost(HostOp op, std::initializer_list<
                           Arguments(args.begin(), args.size()));
 }
 
-std::pair<int32_t, int32_t> CommandRunner::RegisterLongs() {
-  if (!longsKnown_) {
-    // First to last, so the first failing conversion raises, and nothing is kept.
-    const int32_t first = firstOperand_.ToLong();
-    const int32_t second = secondOperand_.ToLong();
-    firstLong_ = first;
-    secondLong_ = second;
-    longsKnown_ = true;
-  }
-  return {firstLong_, secondLong_};
+void CommandRunner::FindRegisterLongs() {
+  // First to last, so the first failing conversion raises, and nothing is kept.
+  const int32_t first = firstOperand_.ToLong();
+  const int32_t second = secondOperand_.ToLong();
+  firstLong_ = first;
+  secondLong_ = second;
+  longsKnown_ = true;
 }
 
 }  // namespace glyphwright
