@@ -13,20 +13,29 @@ constexpr bool InLongRange(int64_t value) {
   return value >= INT32_MIN && value <= INT32_MAX;
 }
 
-// Equal texts, compared four code units at a stroke: a unit's word is a few strokes long.
+bool SameStroke(const char16_t* a, const char16_t* b) {
+  uint64_t x = 0, y = 0;
+  std::memcpy(&x, a, sizeof x);
+  std::memcpy(&y, b, sizeof y);
+  return x == y;
+}
+
+// Equal texts, compared four code units at a stroke: a unit's word is a few strokes long. The
+// last stroke ends at the end, overlapping the one before it, so no code unit is left to compare
+// alone.
 bool SameText(std::u16string_view a, std::u16string_view b) {
-  if (a.size() != b.size()) return false;
-  std::size_t i = 0;
-  for (; i + 4 <= a.size(); i += 4) {
-    uint64_t x = 0, y = 0;
-    std::memcpy(&x, a.data() + i, sizeof x);
-    std::memcpy(&y, b.data() + i, sizeof y);
-    if (x != y) return false;
+  const std::size_t size = a.size();
+  if (size != b.size()) return false;
+  if (size < 4) {
+    for (std::size_t i = 0; i < size; ++i) {
+      if (a[i] != b[i]) return false;
+    }
+    return true;
   }
-  for (; i < a.size(); ++i) {
-    if (a[i] != b[i]) return false;
+  for (std::size_t i = 0; i + 4 < size; i += 4) {
+    if (!SameStroke(a.data() + i, b.data() + i)) return false;
   }
-  return true;
+  return SameStroke(a.data() + size - 4, b.data() + size - 4);
 }
 
 // A register as the text a String parameter receives: its own text without a copy, or the text
@@ -189,7 +198,18 @@ void CommandRunner::TakeIntegers(int64_t first, int64_t second, Word word) {
   longsKnown_ = InLongRange(first) && InLongRange(second);
   firstLong_ = static_cast<int32_t>(first);
   secondLong_ = static_cast<int32_t>(second);
-  ExecuteWordSteps(word);
+  // A scan's units are script words mostly: their steps are taken here, as ExecuteWordSteps
+  // would take them.
+  switch (word) {
+    case Word::NormalScript:
+      return SetScripts(ScriptState::Normal);
+    case Word::Subscript:
+      return SetScripts(ScriptState::Subscript);
+    case Word::Superscript:
+      return SetScripts(ScriptState::Superscript);
+    default:
+      return ExecuteWordSteps(word);
+  }
 }
 
 template <class Body>

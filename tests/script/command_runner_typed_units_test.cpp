@@ -319,6 +319,22 @@ const Case kCases[] = {
       {4, 0, u"TypeText"},
       {0, 5, u"GoTo"},
       {1, 2, u"ApplyStyle"}}},
+    // Words of equal length that differ in one code unit, at the start, in the middle or at the
+    // end: each unit is the word it names, not the one before it.
+    {"WordsThatDifferInOneCodeUnit",
+     {{1, 1, u"Subscript"},
+      {2, 1, u"Subscripx"},
+      {3, 1, u"Subscript"},
+      {4, 1, u"Xubscript"},
+      {5, 1, u"Subxcript"},
+      {6, 1, u"Bold"},
+      {7, 1, u"Bolt"},
+      {8, 1, u"Bold"},
+      {9, 1, u"Italic"},
+      {10, 1, u"Italix"},
+      {11, 1, u"Pop"},
+      {12, 1, u"Pox"},
+      {0, 0, u"Pop\nPop\nPop\nPop\nTypeText"}}},
     // More words in turn than the runner remembers: each is still the word it is.
     {"ManyWordsInTurn",
      {{1, 1, u"Subscript"},
