@@ -38,6 +38,20 @@ bool SameText(std::u16string_view a, std::u16string_view b) {
   return SameStroke(a.data() + size - 4, b.data() + size - 4);
 }
 
+// The script state a script word leaves; nothing for any other word.
+std::optional<ScriptState> StateOfScriptWord(Word word) {
+  switch (word) {
+    case Word::NormalScript:
+      return ScriptState::Normal;
+    case Word::Subscript:
+      return ScriptState::Subscript;
+    case Word::Superscript:
+      return ScriptState::Superscript;
+    default:
+      return std::nullopt;
+  }
+}
+
 // A register as the text a String parameter receives: its own text without a copy, or the text
 // of its number.
 std::u16string_view TextOf(const Variant& value, std::u16string& scratch) {
@@ -200,16 +214,8 @@ void CommandRunner::TakeIntegers(int64_t first, int64_t second, Word word) {
   secondLong_ = static_cast<int32_t>(second);
   // A scan's units are script words mostly: their steps are taken here, as ExecuteWordSteps
   // would take them.
-  switch (word) {
-    case Word::NormalScript:
-      return SetScripts(ScriptState::Normal);
-    case Word::Subscript:
-      return SetScripts(ScriptState::Subscript);
-    case Word::Superscript:
-      return SetScripts(ScriptState::Superscript);
-    default:
-      return ExecuteWordSteps(word);
-  }
+  if (const std::optional<ScriptState> state = StateOfScriptWord(word)) return SetScripts(*state);
+  ExecuteWordSteps(word);
 }
 
 template <class Body>
@@ -301,11 +307,9 @@ void CommandRunner::ExecuteWordSteps(Word word) {
         PushValue(DoubleToText(negated));
       });
     case Word::NormalScript:
-      return SetScripts(ScriptState::Normal);
     case Word::Subscript:
-      return SetScripts(ScriptState::Subscript);
     case Word::Superscript:
-      return SetScripts(ScriptState::Superscript);
+      return SetScripts(*StateOfScriptWord(word));
     case Word::Small:
       return call(HostOp::SetSmall);
     case Word::Italic:

@@ -13,19 +13,6 @@
 namespace glyphwright {
 namespace {
 
-// The document reached by name only: each script word is its three calls.
-class ByNameOnly : public Dispatch {
- public:
-  explicit ByNameOnly(std::shared_ptr<Document> document) : document_(std::move(document)) {}
-  DispId GetIDsOfNames(std::u16string_view name) override { return document_->GetIDsOfNames(name); }
-  Variant Invoke(DispId id, InvokeKind kind, Arguments args) override {
-    return document_->Invoke(id, kind, args);
-  }
-
- private:
-  std::shared_ptr<Document> document_;
-};
-
 // A document that hears the script calls one by one.
 class ListeningDocument : public Document {
  public:
