@@ -32,6 +32,9 @@ class ListeningDocument : public Document {
 
 struct Outcome {
   std::string json;
+  // Each character's script state, paragraph marks too, which no rendering shows: "b" for
+  // subscript, "p" for superscript, "." for neither.
+  std::string states;
   std::string text;
   int32_t cursor = 0;
   int32_t selectionStart = 0;
@@ -41,8 +44,8 @@ struct Outcome {
 
   friend bool operator==(const Outcome&, const Outcome&) = default;
   friend std::ostream& operator<<(std::ostream& out, const Outcome& o) {
-    return out << o.json << " | " << o.text << " | cursor " << o.cursor << " selection "
-               << o.selectionStart << "+" << o.selectionLength << " | error "
+    return out << o.json << " | " << o.states << " | " << o.text << " | cursor " << o.cursor
+               << " selection " << o.selectionStart << "+" << o.selectionLength << " | error "
                << (o.number ? std::to_string(*o.number) : "none") << " " << o.description;
   }
 };
@@ -74,6 +77,10 @@ Outcome RunScript(const std::shared_ptr<Document>& document, DispatchRef execute
     outcome.description = Utf16ToUtf8(error.Description());
   }
   outcome.json = Utf16ToUtf8(RenderJson(*document));
+  for (int32_t i = 0; i < document->Size(); ++i) {
+    const CharFormat format = document->FormatAt(i);
+    outcome.states += format.subscript ? 'b' : format.superscript ? 'p' : '.';
+  }
   outcome.text = Utf16ToUtf8(document->Text());
   outcome.cursor = document->Cursor();
   outcome.selectionStart = document->SelectionStart();
