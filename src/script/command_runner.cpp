@@ -132,6 +132,24 @@ void CommandRunner::RunUnit(int64_t first, int64_t second, std::u16string_view w
   RunUnit(IntegerDigits(first, firstRoom_), IntegerDigits(second, secondRoom_), word);
 }
 
+void CommandRunner::RunUnits(std::u16string_view word, std::span<const UnitIntegers> units) {
+  const UnitWord& known = NoteUnitWord(word);
+  if (!known.popsTwoNumbers) {
+    for (const UnitIntegers& unit : units) RunUnit(unit.first, unit.second, word);
+    return;
+  }
+  // What RunUnit finds for each: the word stays, and whether the integers may be taken as they
+  // stand is asked again, as a host call may have replaced the Executer.
+  const Word words = known.word;
+  for (const UnitIntegers& unit : units) {
+    if (MayTakeIntegersAsTheyStand()) {
+      TakeIntegers(unit.first, unit.second, words);
+    } else {
+      RunUnit(IntegerDigits(unit.first, firstRoom_), IntegerDigits(unit.second, secondRoom_), word);
+    }
+  }
+}
+
 // The word of the last unit again, as a scan's units mostly have, is known at once.
 inline const CommandRunner::UnitWord& CommandRunner::NoteUnitWord(std::u16string_view word) {
   if (SameText(word, unitWords_[lastUnitWord_].text)) return unitWords_[lastUnitWord_];

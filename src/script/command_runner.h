@@ -18,6 +18,7 @@
 #include "automation/member_table.h"
 #include "automation/number_text.h"
 #include "automation/variant.h"
+#include "script/unit_integers.h"
 #include "script/vocabulary.h"
 
 namespace glyphwright {
@@ -53,6 +54,8 @@ class CommandRunner : public TableDispatch<CommandRunner> {
   // the Executer's QueryValue keeps integers (HostEditing::QueryValueKeepsIntegers) and the
   // word pops two numbers, the integers go straight into the registers, never written as text.
   void RunUnit(int64_t first, int64_t second, std::u16string_view word);
+  // Units of one word, in order: exactly RunUnit on each, the word found once for them all.
+  void RunUnits(std::u16string_view word, std::span<const UnitIntegers> units);
 
  private:
   void ExecuteLines(std::u16string_view commands);
