@@ -1,11 +1,13 @@
 // CommandRunner on a 10,000-word script against Executers that do nothing: the cost of the runner
 // itself (line splitting, value stack, number conversion, calls by name or typed), and the same
-// words handed over as units of integers, as the format command hands them.
+// words handed over as units of integers, as the format command hands them, also to the
+// reference document.
 #include <benchmark/benchmark.h>
 
 #include <vector>
 
 #include "automation/host_editing.h"
+#include "document/document.h"
 #include "script/builders.h"
 #include "script/command_runner.h"
 
@@ -122,6 +124,33 @@ void BM_RunTenThousandUnits(benchmark::State& state) {
       static_cast<double>(units.size() * state.iterations()), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_RunTenThousandUnits)->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond);
+
+// A document of another class, which hears every call of a script word, one by one.
+class DerivedDocument : public Document {
+ public:
+  using Document::Document;
+};
+
+// The same units on the reference document (state.range(0) == 1), which takes a script word's
+// three calls in one pass, and on a derived one, which is made them one after another. The
+// words leave the same states each time, so one document serves every iteration.
+void BM_RunTenThousandUnitsOnDocument(benchmark::State& state) {
+  const std::vector<IntegerUnit> units = TenThousandUnits();
+  const std::u16string text(2500 * 7 + 8, u'C');
+  CommandRunner runner;
+  if (state.range(0) == 1) {
+    runner.SetExecuter(std::make_shared<Document>(text));
+  } else {
+    runner.SetExecuter(std::make_shared<DerivedDocument>(text));
+  }
+  for (auto _ : state) {
+    runner.BeginUnits();
+    for (const IntegerUnit& unit : units) runner.RunUnit(unit.first, unit.second, unit.word);
+  }
+  state.counters["units/s"] = benchmark::Counter(
+      static_cast<double>(units.size() * state.iterations()), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_RunTenThousandUnitsOnDocument)->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace glyphwright

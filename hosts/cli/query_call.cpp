@@ -1,6 +1,7 @@
 #include "cli/query_call.h"
 
 #include <cstdint>
+#include <span>
 #include <stdexcept>
 
 #include "cli/cli_errors.h"
@@ -75,6 +76,9 @@ class UnitRunner final : public ScriptUnits {
   explicit UnitRunner(CommandRunner& runner) : runner_(runner) {}
   void Unit(std::u16string_view word, int64_t first, int64_t second) override {
     runner_.RunUnit(first, second, word);
+  }
+  void Units(std::u16string_view word, std::span<const UnitIntegers> units) override {
+    runner_.RunUnits(word, units);
   }
 
  private:

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <typeinfo>
 
 #include "automation/automation_error.h"
 #include "automation/number_text.h"
@@ -141,7 +142,7 @@ void Document::ChangeFormat(Range range, Change change) {
   for (int32_t i = range.start; i < range.end; ++i) change(cells_[i]);
 }
 
-int32_t Document::ScriptState(Range range, uint8_t flag) const {
+int32_t Document::ScriptStateOf(Range range, uint8_t flag) const {
   int32_t set = 0;
   for (int32_t i = range.start; i < range.end; ++i) {
     if ((cells_[i].flags & flag) != 0) ++set;
@@ -176,6 +177,17 @@ void Document::SetSuperscript(int32_t Index, int32_t Length, bool flag) {
   ChangeFormat(ScriptRange(Index, Length), [flag](Cell& cell) {
     cell.flags = flag ? (cell.flags | kSuperscript) & ~kSubscript : cell.flags & ~kSuperscript;
   });
+}
+
+bool Document::SetScriptState(int32_t Index, int32_t Length, ScriptState state) {
+  if (typeid(*this) != typeid(Document)) return false;
+  const uint8_t set = state == ScriptState::Subscript     ? kSubscript
+                      : state == ScriptState::Superscript ? kSuperscript
+                                                          : 0;
+  ChangeFormat(ScriptRange(Index, Length), [set](Cell& cell) {
+    cell.flags = static_cast<uint8_t>((cell.flags & ~(kSubscript | kSuperscript)) | set);
+  });
+  return true;
 }
 
 void Document::SetSmall(int32_t Index, int32_t Length) {
@@ -307,11 +319,11 @@ void Document::SelectRange(int32_t Start, int32_t Length) {
 }
 
 int32_t Document::GetSubscript(int32_t Index, int32_t Length) const {
-  return ScriptState(ScriptRange(Index, Length), kSubscript);
+  return ScriptStateOf(ScriptRange(Index, Length), kSubscript);
 }
 
 int32_t Document::GetSuperscript(int32_t Index, int32_t Length) const {
-  return ScriptState(ScriptRange(Index, Length), kSuperscript);
+  return ScriptStateOf(ScriptRange(Index, Length), kSuperscript);
 }
 
 // ---- the host's side ----

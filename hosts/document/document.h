@@ -56,6 +56,9 @@ class Document : public TableDispatch<Document>, public HostEditing {
   // True sets the script state (and clears the other one), False clears it.
   void SetSubscript(int32_t Index, int32_t Length, bool flag) override;
   void SetSuperscript(int32_t Index, int32_t Length, bool flag) override;
+  // Both script states cleared and one set in one pass; a class derived from Document is made
+  // the three calls instead, so that it hears each.
+  bool SetScriptState(int32_t Index, int32_t Length, ScriptState state) override;
   void SetSmall(int32_t Index, int32_t Length) override;
   // "Italic" and "Bold" set those; any other name becomes the characters' named style.
   void SetStyle(int32_t Index, int32_t Length, std::u16string_view StyleName) override;
@@ -175,7 +178,7 @@ class Document : public TableDispatch<Document>, public HostEditing {
   void Erase(Range range);
   template <class Change>
   void ChangeFormat(Range range, Change change);
-  int32_t ScriptState(Range range, uint8_t flag) const;
+  int32_t ScriptStateOf(Range range, uint8_t flag) const;
   void CollapseSelection();
 
   // As many cells as a selection of a few words has, inside the document: a host that makes a

@@ -8,10 +8,14 @@
 #include <cstddef>
 #include <cstring>
 #include <functional>
+#include <limits>
 #include <memory>
+#include <new>
 #include <stdexcept>
 #include <type_traits>
 #include <vector>
+
+#include "document/large_block.h"
 
 namespace glyphwright {
 
@@ -106,9 +110,19 @@ class InlineVector {
  private:
   std::size_t Grown(std::size_t needed) const { return std::max(needed, 2 * capacity_); }
 
+  // A heap block and the bytes it was allocated with, which freeing it needs.
+  struct FreeHeap {
+    std::size_t bytes = 0;
+    void operator()(T* block) const noexcept { FreeBlock(block, bytes); }
+  };
+  using Heap = std::unique_ptr<T, FreeHeap>;
+
   // Moves the values to a heap block of the given capacity, which holds them all.
   void MoveTo(std::size_t capacity) {
-    std::unique_ptr<T[]> block(new T[capacity]);
+    if (capacity > std::numeric_limits<std::size_t>::max() / sizeof(T)) throw std::bad_alloc();
+    const std::size_t bytes = capacity * sizeof(T);
+    // The values are trivial: the block's bytes become them as they are written.
+    Heap block(static_cast<T*>(AllocateBlock(bytes)), FreeHeap{bytes});
     if (size_ > 0) std::memcpy(block.get(), data_, size_ * sizeof(T));
     heap_ = std::move(block);
     data_ = heap_.get();
@@ -141,7 +155,7 @@ class InlineVector {
   }
 
   T inline_[N];
-  std::unique_ptr<T[]> heap_;
+  Heap heap_;
   T* data_ = inline_;
   std::size_t size_ = 0;
   std::size_t capacity_ = N;

@@ -30,6 +30,19 @@ void RunAndWriteUnits::Widen() {
 
 void RunAndWriteUnits::Unit(std::u16string_view word, int64_t first, int64_t second) {
   if (script_.isAscii && !IsAscii(word)) Widen();
+  WriteLines(word, first, second);
+  // The runner takes the integers as they are: the same as their value lines, without reading
+  // them back.
+  runner_.RunUnit(first, second, word);
+}
+
+void RunAndWriteUnits::Units(std::u16string_view word, std::span<const UnitIntegers> units) {
+  if (script_.isAscii && !IsAscii(word)) Widen();
+  for (const UnitIntegers& unit : units) WriteLines(word, unit.first, unit.second);
+  runner_.RunUnits(word, units);
+}
+
+void RunAndWriteUnits::WriteLines(std::u16string_view word, int64_t first, int64_t second) {
   char lines[48];
   char* const linesEnd = ValueLine(ValueLine(lines, first), second);
   if (script_.isAscii) {
@@ -45,9 +58,6 @@ void RunAndWriteUnits::Unit(std::u16string_view word, int64_t first, int64_t sec
   } else {
     script_.wide.append(lines, linesEnd).append(word).append(1, u'\n');
   }
-  // The runner takes the integers as they are: the same as their value lines, without reading
-  // them back.
-  runner_.RunUnit(first, second, word);
 }
 
 }  // namespace glyphwright::web

@@ -14,6 +14,9 @@
 
 namespace glyphwright {
 
+// The script state the words NormalScript, Subscript and Superscript leave on their range.
+enum class ScriptState : uint8_t { Normal, Subscript, Superscript };
+
 class HostEditing {
  public:
   // QueryValue's answer as the text the runner stores, written into answer (whose room the
@@ -26,6 +29,15 @@ class HostEditing {
   virtual bool QueryValueKeepsIntegers() const { return false; }
   virtual void SetSubscript(int32_t Index, int32_t Length, bool flag) = 0;
   virtual void SetSuperscript(int32_t Index, int32_t Length, bool flag) = 0;
+  // The three calls of a script word at once: what SetSubscript(False), SetSuperscript(False)
+  // and then, for Subscript or Superscript, that one's call with True do when the runner makes
+  // them one after another. Answers false, having done nothing, when the object cannot promise
+  // that (the default): the runner then makes those calls itself, each a step of its own. An
+  // object that answers true raises no error and reaches nothing outside itself in the call; one
+  // that derives from another whose calls it changes must answer false.
+  virtual bool SetScriptState(int32_t /*Index*/, int32_t /*Length*/, ScriptState /*state*/) {
+    return false;
+  }
   virtual void SetSmall(int32_t Index, int32_t Length) = 0;
   virtual void SetStyle(int32_t Index, int32_t Length, std::u16string_view StyleName) = 0;
   virtual void ApplyStyle(std::u16string_view StyleName) = 0;

@@ -39,6 +39,15 @@ class Variant {
   bool IsString() const { return GetType() == Type::String; }
   bool IsObject() const { return GetType() == Type::Object; }
 
+  // Becomes the number, in place when it holds a number already, as a register mostly does.
+  void SetDouble(double value) {
+    if (double* number = std::get_if<double>(&value_)) {
+      *number = value;
+    } else {
+      value_ = value;
+    }
+  }
+
   // The text form: "" for Empty, "True"/"False", decimal numbers. An object raises 13.
   std::u16string ToText() const;
   // Numbers from text as TextToDouble reads them; Empty is 0; True is -1.

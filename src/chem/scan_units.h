@@ -8,9 +8,11 @@
 // CommandsLength) is written here once for every scanner and every list of them.
 #pragma once
 
+#include <array>
 #include <concepts>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -86,10 +88,26 @@ std::u16string WriteUnits(const CodeArray& chars, const Scanners&... scanners) {
 }
 
 // The units WriteUnits writes, in the same order, into sink; the caller flushes it at the end.
-// No counting pass: a block is written and handed on before the next one is made.
+// No counting pass: a block is written and handed on before the next one is made. A sink that
+// takes units is handed a scanner's units some hundreds at a time, all of one word, and has been
+// handed every one of them when this returns.
 template <UnitScanner... Scanners>
 void StreamUnits(const CodeArray& chars, ScriptSink& sink, const Scanners&... scanners) {
-  AppendUnits(chars, sink, scanners...);
+  if (!sink.TakesUnits()) return AppendUnits(chars, sink, scanners...);
+  [[maybe_unused]] const auto handOn = [&chars, &sink](const auto& scanner) {
+    const std::u16string_view word = scanner.Word();
+    std::array<UnitIntegers, 256> units;
+    std::size_t count = 0;
+    scanner.Scan(chars, [&](std::size_t first, int64_t second) {
+      units[count++] = {static_cast<int64_t>(first), second};
+      if (count == units.size()) {
+        sink.Units(word, units);
+        count = 0;
+      }
+    });
+    if (count > 0) sink.Units(word, std::span(units.data(), count));
+  };
+  (handOn(scanners), ...);
 }
 
 // The members a primitive scanner offers its users, from its own Word and Scan.

@@ -7,10 +7,12 @@
 #include <cstring>
 #include <functional>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 
 #include "script/text_length.h"
+#include "script/unit_integers.h"
 #include "text/prepared_text.h"
 #include "text/utf8.h"
 
@@ -22,6 +24,11 @@ namespace glyphwright {
 class ScriptUnits {
  public:
   virtual void Unit(std::u16string_view word, int64_t first, int64_t second) = 0;
+  // Units of one word, in order: what Unit does for each of them, which is what this does
+  // unless a taker does it in fewer steps.
+  virtual void Units(std::u16string_view word, std::span<const UnitIntegers> units) {
+    for (const UnitIntegers& unit : units) Unit(word, unit.first, unit.second);
+  }
 
  protected:
   ~ScriptUnits() = default;
@@ -61,6 +68,14 @@ class ScriptSink {
     std::memcpy(out, wordLine_.data(), wordLine_.size());
     size_ = static_cast<std::size_t>(out - buffer_.get()) + wordLine_.size();
     if (size_ >= block_) Flush();
+  }
+
+  // True when the sink hands units on (see ScriptUnits) rather than writing lines.
+  bool TakesUnits() const { return units_ != nullptr; }
+  // Units of one word, in order, as Command2 on each would hand them on; for a sink that
+  // TakesUnits.
+  void Units(std::u16string_view word, std::span<const UnitIntegers> units) {
+    units_->Units(word, units);
   }
 
   // Hands on whatever has gathered; nothing when it is empty.

@@ -13,20 +13,43 @@ constexpr bool InLongRange(int64_t value) {
   return value >= INT32_MIN && value <= INT32_MAX;
 }
 
-// Equal texts, compared four code units at a stroke: a unit's word is a few strokes long.
+bool SameStroke(const char16_t* a, const char16_t* b) {
+  uint64_t x = 0, y = 0;
+  std::memcpy(&x, a, sizeof x);
+  std::memcpy(&y, b, sizeof y);
+  return x == y;
+}
+
+// Equal texts, compared four code units at a stroke: a unit's word is a few strokes long. The
+// last stroke ends at the end, overlapping the one before it, so no code unit is left to compare
+// alone.
 bool SameText(std::u16string_view a, std::u16string_view b) {
-  if (a.size() != b.size()) return false;
-  std::size_t i = 0;
-  for (; i + 4 <= a.size(); i += 4) {
-    uint64_t x = 0, y = 0;
-    std::memcpy(&x, a.data() + i, sizeof x);
-    std::memcpy(&y, b.data() + i, sizeof y);
-    if (x != y) return false;
+  const std::size_t size = a.size();
+  if (size != b.size()) return false;
+  if (size < 4) {
+    for (std::size_t i = 0; i < size; ++i) {
+      if (a[i] != b[i]) return false;
+    }
+    return true;
   }
-  for (; i < a.size(); ++i) {
-    if (a[i] != b[i]) return false;
+  for (std::size_t i = 0; i + 4 < size; i += 4) {
+    if (!SameStroke(a.data() + i, b.data() + i)) return false;
   }
-  return true;
+  return SameStroke(a.data() + size - 4, b.data() + size - 4);
+}
+
+// The script state a script word leaves; nothing for any other word.
+std::optional<ScriptState> StateOfScriptWord(Word word) {
+  switch (word) {
+    case Word::NormalScript:
+      return ScriptState::Normal;
+    case Word::Subscript:
+      return ScriptState::Subscript;
+    case Word::Superscript:
+      return ScriptState::Superscript;
+    default:
+      return std::nullopt;
+  }
 }
 
 // A register as the text a String parameter receives: its own text without a copy, or the text
@@ -72,6 +95,7 @@ void CommandRunner::SetExecuter(DispatchRef Executer) {
   if (typedCallDepth_ > 0 && executer_) retired_.push_back(std::move(executer_));
   executer_ = std::move(Executer);
   editing_ = executer_ ? executer_->Editing() : nullptr;
+  keepsIntegers_ = editing_ != nullptr && editing_->QueryValueKeepsIntegers();
   hostIdKnown_.reset();
 }
 
@@ -102,14 +126,37 @@ void CommandRunner::RunUnit(std::u16string_view first, std::u16string_view secon
 
 void CommandRunner::RunUnit(int64_t first, int64_t second, std::u16string_view word) {
   const UnitWord& known = NoteUnitWord(word);
-  if (!known.isLines && TakesTwoNumbers(known.word) && MayTakeIntegersAsTheyStand()) {
+  if (known.popsTwoNumbers && MayTakeIntegersAsTheyStand()) {
     return TakeIntegers(first, second, known.word);
   }
   RunUnit(IntegerDigits(first, firstRoom_), IntegerDigits(second, secondRoom_), word);
 }
 
-const CommandRunner::UnitWord& CommandRunner::NoteUnitWord(std::u16string_view word) {
+void CommandRunner::RunUnits(std::u16string_view word, std::span<const UnitIntegers> units) {
+  const UnitWord& known = NoteUnitWord(word);
+  if (!known.popsTwoNumbers) {
+    for (const UnitIntegers& unit : units) RunUnit(unit.first, unit.second, word);
+    return;
+  }
+  // What RunUnit finds for each: the word stays, and whether the integers may be taken as they
+  // stand is asked again, as a host call may have replaced the Executer.
+  const Word words = known.word;
+  for (const UnitIntegers& unit : units) {
+    if (MayTakeIntegersAsTheyStand()) {
+      TakeIntegers(unit.first, unit.second, words);
+    } else {
+      RunUnit(IntegerDigits(unit.first, firstRoom_), IntegerDigits(unit.second, secondRoom_), word);
+    }
+  }
+}
+
+// The word of the last unit again, as a scan's units mostly have, is known at once.
+inline const CommandRunner::UnitWord& CommandRunner::NoteUnitWord(std::u16string_view word) {
   if (SameText(word, unitWords_[lastUnitWord_].text)) return unitWords_[lastUnitWord_];
+  return FindUnitWord(word);
+}
+
+const CommandRunner::UnitWord& CommandRunner::FindUnitWord(std::u16string_view word) {
   for (std::size_t i = 0; i < unitWords_.size(); ++i) {
     if (SameText(word, unitWords_[i].text)) {
       lastUnitWord_ = i;
@@ -124,12 +171,12 @@ const CommandRunner::UnitWord& CommandRunner::NoteUnitWord(std::u16string_view w
   known.isLines =
       word.find(u'\n') != std::u16string_view::npos || (!word.empty() && word.front() == u'=');
   known.word = known.isLines ? Word::None : FindWord(word);
+  known.popsTwoNumbers = !known.isLines && TakesTwoNumbers(known.word);
   return known;
 }
 
 bool CommandRunner::MayTakeIntegersAsTheyStand() const {
-  return editing_ != nullptr && stackCount_ <= kStackSize - 2 &&
-         editing_->QueryValueKeepsIntegers();
+  return keepsIntegers_ && stackCount_ <= kStackSize - 2;
 }
 
 void CommandRunner::ExecuteLines(std::u16string_view commands) {
@@ -178,11 +225,14 @@ std::size_t CommandRunner::TakeIntegerLines(std::u16string_view commands, std::s
 void CommandRunner::TakeIntegers(int64_t first, int64_t second, Word word) {
   // The two pushes and PopNumbers would leave these registers and the stack as it was: the
   // host answers the texts unchanged, with room for both, and they read back as these doubles.
-  secondOperand_ = IntegerToDouble(second);
-  firstOperand_ = IntegerToDouble(first);
+  secondOperand_.SetDouble(IntegerToDouble(second));
+  firstOperand_.SetDouble(IntegerToDouble(first));
   longsKnown_ = InLongRange(first) && InLongRange(second);
   firstLong_ = static_cast<int32_t>(first);
   secondLong_ = static_cast<int32_t>(second);
+  // A scan's units are script words mostly: their steps are taken here, as ExecuteWordSteps
+  // would take them.
+  if (const std::optional<ScriptState> state = StateOfScriptWord(word)) return SetScripts(*state);
   ExecuteWordSteps(word);
 }
 
@@ -275,13 +325,9 @@ void CommandRunner::ExecuteWordSteps(Word word) {
         PushValue(DoubleToText(negated));
       });
     case Word::NormalScript:
-      return ClearScripts();
     case Word::Subscript:
-      ClearScripts();
-      return SetScript(HostOp::SetSubscript, true);
     case Word::Superscript:
-      ClearScripts();
-      return SetScript(HostOp::SetSuperscript, true);
+      return SetScripts(*StateOfScriptWord(word));
     case Word::Small:
       return call(HostOp::SetSmall);
     case Word::Italic:
@@ -340,10 +386,23 @@ void CommandRunner::SetScript(HostOp op, bool on) {
   });
 }
 
-// Subscript and Superscript clear both script states before setting one.
-void CommandRunner::ClearScripts() {
+// Subscript and Superscript clear both script states before setting one: three calls, unless
+// the host makes them one. A failing conversion of the registers fails all three steps alike, so
+// the step that asks the host is the first of them: the error it raises, or drops, is theirs.
+void CommandRunner::SetScripts(ScriptState state) {
+  if (HostEditing* editing = editing_) {
+    bool done = false;
+    Step([&] {
+      const auto [index, length] = RegisterLongs();
+      const TypedCall typed(*this);
+      done = editing->SetScriptState(index, length, state);
+    });
+    if (done) return;
+  }
   SetScript(HostOp::SetSubscript, false);
   SetScript(HostOp::SetSuperscript, false);
+  if (state == ScriptState::Subscript) SetScript(HostOp::SetSubscript, true);
+  if (state == ScriptState::Superscript) SetScript(HostOp::SetSuperscript, true);
 }
 
 void CommandRunner::CallWithRegisters(HostOp op) {
@@ -447,16 +506,13 @@ std::optional<Variant> CommandRunner::CallHost(HostOp op, std::initializer_list<
                           Arguments(args.begin(), args.size()));
 }
 
-std::pair<int32_t, int32_t> CommandRunner::RegisterLongs() {
-  if (!longsKnown_) {
-    // First to last, so the first failing conversion raises, and nothing is kept.
-    const int32_t first = firstOperand_.ToLong();
-    const int32_t second = secondOperand_.ToLong();
-    firstLong_ = first;
-    secondLong_ = second;
-    longsKnown_ = true;
-  }
-  return {firstLong_, secondLong_};
+void CommandRunner::FindRegisterLongs() {
+  // First to last, so the first failing conversion raises, and nothing is kept.
+  const int32_t first = firstOperand_.ToLong();
+  const int32_t second = secondOperand_.ToLong();
+  firstLong_ = first;
+  secondLong_ = second;
+  longsKnown_ = true;
 }
 
 }  // namespace glyphwright

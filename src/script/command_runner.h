@@ -18,6 +18,7 @@
 #include "automation/member_table.h"
 #include "automation/number_text.h"
 #include "automation/variant.h"
+#include "script/unit_integers.h"
 #include "script/vocabulary.h"
 
 namespace glyphwright {
@@ -53,6 +54,8 @@ class CommandRunner : public TableDispatch<CommandRunner> {
   // the Executer's QueryValue keeps integers (HostEditing::QueryValueKeepsIntegers) and the
   // word pops two numbers, the integers go straight into the registers, never written as text.
   void RunUnit(int64_t first, int64_t second, std::u16string_view word);
+  // Units of one word, in order: exactly RunUnit on each, the word found once for them all.
+  void RunUnits(std::u16string_view word, std::span<const UnitIntegers> units);
 
  private:
   void ExecuteLines(std::u16string_view commands);
@@ -60,10 +63,12 @@ class CommandRunner : public TableDispatch<CommandRunner> {
   struct UnitWord {
     std::u16string text;
     Word word = Word::None;
-    bool isLines = false;  // it holds an LF or starts with "=": lines of their own
+    bool isLines = false;         // it holds an LF or starts with "=": lines of their own
+    bool popsTwoNumbers = false;  // one word that pops two numbers
   };
   // What a unit's word is: found once, then remembered among the words of recent units.
   const UnitWord& NoteUnitWord(std::u16string_view word);
+  const UnitWord& FindUnitWord(std::u16string_view word);
   void ExecuteWord(Word word);
   // The steps of a word after the numbers it pops (see TakesTwoNumbers), or all its steps.
   void ExecuteWordSteps(Word word);
@@ -82,7 +87,11 @@ class CommandRunner : public TableDispatch<CommandRunner> {
 
   // The registers converted to Long, as a typed call with two Long parameters receives them:
   // converted once while the registers keep their values, however many calls a word makes.
-  std::pair<int32_t, int32_t> RegisterLongs();
+  std::pair<int32_t, int32_t> RegisterLongs() {
+    if (!longsKnown_) FindRegisterLongs();
+    return {firstLong_, secondLong_};
+  }
+  void FindRegisterLongs();
 
   void PushValue(std::u16string_view Value);
   const std::u16string& PopValue();
@@ -95,7 +104,8 @@ class CommandRunner : public TableDispatch<CommandRunner> {
   void CallWithRegisters(HostOp op);
   void CallWithRegisters(HostEditing& editing, HostOp op);
   void SetScript(HostOp op, bool on);
-  void ClearScripts();
+  // The steps of NormalScript, Subscript or Superscript.
+  void SetScripts(ScriptState state);
 
   // Marks a typed call in progress: an Executer replaced meanwhile is kept until it returns.
   class TypedCall;
@@ -105,6 +115,8 @@ class CommandRunner : public TableDispatch<CommandRunner> {
   DispatchRef executer_;
   // The Executer's HostEditing, or nullptr: then every call goes by name.
   HostEditing* editing_ = nullptr;
+  // Its QueryValueKeepsIntegers, asked once: the answer holds for as long as the object lives.
+  bool keepsIntegers_ = false;
   int32_t typedCallDepth_ = 0;
   std::vector<DispatchRef> retired_;
   bool ignoreError_ = false;

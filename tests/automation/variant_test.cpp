@@ -53,6 +53,16 @@ TEST(VariantTest, BooleansFromTextAndNumbers) {
   EXPECT_EQ(ErrorNumberOf([] { Variant(u"yes").ToBoolean(); }), 13);
 }
 
+// A number set into a Variant of any type leaves exactly that number, whatever it held.
+TEST(VariantTest, SetDoubleReplacesEveryType) {
+  for (Variant value : {Variant(), Variant(true), Variant(int32_t{7}), Variant(1.5), Variant(u"x"),
+                        Variant(DispatchRef(std::make_shared<Nothing>()))}) {
+    value.SetDouble(-2.5);
+    EXPECT_EQ(value.GetType(), Variant::Type::Double);
+    EXPECT_EQ(value, Variant(-2.5));
+  }
+}
+
 TEST(VariantTest, ObjectsAndNothing) {
   const auto object = std::make_shared<Nothing>();
   EXPECT_EQ(Variant(DispatchRef(object)).ToObject(), object);

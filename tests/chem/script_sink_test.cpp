@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
+#include <span>
 #include <string>
 #include <thread>
 #include <vector>
@@ -172,6 +174,51 @@ TEST(StreamCommands, IsExactlyTheScriptOfGetCommands) {
   ChemNameQuery nameAgain;
   nameAgain.SetSmallCommand(u"Petite");
   EXPECT_TRUE(Streamed(name, text, 64) == U8(nameAgain.GetCommands(text)));
+}
+
+// Records what a sink that takes units hands on, each unit as its three lines, and how many
+// units came at once.
+class UnitLines final : public ScriptUnits {
+ public:
+  void Unit(std::u16string_view word, int64_t first, int64_t second) override {
+    ScriptWriter one;
+    one.Command2(word, first, second);
+    lines += U8(std::move(one).Script());
+    ++calls;
+  }
+  void Units(std::u16string_view word, std::span<const UnitIntegers> units) override {
+    largest = std::max(largest, units.size());
+    ScriptUnits::Units(word, units);
+  }
+  std::string lines;
+  std::size_t calls = 0;
+  std::size_t largest = 0;
+};
+
+// Units handed on some at a time are, in order, every unit of the script, and all of them have
+// been handed on when StreamCommands returns: no flush is needed.
+TEST(StreamCommands, HandsEveryUnitOnInTheScriptsOrder) {
+  const std::u16string texts[] = {u"", u"H2O", u"o-Me", ManyLines(3000), ManyLines(200000)};
+  for (const std::u16string& text : texts) {
+    const auto check = [&text](auto& query, auto& again) {
+      UnitLines units;
+      ScriptSink sink(units);
+      query.StreamCommands(text, sink);
+      const std::string script = U8(again.GetCommands(text));
+      EXPECT_TRUE(units.lines == script) << U8(text.substr(0, 20));
+      EXPECT_LE(units.largest, units.calls);
+      // The longest text has more units of one word than are handed on at once.
+      if (text.size() > 100000) {
+        EXPECT_LT(units.largest, units.calls);
+      }
+    };
+    ChemFormulaQuery formula, formulaAgain;
+    check(formula, formulaAgain);
+    IonFormulaQuery ion, ionAgain;
+    check(ion, ionAgain);
+    ChemNameQuery name, nameAgain;
+    check(name, nameAgain);
+  }
 }
 
 // A query whose prefix list cannot be found fails before its first block, as GetCommands does,

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "document/document.h"
 #include "document/renderers.h"
@@ -20,6 +21,19 @@ inline void RunOn(const std::shared_ptr<Document>& document, std::u16string_view
   runner.SetIgnoreError(ignoreError);
   runner.Run(script);
 }
+
+// A document reached by name only: it offers no C++ interface.
+class ByNameOnly : public Dispatch {
+ public:
+  explicit ByNameOnly(std::shared_ptr<Document> document) : document_(std::move(document)) {}
+  DispId GetIDsOfNames(std::u16string_view name) override { return document_->GetIDsOfNames(name); }
+  Variant Invoke(DispId id, InvokeKind kind, Arguments args) override {
+    return document_->Invoke(id, kind, args);
+  }
+
+ private:
+  std::shared_ptr<Document> document_;
+};
 
 // UTF-8 forms, so a failing comparison reads as text.
 inline std::string HtmlOf(const Document& document) {

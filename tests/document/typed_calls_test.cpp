@@ -22,19 +22,6 @@ class CountingDocument : public Document {
   int callsByName = 0;
 };
 
-// The same document reached by name only: it offers no C++ interface.
-class ByNameOnly : public Dispatch {
- public:
-  explicit ByNameOnly(std::shared_ptr<Document> document) : document_(std::move(document)) {}
-  DispId GetIDsOfNames(std::u16string_view name) override { return document_->GetIDsOfNames(name); }
-  Variant Invoke(DispId id, InvokeKind kind, Arguments args) override {
-    return document_->Invoke(id, kind, args);
-  }
-
- private:
-  std::shared_ptr<Document> document_;
-};
-
 struct Case {
   const char* name;
   std::u16string script;

@@ -224,6 +224,22 @@ Outcome RunUnits(const std::vector<IntegerUnit>& units, Host host, bool ignoreEr
   });
 }
 
+// The units handed over together, each run of units of one word at once, as a scan hands them.
+Outcome RunUnitsTogether(const std::vector<IntegerUnit>& units, Host host, bool ignoreError) {
+  return RunOn(host, ignoreError, false, [&](CommandRunner& runner) {
+    runner.BeginUnits();
+    for (std::size_t start = 0; start < units.size();) {
+      std::vector<UnitIntegers> together;
+      std::size_t end = start;
+      for (; end < units.size() && units[end].word == units[start].word; ++end) {
+        together.push_back({units[end].first, units[end].second});
+      }
+      runner.RunUnits(units[start].word, together);
+      start = end;
+    }
+  });
+}
+
 // Units that fill the stack to depth before the units under test: two values a unit, and a
 // unit that pops one for an odd depth.
 std::vector<IntegerUnit> StackOf(int32_t depth, std::vector<IntegerUnit> then) {
@@ -319,6 +335,22 @@ const Case kCases[] = {
       {4, 0, u"TypeText"},
       {0, 5, u"GoTo"},
       {1, 2, u"ApplyStyle"}}},
+    // Words of equal length that differ in one code unit, at the start, in the middle or at the
+    // end: each unit is the word it names, not the one before it.
+    {"WordsThatDifferInOneCodeUnit",
+     {{1, 1, u"Subscript"},
+      {2, 1, u"Subscripx"},
+      {3, 1, u"Subscript"},
+      {4, 1, u"Xubscript"},
+      {5, 1, u"Subxcript"},
+      {6, 1, u"Bold"},
+      {7, 1, u"Bolt"},
+      {8, 1, u"Bold"},
+      {9, 1, u"Italic"},
+      {10, 1, u"Italix"},
+      {11, 1, u"Pop"},
+      {12, 1, u"Pox"},
+      {0, 0, u"Pop\nPop\nPop\nPop\nTypeText"}}},
     // More words in turn than the runner remembers: each is still the word it is.
     {"ManyWordsInTurn",
      {{1, 1, u"Subscript"},
@@ -335,6 +367,30 @@ const Case kCases[] = {
       {6, 2, u"NormalScript"},
       {7, 1, u"Copy\nPaste"},
       {7, 2, u"Subscript"}}},
+    // Runs of one word, handed over together: each unit still does what its lines do.
+    {"RunsOfOneWord",
+     {{1, 1, u"Subscript"},
+      {3, 1, u"Subscript"},
+      {9, 2, u"Subscript"},
+      {2, 1, u"Superscript"},
+      {4, 1, u"Superscript"},
+      {4, 9, u"Plus"},
+      {1, 1, u"Plus"},
+      {0, 0, u"Pop\nPop\nTypeText"},
+      {0, 0, u"Pop\nPop\nTypeText"},
+      {5, 1, u"Copy\nPaste"},
+      {6, 1, u"Copy\nPaste"},
+      {2147483648, 1, u"Subscript"},
+      {5, 1, u"Subscript"}}},
+    {"RunOfOneWordFillsTheStack",
+     StackOf(97, {{1, 2, u""}, {3, 4, u""}, {5, 6, u""}, {7, 8, u"Subscript"}, kTypeTop})},
+    // Each Plus leaves its sum on the stack, so a run of them fills it part way through.
+    {"RunOfSumsFillsTheStack", StackOf(97, {{1, 2, u"Plus"},
+                                            {3, 4, u"Plus"},
+                                            {5, 6, u"Plus"},
+                                            {7, 8, u"Plus"},
+                                            {0, 0, u"Pop\nTypeText"},
+                                            kTypeTop})},
     // Registers keep what the last word left when a pop fails.
     {"RegistersCarryOver",
      {{5, 6, u"Subscript"}, {7, 8, u"Pop\nPop\nCopy"}, {9, 10, u"Pop\nPop\nItalic"}}},
@@ -347,6 +403,7 @@ TEST_P(TypedUnitsTest, DoWhatTheirLinesDo) {
   const Outcome typed = RunUnits(c.units, host, ignoreError, true);
   const Outcome lines = RunUnits(c.units, host, ignoreError, false);
   EXPECT_EQ(typed, lines);
+  EXPECT_EQ(RunUnitsTogether(c.units, host, ignoreError), lines);
   EXPECT_TRUE(!lines.calls.empty() || lines.number) << "the case shows nothing";
   // Both may take integers as they stand: what they do is what asking for every value does.
   if (host == Host::KeepsIntegers || host == Host::FailsSuperscript) {
