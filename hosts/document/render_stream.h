@@ -2,10 +2,13 @@
 // come, and the text goes either into one string or, a piece at a time, to a sink.
 #pragma once
 
+#include <concepts>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
+#include "document/render_append.h"
 #include "document/renderers.h"
 
 namespace glyphwright {
@@ -14,9 +17,18 @@ namespace glyphwright {
 // rendering, small enough to stay in the cache.
 inline constexpr std::size_t kRenderPieceSize = 1 << 15;
 
+// A writer writes into Out: std::u16string for the code units, std::string for UTF-8 bytes (see
+// render_append.h).
+template <class Writer>
+using OutOf = typename Writer::Out;
+// And what takes its pieces.
+template <class Writer>
+using SinkOf =
+    std::conditional_t<std::same_as<OutOf<Writer>, std::string>, Utf8RenderSink, RenderSink>;
+
 // Whether a Writer reads a run's characters in place (RunInPlace) rather than from a Run.
 template <class Writer>
-concept WritesInPlace = requires(Writer& writer, std::u16string& out,
+concept WritesInPlace = requires(Writer& writer, OutOf<Writer>& out,
                                  const Document::RunCodes& codes, const CharFormat& format) {
   writer.RunInPlace(out, codes, format);
 };
@@ -24,7 +36,7 @@ concept WritesInPlace = requires(Writer& writer, std::u16string& out,
 // Whether a Writer also writes a run a character at a time (BeginRun, then Character for each):
 // the walk then reads each character once, and finds the runs' ends as it goes.
 template <class Writer>
-concept WritesByCharacter = requires(Writer& writer, std::u16string& out, const CharFormat& format,
+concept WritesByCharacter = requires(Writer& writer, OutOf<Writer>& out, const CharFormat& format,
                                      char16_t code) {
   writer.BeginRun(out, format);
   writer.Character(out, code);
@@ -34,10 +46,10 @@ concept WritesByCharacter = requires(Writer& writer, std::u16string& out, const 
 // (and perhaps BeginRun and Character), EndParagraph(out) and Finish(out), each appending its
 // text to out. This visitor calls them as the document walks its paragraphs, and hands out to the
 // sink whenever it has grown to a piece.
-template <class Writer>
+template <class Writer, class Sink>
 class PieceVisitor {
  public:
-  PieceVisitor(Writer& writer, std::u16string& out, const RenderSink* sink)
+  PieceVisitor(Writer& writer, OutOf<Writer>& out, const Sink* sink)
       : writer_(writer), out_(out), sink_(sink) {}
 
   void BeginParagraph(std::u16string_view style, bool ended) {
@@ -66,7 +78,9 @@ class PieceVisitor {
   }
   void Finish() {
     writer_.Finish(out_);
-    if (sink_ != nullptr && !out_.empty()) (*sink_)(out_);
+    if (sink_ == nullptr) return;
+    Mend(out_);
+    if (!out_.empty()) (*sink_)(out_);
   }
 
  private:
@@ -74,20 +88,21 @@ class PieceVisitor {
     if (sink_ == nullptr || out_.size() < kRenderPieceSize) return;
     // A surrogate pair may be cut between two runs; it stays in one piece, or each half would be
     // read alone.
-    if (out_.back() >= 0xD800 && out_.back() <= 0xDBFF) return;
+    if (EndsInHighSurrogate(out_)) return;
+    Mend(out_);
     (*sink_)(out_);
     out_.clear();
   }
 
   Writer& writer_;
-  std::u16string& out_;
-  const RenderSink* sink_;
+  OutOf<Writer>& out_;
+  const Sink* sink_;
 };
 
-template <class Writer>
-void RenderParagraphs(const Document& document, Writer& writer, std::u16string& out,
-                      const RenderSink* sink) {
-  PieceVisitor<Writer> visitor(writer, out, sink);
+template <class Writer, class Sink>
+void RenderParagraphs(const Document& document, Writer& writer, OutOf<Writer>& out,
+                      const Sink* sink) {
+  PieceVisitor<Writer, Sink> visitor(writer, out, sink);
   document.VisitParagraphs(visitor);
   visitor.Finish();
 }
@@ -105,20 +120,39 @@ std::size_t RoomFor(std::size_t size) {
 }
 
 template <class Writer>
-std::u16string RenderWhole(const Document& document) {
+OutOf<Writer> RenderWhole(const Document& document) {
   Writer writer;
-  std::u16string out;
+  OutOf<Writer> out;
   out.reserve(RoomFor<Writer>(static_cast<std::size_t>(document.Size())));
-  RenderParagraphs(document, writer, out, nullptr);
+  RenderParagraphs(document, writer, out, static_cast<const SinkOf<Writer>*>(nullptr));
+  Mend(out);
   return out;
 }
 
-template <class Writer>
-void RenderInPieces(const Document& document, const RenderSink& sink) {
+template <class Writer, class Sink>
+void RenderInPieces(const Document& document, const Sink& sink) {
   Writer writer;
-  std::u16string out;
+  OutOf<Writer> out;
   out.reserve(2 * kRenderPieceSize);
   RenderParagraphs(document, writer, out, &sink);
+}
+
+// The same Writer for the code units and for the bytes.
+template <template <class> class Writer>
+std::u16string RenderUnits(const Document& document) {
+  return RenderWhole<Writer<std::u16string>>(document);
+}
+template <template <class> class Writer>
+std::string RenderBytes(const Document& document) {
+  return RenderWhole<Writer<std::string>>(document);
+}
+template <template <class> class Writer>
+void RenderUnits(const Document& document, const RenderSink& sink) {
+  RenderInPieces<Writer<std::u16string>>(document, sink);
+}
+template <template <class> class Writer>
+void RenderBytes(const Document& document, const Utf8RenderSink& sink) {
+  RenderInPieces<Writer<std::string>>(document, sink);
 }
 
 // A Writer behind one interface, so that a single walk of the document can feed several of them
@@ -136,6 +170,7 @@ class ParagraphWriter {
 };
 
 template <WritesInPlace Writer>
+requires std::same_as<OutOf<Writer>, std::u16string>
 class WriterOf final : public ParagraphWriter {
  public:
   void BeginParagraph(std::u16string& out, std::u16string_view style, bool ended) override {

@@ -1,4 +1,5 @@
 // The plain and the Unicode renderings.
+#include "document/render_append.h"
 #include "document/render_stream.h"
 #include "document/renderers.h"
 #include "document/unicode_scripts.h"
@@ -7,30 +8,33 @@
 namespace glyphwright {
 namespace {
 
-// Each run mapped character by character; LF for a paragraph mark.
-template <void (*kMapRun)(const Document::RunCodes&, const CharFormat&, std::u16string&)>
+// Each run mapped character by character (MapRun::Write); LF for a paragraph mark.
+template <class OutType, class MapRun>
 struct RunWriter {
+  using Out = OutType;
   // One character for each: a paragraph mark becomes LF, a run keeps its length.
   static constexpr std::size_t kRoomPerCharacter = 1;
 
-  void BeginParagraph(std::u16string&, std::u16string_view, bool ended) { ended_ = ended; }
-  void RunInPlace(std::u16string& out, const Document::RunCodes& codes, const CharFormat& format) {
-    kMapRun(codes, format, out);
+  void BeginParagraph(Out&, std::u16string_view, bool ended) { ended_ = ended; }
+  void RunInPlace(Out& out, const Document::RunCodes& codes, const CharFormat& format) {
+    MapRun::Write(codes, format, out);
   }
-  void EndParagraph(std::u16string& out) {
-    if (ended_) out.push_back(u'\n');
+  void EndParagraph(Out& out) {
+    if (ended_) out.push_back('\n');
   }
-  void Finish(std::u16string&) {}
+  void Finish(Out&) {}
 
  private:
   bool ended_ = false;
 };
 
-void PlainRun(const Document::RunCodes& codes, const CharFormat&, std::u16string& out) {
-  for (std::size_t i = 0; i < codes.size(); ++i) out.push_back(codes[i]);
+template <class Out>
+void PlainRun(const Document::RunCodes& codes, const CharFormat&, Out& out) {
+  for (std::size_t i = 0; i < codes.size(); ++i) Append(out, codes[i]);
 }
 
-void UnicodeRun(const Document::RunCodes& codes, const CharFormat& format, std::u16string& out) {
+template <class Out>
+void UnicodeRun(const Document::RunCodes& codes, const CharFormat& format, Out& out) {
   // A subscript or superscript small capital has no character of its own: the script wins.
   char16_t (*form)(char16_t) = format.subscript         ? &ToSubscriptForm
                                : format.superscript     ? &ToSuperscriptForm
@@ -40,36 +44,67 @@ void UnicodeRun(const Document::RunCodes& codes, const CharFormat& format, std::
     PlainRun(codes, format, out);
     return;
   }
-  for (std::size_t i = 0; i < codes.size(); ++i) out.push_back(form(codes[i]));
+  for (std::size_t i = 0; i < codes.size(); ++i) Append(out, form(codes[i]));
 }
 
-using TextWriter = RunWriter<&PlainRun>;
-using UnicodeWriter = RunWriter<&UnicodeRun>;
+struct Plain {
+  template <class Out>
+  static void Write(const Document::RunCodes& codes, const CharFormat& format, Out& out) {
+    PlainRun(codes, format, out);
+  }
+};
+struct InUnicodeForms {
+  template <class Out>
+  static void Write(const Document::RunCodes& codes, const CharFormat& format, Out& out) {
+    UnicodeRun(codes, format, out);
+  }
+};
+
+template <class Out>
+using TextWriter = RunWriter<Out, Plain>;
+template <class Out>
+using UnicodeWriter = RunWriter<Out, InUnicodeForms>;
 
 }  // namespace
 
 std::u16string RenderText(const Document& document) {
-  return RenderWhole<TextWriter>(document);
+  return RenderUnits<TextWriter>(document);
 }
 
 void RenderText(const Document& document, const RenderSink& sink) {
-  RenderInPieces<TextWriter>(document, sink);
+  RenderUnits<TextWriter>(document, sink);
+}
+
+std::string RenderTextUtf8(const Document& document) {
+  return RenderBytes<TextWriter>(document);
+}
+
+void RenderTextUtf8(const Document& document, const Utf8RenderSink& sink) {
+  RenderBytes<TextWriter>(document, sink);
 }
 
 std::u16string RenderUnicode(const Document& document) {
-  return RenderWhole<UnicodeWriter>(document);
+  return RenderUnits<UnicodeWriter>(document);
 }
 
 void RenderUnicode(const Document& document, const RenderSink& sink) {
-  RenderInPieces<UnicodeWriter>(document, sink);
+  RenderUnits<UnicodeWriter>(document, sink);
+}
+
+std::string RenderUnicodeUtf8(const Document& document) {
+  return RenderBytes<UnicodeWriter>(document);
+}
+
+void RenderUnicodeUtf8(const Document& document, const Utf8RenderSink& sink) {
+  RenderBytes<UnicodeWriter>(document, sink);
 }
 
 std::unique_ptr<ParagraphWriter> MakeTextWriter() {
-  return std::make_unique<WriterOf<TextWriter>>();
+  return std::make_unique<WriterOf<TextWriter<std::u16string>>>();
 }
 
 std::unique_ptr<ParagraphWriter> MakeUnicodeWriter() {
-  return std::make_unique<WriterOf<UnicodeWriter>>();
+  return std::make_unique<WriterOf<UnicodeWriter<std::u16string>>>();
 }
 
 }  // namespace glyphwright
