@@ -1,3 +1,4 @@
+#include <array>
 #include <bit>
 #include <cstdint>
 #include <string>
@@ -79,6 +80,7 @@ class InlineWriter {
   void Want(const CharFormat& format) {
     // Neighbouring runs mostly share their named style: what it means is worked out once.
     if (format.style != wantedStyle_) WantStyle(format.style);
+    wantedStyleKey_ = kNoKey;
     unsigned wanted = styleElements_;
     if (format.smallCaps) wanted |= kSmallCapsSpan;
     if (format.bold) wanted |= kBold;
@@ -87,6 +89,20 @@ class InlineWriter {
     if (format.superscript) wanted |= kSuperscript;
     wanted_ = wanted;
     entered_ = false;
+  }
+
+  // The same for a run known by its format key (FormatKey): a formula's runs alternate between
+  // two or three formats, and what each wants is remembered, so that it is worked out once.
+  void Want(uint32_t key, const Document::FormattedCodes& codes, std::size_t at) {
+    KeyWanted& known = known_[(key ^ (key >> 8)) % kKnownKeys];
+    if (known.key == key && (key >> 8) == wantedStyleKey_) {
+      wanted_ = known.wanted;
+      entered_ = false;
+      return;
+    }
+    Want(codes.Format(at));
+    known = {key, wanted_};
+    wantedStyleKey_ = key >> 8;
   }
 
   void Write(Out& out, char16_t c) {
@@ -98,14 +114,26 @@ class InlineWriter {
       Enter(out, wanted);
       entered_ = true;
     }
+    WriteEscaped(out, c);
+  }
+
+  void Close(Out& out) { Enter(out, 0); }
+
+  // Whether no character of the run can change its elements, as a capital of small capitals
+  // does: the run's elements are then entered once, before its first character.
+  bool Uniform() const { return (wanted_ & kSmallCapsSpan) == 0; }
+  void EnterRun(Out& out) {
+    Enter(out, wanted_);
+    entered_ = true;
+  }
+
+  static void WriteEscaped(Out& out, char16_t c) {
     if (c < 64 && ((kEscaped >> c) & 1) != 0) {
       Append(out, EntityOf(c));
     } else {
       Append(out, c);
     }
   }
-
-  void Close(Out& out) { Enter(out, 0); }
 
  private:
   // A named style brings its span (when its name makes a class at all) and what it looks like.
@@ -150,6 +178,17 @@ class InlineWriter {
   std::u16string wantedStyle_;   // the last run's named style
   Out wantedClass_;              // and its class
   unsigned styleElements_ = 0;   // and the elements it brings
+
+  // The format keys met and the elements each wants; a key is its style's id above its flags,
+  // and the named style's meaning (its class) holds while the style's id is wantedStyleKey_.
+  static constexpr uint32_t kNoKey = ~uint32_t{0};
+  static constexpr std::size_t kKnownKeys = 16;
+  struct KeyWanted {
+    uint32_t key = kNoKey;
+    unsigned wanted = 0;
+  };
+  std::array<KeyWanted, kKnownKeys> known_;
+  uint32_t wantedStyleKey_ = kNoKey;
 };
 
 // Paragraphs as blocks; a stretch of table paragraphs as one table, opened at its first row and
@@ -205,6 +244,25 @@ class HtmlWriter {
   void RunInPlace(Out& out, const Document::RunCodes& codes, const CharFormat& format) {
     BeginRun(out, format);
     for (std::size_t i = 0; i < codes.size(); ++i) Character(out, codes[i]);
+  }
+
+  // The walk's stretches of whole runs: each run's end found by its format, in one loop.
+  void Codes(Out& out, const Document::FormattedCodes& codes) {
+    const std::size_t size = codes.size();
+    for (std::size_t i = 0; i < size;) {
+      const uint32_t key = codes.FormatKey(i);
+      inline_.Want(key, codes, i);
+      if (inRow_ || !inline_.Uniform()) {
+        do {
+          Character(out, codes[i]);
+        } while (++i < size && codes.FormatKey(i) == key);
+        continue;
+      }
+      inline_.EnterRun(out);
+      do {
+        InlineWriter<Out>::WriteEscaped(out, codes[i]);
+      } while (++i < size && codes.FormatKey(i) == key);
+    }
   }
 
   void EndParagraph(Out& out) {

@@ -42,6 +42,13 @@ concept WritesByCharacter = requires(Writer& writer, OutOf<Writer>& out, const C
   writer.Character(out, code);
 };
 
+// Whether a Writer walks a paragraph's runs itself, a stretch of whole runs at a time (Codes).
+template <class Writer>
+concept WritesStretches = requires(Writer& writer, OutOf<Writer>& out,
+                                   const Document::FormattedCodes& codes) {
+  writer.Codes(out, codes);
+};
+
 // A Writer has BeginParagraph(out, style, ended), Run(out, run) or RunInPlace(out, codes, format)
 // (and perhaps BeginRun and Character), EndParagraph(out) and Finish(out), each appending its
 // text to out. This visitor calls them as the document walks its paragraphs, and hands out to the
@@ -62,6 +69,10 @@ class PieceVisitor {
   void RunInPlace(const Document::RunCodes& codes,
                   const CharFormat& format) requires WritesInPlace<Writer> {
     writer_.RunInPlace(out_, codes, format);
+    HandOver();
+  }
+  void Codes(const Document::FormattedCodes& codes) requires WritesStretches<Writer> {
+    writer_.Codes(out_, codes);
     HandOver();
   }
   // The run before has ended here.
