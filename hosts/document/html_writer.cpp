@@ -55,15 +55,6 @@ constexpr AsciiText kParagraphOpen("<p>"), kParagraphClassOpen("<p class=\""),
     kAttributeEndLine("\">\n"), kRowOpen("<tr><td>"), kCellBreak("</td><td>"),
     kRowClose("</td></tr>\n"), kTableClose("</table>\n");
 
-// A class as Out holds it: UTF-8 bytes are made once for the class, not at each span.
-template <class Out>
-Out ClassIn(std::u16string_view name) {
-  Out out;
-  Append(out, name);
-  Mend(out);
-  return out;
-}
-
 // The capitals of Latin-1 and Greek. font-variant:small-caps draws only lower-case letters as
 // small capitals; a capital it leaves at full size.
 bool IsCapital(char16_t c) {
@@ -139,7 +130,7 @@ class InlineWriter {
   // A named style brings its span (when its name makes a class at all) and what it looks like.
   void WantStyle(const std::u16string& style) {
     wantedStyle_ = style;
-    wantedClass_ = ClassIn<Out>(StyleClass(style));
+    wantedClass_ = InForm<typename Out::value_type>(StyleClass(style));
     styleElements_ = wantedClass_.empty() ? 0 : kStyleSpan;
     if (style == kChemicalItalic) styleElements_ |= kItalic;
     if (style == kChemicalSmall) styleElements_ |= kSmallCapsSpan;
@@ -170,14 +161,14 @@ class InlineWriter {
     open_ = wanted;
   }
 
-  unsigned wanted_ = 0;          // the run's elements, but <small>
-  bool entered_ = false;         // the run's first character is written
-  unsigned open_ = 0;            // the elements open now
-  Out openClass_;                // the class of the open named-style span
-  bool openClassWanted_ = true;  // openClass_ is wantedClass_
-  std::u16string wantedStyle_;   // the last run's named style
-  Out wantedClass_;              // and its class
-  unsigned styleElements_ = 0;   // and the elements it brings
+  unsigned wanted_ = 0;               // the run's elements, but <small>
+  bool entered_ = false;              // the run's first character is written
+  unsigned open_ = 0;                 // the elements open now
+  typename Out::String openClass_;    // the class of the open named-style span
+  bool openClassWanted_ = true;       // openClass_ is wantedClass_
+  std::u16string wantedStyle_;        // the last run's named style
+  typename Out::String wantedClass_;  // and its class
+  unsigned styleElements_ = 0;        // and the elements it brings
 
   // The format keys met and the elements each wants; a key is its style's id above its flags,
   // and the named style's meaning (its class) holds while the style's id is wantedStyleKey_.
@@ -218,7 +209,7 @@ class HtmlWriter {
     // Neighbouring paragraphs mostly share their style: its class is made once for them.
     if (style != paragraphStyle_) {
       paragraphStyle_ = style;
-      paragraphClass_ = ClassIn<Out>(StyleClass(style));
+      paragraphClass_ = InForm<typename Out::value_type>(StyleClass(style));
     }
     if (paragraphClass_.empty()) {
       Append(out, kParagraphOpen);
@@ -278,8 +269,8 @@ class HtmlWriter {
 
  private:
   InlineWriter<Out> inline_;
-  std::u16string paragraphStyle_;  // the last paragraph's style
-  Out paragraphClass_;             // and its class
+  std::u16string paragraphStyle_;        // the last paragraph's style
+  typename Out::String paragraphClass_;  // and its class
   bool inTable_ = false;
   bool inRow_ = false;
 };
@@ -318,7 +309,7 @@ void RenderHtmlUtf8(const Document& document, const Utf8RenderSink& sink) {
 }
 
 std::unique_ptr<ParagraphWriter> MakeHtmlWriter() {
-  return std::make_unique<WriterOf<HtmlWriter<std::u16string>>>();
+  return std::make_unique<WriterOf<HtmlWriter<RenderBuffer<char16_t>>>>();
 }
 
 }  // namespace glyphwright

@@ -17,14 +17,14 @@ namespace glyphwright {
 // rendering, small enough to stay in the cache.
 inline constexpr std::size_t kRenderPieceSize = 1 << 15;
 
-// A writer writes into Out: std::u16string for the code units, std::string for UTF-8 bytes (see
-// render_append.h).
+// A writer writes into Out: RenderBuffer<char16_t> for the code units, RenderBuffer<char> for
+// UTF-8 bytes (see render_append.h).
 template <class Writer>
 using OutOf = typename Writer::Out;
 // And what takes its pieces.
 template <class Writer>
 using SinkOf =
-    std::conditional_t<std::same_as<OutOf<Writer>, std::string>, Utf8RenderSink, RenderSink>;
+    std::conditional_t<std::same_as<OutOf<Writer>, RenderBuffer<char>>, Utf8RenderSink, RenderSink>;
 
 // Whether a Writer reads a run's characters in place (RunInPlace) rather than from a Run.
 template <class Writer>
@@ -91,7 +91,7 @@ class PieceVisitor {
     writer_.Finish(out_);
     if (sink_ == nullptr) return;
     Mend(out_);
-    if (!out_.empty()) (*sink_)(out_);
+    if (!out_.empty()) (*sink_)(out_.View());
   }
 
  private:
@@ -101,7 +101,7 @@ class PieceVisitor {
     // read alone.
     if (EndsInHighSurrogate(out_)) return;
     Mend(out_);
-    (*sink_)(out_);
+    (*sink_)(out_.View());
     out_.clear();
   }
 
@@ -131,13 +131,13 @@ std::size_t RoomFor(std::size_t size) {
 }
 
 template <class Writer>
-OutOf<Writer> RenderWhole(const Document& document) {
+typename OutOf<Writer>::String RenderWhole(const Document& document) {
   Writer writer;
   OutOf<Writer> out;
   out.reserve(RoomFor<Writer>(static_cast<std::size_t>(document.Size())));
   RenderParagraphs(document, writer, out, static_cast<const SinkOf<Writer>*>(nullptr));
   Mend(out);
-  return out;
+  return out.Take();
 }
 
 template <class Writer, class Sink>
@@ -151,19 +151,19 @@ void RenderInPieces(const Document& document, const Sink& sink) {
 // The same Writer for the code units and for the bytes.
 template <template <class> class Writer>
 std::u16string RenderUnits(const Document& document) {
-  return RenderWhole<Writer<std::u16string>>(document);
+  return RenderWhole<Writer<RenderBuffer<char16_t>>>(document);
 }
 template <template <class> class Writer>
 std::string RenderBytes(const Document& document) {
-  return RenderWhole<Writer<std::string>>(document);
+  return RenderWhole<Writer<RenderBuffer<char>>>(document);
 }
 template <template <class> class Writer>
 void RenderUnits(const Document& document, const RenderSink& sink) {
-  RenderInPieces<Writer<std::u16string>>(document, sink);
+  RenderInPieces<Writer<RenderBuffer<char16_t>>>(document, sink);
 }
 template <template <class> class Writer>
 void RenderBytes(const Document& document, const Utf8RenderSink& sink) {
-  RenderInPieces<Writer<std::string>>(document, sink);
+  RenderInPieces<Writer<RenderBuffer<char>>>(document, sink);
 }
 
 // A Writer behind one interface, so that a single walk of the document can feed several of them
@@ -171,28 +171,29 @@ void RenderBytes(const Document& document, const Utf8RenderSink& sink) {
 class ParagraphWriter {
  public:
   virtual ~ParagraphWriter() = default;
-  virtual void BeginParagraph(std::u16string& out, std::u16string_view style, bool ended) = 0;
-  virtual void RunInPlace(std::u16string& out, const Document::RunCodes& codes,
+  virtual void BeginParagraph(RenderBuffer<char16_t>& out, std::u16string_view style,
+                              bool ended) = 0;
+  virtual void RunInPlace(RenderBuffer<char16_t>& out, const Document::RunCodes& codes,
                           const CharFormat& format) = 0;
-  virtual void EndParagraph(std::u16string& out) = 0;
-  virtual void Finish(std::u16string& out) = 0;
+  virtual void EndParagraph(RenderBuffer<char16_t>& out) = 0;
+  virtual void Finish(RenderBuffer<char16_t>& out) = 0;
   // RoomFor this writer.
   virtual std::size_t Room(std::size_t size) const = 0;
 };
 
 template <WritesInPlace Writer>
-requires std::same_as<OutOf<Writer>, std::u16string>
+requires std::same_as<OutOf<Writer>, RenderBuffer<char16_t>>
 class WriterOf final : public ParagraphWriter {
  public:
-  void BeginParagraph(std::u16string& out, std::u16string_view style, bool ended) override {
+  void BeginParagraph(RenderBuffer<char16_t>& out, std::u16string_view style, bool ended) override {
     writer_.BeginParagraph(out, style, ended);
   }
-  void RunInPlace(std::u16string& out, const Document::RunCodes& codes,
+  void RunInPlace(RenderBuffer<char16_t>& out, const Document::RunCodes& codes,
                   const CharFormat& format) override {
     writer_.RunInPlace(out, codes, format);
   }
-  void EndParagraph(std::u16string& out) override { writer_.EndParagraph(out); }
-  void Finish(std::u16string& out) override { writer_.Finish(out); }
+  void EndParagraph(RenderBuffer<char16_t>& out) override { writer_.EndParagraph(out); }
+  void Finish(RenderBuffer<char16_t>& out) override { writer_.Finish(out); }
   std::size_t Room(std::size_t size) const override { return RoomFor<Writer>(size); }
 
  private:

@@ -100,11 +100,11 @@ void RenderUnicodeUtf8(const Document& document, const Utf8RenderSink& sink) {
 }
 
 std::unique_ptr<ParagraphWriter> MakeTextWriter() {
-  return std::make_unique<WriterOf<TextWriter<std::u16string>>>();
+  return std::make_unique<WriterOf<TextWriter<RenderBuffer<char16_t>>>>();
 }
 
 std::unique_ptr<ParagraphWriter> MakeUnicodeWriter() {
-  return std::make_unique<WriterOf<UnicodeWriter<std::u16string>>>();
+  return std::make_unique<WriterOf<UnicodeWriter<RenderBuffer<char16_t>>>>();
 }
 
 }  // namespace glyphwright
