@@ -296,12 +296,14 @@ void Document::VisitParagraphs(Visitor& visitor) const {
     // and at every paragraph mark.
     if constexpr (kByStretch) {
       // Stretches of some thousands of characters, so that a visitor that hands its text over in
-      // pieces can between them, however long the paragraph.
+      // pieces can between them, however long the paragraph. A stretch ends where a run ends,
+      // and never inside a surrogate pair, which would keep a piece from ending there.
       constexpr std::size_t kStretch = 4096;
       while (i < mark) {
         std::size_t end = mark - i > kStretch ? i + kStretch : mark;
-        while (end < mark && cells_[end].flags == cells_[end - 1].flags &&
-               cells_[end].style == cells_[end - 1].style) {
+        while (end < mark && ((cells_[end].flags == cells_[end - 1].flags &&
+                               cells_[end].style == cells_[end - 1].style) ||
+                              (cells_[end - 1].code >= 0xD800 && cells_[end - 1].code <= 0xDBFF))) {
           ++end;
         }
         visitor.Codes(FormattedCodes(*this, &cells_[i], end - i, madeFormat));

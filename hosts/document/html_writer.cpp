@@ -220,25 +220,9 @@ class HtmlWriter {
     }
   }
 
-  void BeginRun(Out&, const CharFormat& format) { inline_.Want(format); }
-
-  void Character(Out& out, char16_t c) {
-    if (inRow_ && c == u'\t') {
-      inline_.Close(out);
-      Append(out, kCellBreak);
-      return;
-    }
-    inline_.Write(out, c);
-  }
-
-  // For the walk that feeds several writers a run at a time.
-  void RunInPlace(Out& out, const Document::RunCodes& codes, const CharFormat& format) {
-    BeginRun(out, format);
-    for (std::size_t i = 0; i < codes.size(); ++i) Character(out, codes[i]);
-  }
-
-  // The walk's stretches of whole runs: each run's end found by its format, in one loop.
-  void Codes(Out& out, const Document::FormattedCodes& codes) {
+  // The walk's stretches of whole runs: each run's end found by its format, in one loop. Inline
+  // into the walk always: the loop then holds the walk's state in registers too.
+  [[gnu::always_inline]] void Codes(Out& out, const Document::FormattedCodes& codes) {
     const std::size_t size = codes.size();
     for (std::size_t i = 0; i < size;) {
       const uint32_t key = codes.FormatKey(i);
@@ -268,6 +252,17 @@ class HtmlWriter {
   }
 
  private:
+  // A character whose elements may change at it: a capital among small capitals, or a TAB that
+  // ends a table cell.
+  void Character(Out& out, char16_t c) {
+    if (inRow_ && c == u'\t') {
+      inline_.Close(out);
+      Append(out, kCellBreak);
+      return;
+    }
+    inline_.Write(out, c);
+  }
+
   InlineWriter<Out> inline_;
   std::u16string paragraphStyle_;        // the last paragraph's style
   typename Out::String paragraphClass_;  // and its class

@@ -26,22 +26,6 @@ template <class Writer>
 using SinkOf =
     std::conditional_t<std::same_as<OutOf<Writer>, RenderBuffer<char>>, Utf8RenderSink, RenderSink>;
 
-// Whether a Writer reads a run's characters in place (RunInPlace) rather than from a Run.
-template <class Writer>
-concept WritesInPlace = requires(Writer& writer, OutOf<Writer>& out,
-                                 const Document::RunCodes& codes, const CharFormat& format) {
-  writer.RunInPlace(out, codes, format);
-};
-
-// Whether a Writer also writes a run a character at a time (BeginRun, then Character for each):
-// the walk then reads each character once, and finds the runs' ends as it goes.
-template <class Writer>
-concept WritesByCharacter = requires(Writer& writer, OutOf<Writer>& out, const CharFormat& format,
-                                     char16_t code) {
-  writer.BeginRun(out, format);
-  writer.Character(out, code);
-};
-
 // Whether a Writer walks a paragraph's runs itself, a stretch of whole runs at a time (Codes).
 template <class Writer>
 concept WritesStretches = requires(Writer& writer, OutOf<Writer>& out,
@@ -49,10 +33,9 @@ concept WritesStretches = requires(Writer& writer, OutOf<Writer>& out,
   writer.Codes(out, codes);
 };
 
-// A Writer has BeginParagraph(out, style, ended), Run(out, run) or RunInPlace(out, codes, format)
-// (and perhaps BeginRun and Character), EndParagraph(out) and Finish(out), each appending its
-// text to out. This visitor calls them as the document walks its paragraphs, and hands out to the
-// sink whenever it has grown to a piece.
+// A Writer has BeginParagraph(out, style, ended), Run(out, run) or Codes(out, codes),
+// EndParagraph(out) and Finish(out), each appending its text to out. This visitor calls them as the
+// document walks its paragraphs, and hands out to the sink whenever it has grown to a piece.
 template <class Writer, class Sink>
 class PieceVisitor {
  public:
@@ -62,26 +45,13 @@ class PieceVisitor {
   void BeginParagraph(std::u16string_view style, bool ended) {
     writer_.BeginParagraph(out_, style, ended);
   }
-  void Run(const glyphwright::Run& run) requires(!WritesInPlace<Writer>) {
+  void Run(const glyphwright::Run& run) requires(!WritesStretches<Writer>) {
     writer_.Run(out_, run);
-    HandOver();
-  }
-  void RunInPlace(const Document::RunCodes& codes,
-                  const CharFormat& format) requires WritesInPlace<Writer> {
-    writer_.RunInPlace(out_, codes, format);
     HandOver();
   }
   void Codes(const Document::FormattedCodes& codes) requires WritesStretches<Writer> {
     writer_.Codes(out_, codes);
     HandOver();
-  }
-  // The run before has ended here.
-  void BeginRun(const CharFormat& format) requires WritesByCharacter<Writer> {
-    HandOver();
-    writer_.BeginRun(out_, format);
-  }
-  void Character(char16_t code) requires WritesByCharacter<Writer> {
-    writer_.Character(out_, code);
   }
   void EndParagraph() {
     writer_.EndParagraph(out_);
@@ -173,24 +143,22 @@ class ParagraphWriter {
   virtual ~ParagraphWriter() = default;
   virtual void BeginParagraph(RenderBuffer<char16_t>& out, std::u16string_view style,
                               bool ended) = 0;
-  virtual void RunInPlace(RenderBuffer<char16_t>& out, const Document::RunCodes& codes,
-                          const CharFormat& format) = 0;
+  virtual void Codes(RenderBuffer<char16_t>& out, const Document::FormattedCodes& codes) = 0;
   virtual void EndParagraph(RenderBuffer<char16_t>& out) = 0;
   virtual void Finish(RenderBuffer<char16_t>& out) = 0;
   // RoomFor this writer.
   virtual std::size_t Room(std::size_t size) const = 0;
 };
 
-template <WritesInPlace Writer>
+template <WritesStretches Writer>
 requires std::same_as<OutOf<Writer>, RenderBuffer<char16_t>>
 class WriterOf final : public ParagraphWriter {
  public:
   void BeginParagraph(RenderBuffer<char16_t>& out, std::u16string_view style, bool ended) override {
     writer_.BeginParagraph(out, style, ended);
   }
-  void RunInPlace(RenderBuffer<char16_t>& out, const Document::RunCodes& codes,
-                  const CharFormat& format) override {
-    writer_.RunInPlace(out, codes, format);
+  void Codes(RenderBuffer<char16_t>& out, const Document::FormattedCodes& codes) override {
+    writer_.Codes(out, codes);
   }
   void EndParagraph(RenderBuffer<char16_t>& out) override { writer_.EndParagraph(out); }
   void Finish(RenderBuffer<char16_t>& out) override { writer_.Finish(out); }

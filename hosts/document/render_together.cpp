@@ -19,10 +19,8 @@ class FanOut {
       writers_[i]->BeginParagraph(*outs_[i], style, ended);
     }
   }
-  void RunInPlace(const Document::RunCodes& codes, const CharFormat& format) {
-    for (std::size_t i = 0; i < writers_.size(); ++i) {
-      writers_[i]->RunInPlace(*outs_[i], codes, format);
-    }
+  void Codes(const Document::FormattedCodes& codes) {
+    for (std::size_t i = 0; i < writers_.size(); ++i) writers_[i]->Codes(*outs_[i], codes);
   }
   void EndParagraph() {
     for (std::size_t i = 0; i < writers_.size(); ++i) writers_[i]->EndParagraph(*outs_[i]);

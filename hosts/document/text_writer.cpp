@@ -1,4 +1,7 @@
 // The plain and the Unicode renderings.
+#include <concepts>
+#include <cstdint>
+
 #include "document/render_append.h"
 #include "document/render_stream.h"
 #include "document/renderers.h"
@@ -8,7 +11,8 @@
 namespace glyphwright {
 namespace {
 
-// Each run mapped character by character (MapRun::Write); LF for a paragraph mark.
+// The walk's stretches of whole runs mapped character by character (MapRun::Write); LF for a
+// paragraph mark.
 template <class OutType, class MapRun>
 struct RunWriter {
   using Out = OutType;
@@ -16,9 +20,7 @@ struct RunWriter {
   static constexpr std::size_t kRoomPerCharacter = 1;
 
   void BeginParagraph(Out&, std::u16string_view, bool ended) { ended_ = ended; }
-  void RunInPlace(Out& out, const Document::RunCodes& codes, const CharFormat& format) {
-    MapRun::Write(codes, format, out);
-  }
+  void Codes(Out& out, const Document::FormattedCodes& codes) { MapRun::Write(codes, out); }
   void EndParagraph(Out& out) {
     if (ended_) out.push_back('\n');
   }
@@ -28,35 +30,44 @@ struct RunWriter {
   bool ended_ = false;
 };
 
+// Characters [from, to) as they are, or each in its form.
 template <class Out>
-void PlainRun(const Document::RunCodes& codes, const CharFormat&, Out& out) {
-  for (std::size_t i = 0; i < codes.size(); ++i) Append(out, codes[i]);
-}
-
-template <class Out>
-void UnicodeRun(const Document::RunCodes& codes, const CharFormat& format, Out& out) {
-  // A subscript or superscript small capital has no character of its own: the script wins.
-  char16_t (*form)(char16_t) = format.subscript         ? &ToSubscriptForm
-                               : format.superscript     ? &ToSuperscriptForm
-                               : LooksSmallCaps(format) ? &ToSmallCapitalForm
-                                                        : nullptr;
-  if (form == nullptr) {
-    PlainRun(codes, format, out);
-    return;
+void Copy(const Document::FormattedCodes& codes, std::size_t from, std::size_t to, Out& out,
+          char16_t (*form)(char16_t) = nullptr) {
+  if constexpr (std::same_as<Out, RenderBuffer<char16_t>>) {
+    // One unit for each: written through a pointer into room made once.
+    char16_t* at = out.Room(to - from);
+    for (std::size_t i = from; i < to; ++i) *at++ = form == nullptr ? codes[i] : form(codes[i]);
+    out.Advance(to - from);
+  } else {
+    for (std::size_t i = from; i < to; ++i)
+      Append(out, form == nullptr ? codes[i] : form(codes[i]));
   }
-  for (std::size_t i = 0; i < codes.size(); ++i) Append(out, form(codes[i]));
 }
 
 struct Plain {
   template <class Out>
-  static void Write(const Document::RunCodes& codes, const CharFormat& format, Out& out) {
-    PlainRun(codes, format, out);
+  static void Write(const Document::FormattedCodes& codes, Out& out) {
+    Copy(codes, 0, codes.size(), out);
   }
 };
+
 struct InUnicodeForms {
   template <class Out>
-  static void Write(const Document::RunCodes& codes, const CharFormat& format, Out& out) {
-    UnicodeRun(codes, format, out);
+  static void Write(const Document::FormattedCodes& codes, Out& out) {
+    for (std::size_t i = 0; i < codes.size();) {
+      const uint32_t key = codes.FormatKey(i);
+      const CharFormat& format = codes.Format(i);
+      // A subscript or superscript small capital has no character of its own: the script wins.
+      char16_t (*form)(char16_t) = format.subscript         ? &ToSubscriptForm
+                                   : format.superscript     ? &ToSuperscriptForm
+                                   : LooksSmallCaps(format) ? &ToSmallCapitalForm
+                                                            : nullptr;
+      const std::size_t from = i;
+      while (++i < codes.size() && codes.FormatKey(i) == key) {
+      }
+      Copy(codes, from, i, out, form);
+    }
   }
 };
 
