@@ -12,34 +12,17 @@
 namespace glyphwright {
 namespace {
 
-struct Piece {
-  std::u16string text;
-  CharFormat format;
-};
-
 CharFormat Plain() {
   return {};
 }
 CharFormat Sub() {
-  CharFormat format;
-  format.subscript = true;
-  return format;
+  return Format(u"", true);
 }
 CharFormat Styled(std::u16string style) {
-  CharFormat format;
-  format.style = std::move(style);
-  return format;
+  return Format(std::move(style));
 }
 CharFormat SmallCaps() {
-  CharFormat format;
-  format.smallCaps = true;
-  return format;
-}
-
-Document Made(const std::vector<Piece>& pieces) {
-  Document document;
-  for (const Piece& piece : pieces) document.Append(piece.text, piece.format);
-  return document;
+  return Format(u"", false, false, true);
 }
 
 struct Form {

@@ -15,29 +15,6 @@
 namespace glyphwright {
 namespace {
 
-struct Piece {
-  std::u16string text;
-  CharFormat format;
-};
-
-CharFormat Format(std::u16string style, bool subscript = false, bool italic = false,
-                  bool smallCaps = false, bool bold = false, bool superscript = false) {
-  CharFormat format;
-  format.style = std::move(style);
-  format.subscript = subscript;
-  format.italic = italic;
-  format.smallCaps = smallCaps;
-  format.bold = bold;
-  format.superscript = superscript;
-  return format;
-}
-
-Document Made(const std::vector<Piece>& pieces) {
-  Document document;
-  for (const Piece& piece : pieces) document.Append(piece.text, piece.format);
-  return document;
-}
-
 struct HtmlCase {
   const char* name;
   std::vector<Piece> pieces;
