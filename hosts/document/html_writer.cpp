@@ -67,23 +67,9 @@ bool IsCapital(char16_t c) {
 template <class Out>
 class InlineWriter {
  public:
-  // A run begins: its elements open with its first character.
-  void Want(const CharFormat& format) {
-    // Neighbouring runs mostly share their named style: what it means is worked out once.
-    if (format.style != wantedStyle_) WantStyle(format.style);
-    wantedStyleKey_ = kNoKey;
-    unsigned wanted = styleElements_;
-    if (format.smallCaps) wanted |= kSmallCapsSpan;
-    if (format.bold) wanted |= kBold;
-    if (format.italic) wanted |= kItalic;
-    if (format.subscript) wanted |= kSubscript;
-    if (format.superscript) wanted |= kSuperscript;
-    wanted_ = wanted;
-    entered_ = false;
-  }
-
-  // The same for a run known by its format key (FormatKey): a formula's runs alternate between
-  // two or three formats, and what each wants is remembered, so that it is worked out once.
+  // A run begins: its elements open with its first character. The run is known by its format
+  // key (FormatKey): a formula's runs alternate between two or three formats, and what each
+  // wants is remembered, so that it is worked out once.
   void Want(uint32_t key, const Document::FormattedCodes& codes, std::size_t at) {
     KeyWanted& known = known_[(key ^ (key >> 8)) % kKnownKeys];
     if (known.key == key && (key >> 8) == wantedStyleKey_) {
@@ -91,7 +77,7 @@ class InlineWriter {
       entered_ = false;
       return;
     }
-    Want(codes.Format(at));
+    WantFormat(codes.Format(at));
     known = {key, wanted_};
     wantedStyleKey_ = key >> 8;
   }
@@ -127,6 +113,20 @@ class InlineWriter {
   }
 
  private:
+  // What a run of this format wants.
+  void WantFormat(const CharFormat& format) {
+    // Neighbouring runs mostly share their named style: what it means is worked out once.
+    if (format.style != wantedStyle_) WantStyle(format.style);
+    unsigned wanted = styleElements_;
+    if (format.smallCaps) wanted |= kSmallCapsSpan;
+    if (format.bold) wanted |= kBold;
+    if (format.italic) wanted |= kItalic;
+    if (format.subscript) wanted |= kSubscript;
+    if (format.superscript) wanted |= kSuperscript;
+    wanted_ = wanted;
+    entered_ = false;
+  }
+
   // A named style brings its span (when its name makes a class at all) and what it looks like.
   void WantStyle(const std::u16string& style) {
     wantedStyle_ = style;
