@@ -87,6 +87,24 @@ void HtmlPieces(benchmark::State& state, const Document& document) {
   Count(state, document);
 }
 
+// The bytes the command line writes, whole and in pieces.
+void HtmlUtf8(benchmark::State& state, const Document& document) {
+  for (auto _ : state) {
+    std::string html = RenderHtmlUtf8(document);
+    benchmark::DoNotOptimize(html);
+  }
+  Count(state, document);
+}
+
+void HtmlUtf8Pieces(benchmark::State& state, const Document& document) {
+  for (auto _ : state) {
+    std::size_t length = 0;
+    RenderHtmlUtf8(document, [&length](std::string_view piece) { length += piece.size(); });
+    benchmark::DoNotOptimize(length);
+  }
+  Count(state, document);
+}
+
 void HtmlTextUnicode(benchmark::State& state, const Document& document) {
   for (auto _ : state) {
     auto rendered = RenderHtmlTextUnicode(document);
@@ -101,6 +119,12 @@ void BM_RenderHtml_Formula1MB(benchmark::State& state) {
 void BM_RenderHtmlPieces_Formula1MB(benchmark::State& state) {
   HtmlPieces(state, Large());
 }
+void BM_RenderHtmlUtf8_Formula1MB(benchmark::State& state) {
+  HtmlUtf8(state, Large());
+}
+void BM_RenderHtmlUtf8Pieces_Formula1MB(benchmark::State& state) {
+  HtmlUtf8Pieces(state, Large());
+}
 void BM_RenderHtmlTextUnicode_Formula1MB(benchmark::State& state) {
   HtmlTextUnicode(state, Large());
 }
@@ -112,6 +136,8 @@ void BM_RenderHtmlTextUnicode_Item(benchmark::State& state) {
 }
 BENCHMARK(BM_RenderHtml_Formula1MB)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RenderHtmlPieces_Formula1MB)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RenderHtmlUtf8_Formula1MB)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RenderHtmlUtf8Pieces_Formula1MB)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RenderHtmlTextUnicode_Formula1MB)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RenderHtml_Item)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RenderHtmlTextUnicode_Item)->Unit(benchmark::kMicrosecond);

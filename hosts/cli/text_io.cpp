@@ -184,28 +184,28 @@ std::shared_ptr<Document> MakeDocument(std::u16string_view input, InputForm form
 }
 
 void WriteRendering(std::ostream& out, const Document& document, OutputForm form) {
-  // Each piece is written as it comes, so the rendering is never held whole, in either form.
-  char16_t last = 0;
-  Utf8Out bytes(out);
-  const RenderSink sink = [&](std::u16string_view piece) {
-    bytes.Write(piece);
+  // The renderers write UTF-8 themselves, and each piece is written as it comes: the rendering
+  // is never held whole, and never converted.
+  char last = 0;
+  const Utf8RenderSink sink = [&](std::string_view piece) {
+    out.write(piece.data(), static_cast<std::streamsize>(piece.size()));
     last = piece.back();
   };
   switch (form) {
     case OutputForm::Html:
-      RenderHtml(document, sink);
+      RenderHtmlUtf8(document, sink);
       break;
     case OutputForm::Text:
-      RenderText(document, sink);
+      RenderTextUtf8(document, sink);
       break;
     case OutputForm::Unicode:
-      RenderUnicode(document, sink);
+      RenderUnicodeUtf8(document, sink);
       break;
     case OutputForm::Json:
-      RenderJson(document, sink);
+      RenderJsonUtf8(document, sink);
       break;
   }
-  if (last != u'\n') out.put('\n');
+  if (last != '\n') out.put('\n');
 }
 
 void WriteUtf8(std::ostream& out, std::u16string_view text) {

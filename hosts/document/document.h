@@ -121,7 +121,10 @@ class Document : public TableDispatch<Document>, public HostEditing {
   // RunInPlace(codes, format) is called with that instead of Run: it reads the characters in
   // place, and they are not copied into a run first. One that has BeginRun(format) and
   // Character(code) is shown each run's format and then its characters one by one, as the walk
-  // reads them.
+  // reads them. One that has Codes(codes) is shown a paragraph's characters in stretches of
+  // whole runs, and finds the runs' ends and formats itself (FormattedCodes), in a loop of its
+  // own that keeps what it knows in registers.
+  class FormattedCodes;
   template <class Visitor>
   void VisitParagraphs(Visitor& visitor) const;
 
@@ -206,8 +209,54 @@ class Document::RunCodes {
   std::size_t size_;
 };
 
+// A stretch of a paragraph's characters, whole runs, read where the document keeps them, with
+// their formats; valid only while the visitor that is shown them runs.
+class Document::FormattedCodes {
+ public:
+  // The format made last, reused from stretch to stretch.
+  struct MadeFormat {
+    CharFormat format;
+    bool made = false;
+    uint8_t flags = 0;
+    StyleId style = 0;
+  };
+
+  FormattedCodes(const Document& document, const Cell* first, std::size_t size, MadeFormat& made)
+      : document_(document), first_(first), size_(size), made_(made) {}
+
+  std::size_t size() const { return size_; }
+  char16_t operator[](std::size_t i) const { return first_[i].code; }
+  // Equal for two characters of equal formats, different for any two that differ.
+  uint32_t FormatKey(std::size_t i) const {
+    return first_[i].flags | static_cast<uint32_t>(first_[i].style) << 8;
+  }
+  // The format of the character at i, made again only where the flags or style changed since
+  // the last one asked for.
+  const CharFormat& Format(std::size_t i) const {
+    const Cell& cell = first_[i];
+    if (!made_.made || cell.style != made_.style) {
+      document_.AssignFormat(cell, made_.format);
+    } else if (cell.flags != made_.flags) {
+      AssignFlags(cell.flags, made_.format);
+    }
+    made_.made = true;
+    made_.flags = cell.flags;
+    made_.style = cell.style;
+    return made_.format;
+  }
+
+ private:
+  const Document& document_;
+  const Cell* first_;
+  std::size_t size_;
+  MadeFormat& made_;
+};
+
 template <class Visitor>
 void Document::VisitParagraphs(Visitor& visitor) const {
+  constexpr bool kByStretch = requires(const FormattedCodes& codes) {
+    visitor.Codes(codes);
+  };
   constexpr bool kByCharacter = requires(const CharFormat& format, char16_t code) {
     visitor.BeginRun(format);
     visitor.Character(code);
@@ -216,6 +265,7 @@ void Document::VisitParagraphs(Visitor& visitor) const {
     visitor.RunInPlace(codes, format);
   };
   Run run;  // its text and style keep their room from run to run
+  FormattedCodes::MadeFormat madeFormat;
   // The run's format is made again only when a run's flags or style differ from the last one's:
   // formulas alternate between two or three formats, and the style is mostly the same.
   bool formatMade = false;
@@ -247,7 +297,22 @@ void Document::VisitParagraphs(Visitor& visitor) const {
         ended);
     // Cells of equal flags and style have equal formats: a run is cut only where those change,
     // and at every paragraph mark.
-    if constexpr (kByCharacter) {
+    if constexpr (kByStretch) {
+      // Stretches of some thousands of characters, so that a visitor that hands its text over in
+      // pieces can between them, however long the paragraph. A stretch ends where a run ends,
+      // and never inside a surrogate pair, which would keep a piece from ending there.
+      constexpr std::size_t kStretch = 4096;
+      while (i < mark) {
+        std::size_t end = mark - i > kStretch ? i + kStretch : mark;
+        while (end < mark && ((cells_[end].flags == cells_[end - 1].flags &&
+                               cells_[end].style == cells_[end - 1].style) ||
+                              (cells_[end - 1].code >= 0xD800 && cells_[end - 1].code <= 0xDBFF))) {
+          ++end;
+        }
+        visitor.Codes(FormattedCodes(*this, &cells_[i], end - i, madeFormat));
+        i = end;
+      }
+    } else if constexpr (kByCharacter) {
       for (const std::size_t start = i; i < mark; ++i) {
         const Cell& cell = cells_[i];
         if (i == start || cell.flags != madeFlags || cell.style != madeStyle) {

@@ -1,13 +1,15 @@
+#include "document/render_append.h"
 #include "document/render_stream.h"
 #include "document/renderers.h"
 
 namespace glyphwright {
 namespace {
 
-constexpr char16_t kHexDigits[] = u"0123456789abcdef";
+constexpr char kHexDigits[] = "0123456789abcdef";
 
-void AppendUnicodeEscape(std::u16string& out, char16_t c) {
-  out += u"\\u";
+template <class Out>
+void AppendUnicodeEscape(Out& out, char16_t c) {
+  Append(out, "\\u");
   for (int shift = 12; shift >= 0; shift -= 4) out.push_back(kHexDigits[(c >> shift) & 0xF]);
 }
 
@@ -19,25 +21,26 @@ bool IsLowSurrogate(char16_t c) {
 }
 
 // A JSON string. A lone surrogate, which UTF-8 cannot carry, is written as its escape.
-void AppendString(std::u16string& out, std::u16string_view text) {
-  out.push_back(u'"');
+template <class Out>
+void AppendString(Out& out, std::u16string_view text) {
+  out.push_back('"');
   for (std::size_t i = 0; i < text.size(); ++i) {
     const char16_t c = text[i];
     switch (c) {
       case u'"':
-        out += u"\\\"";
+        Append(out, "\\\"");
         continue;
       case u'\\':
-        out += u"\\\\";
+        Append(out, "\\\\");
         continue;
       case u'\n':
-        out += u"\\n";
+        Append(out, "\\n");
         continue;
       case u'\r':
-        out += u"\\r";
+        Append(out, "\\r");
         continue;
       case u'\t':
-        out += u"\\t";
+        Append(out, "\\t");
         continue;
       default:
         break;
@@ -45,59 +48,67 @@ void AppendString(std::u16string& out, std::u16string_view text) {
     if (c < 0x20) {
       AppendUnicodeEscape(out, c);
     } else if (IsHighSurrogate(c) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
-      out.push_back(c);
-      out.push_back(text[++i]);
+      Append(out, c);
+      Append(out, text[++i]);
     } else if (IsHighSurrogate(c) || IsLowSurrogate(c)) {
       AppendUnicodeEscape(out, c);
     } else {
-      out.push_back(c);
+      Append(out, c);
     }
   }
-  out.push_back(u'"');
+  out.push_back('"');
 }
 
-void AppendFlag(std::u16string& out, bool set, std::u16string_view name) {
+template <class Out>
+void AppendFlag(Out& out, bool set, const AsciiText& name) {
   if (!set) return;
-  out += u",\"";
-  out += name;
-  out += u"\":true";
+  Append(out, ",\"");
+  Append(out, name);
+  Append(out, "\":true");
 }
 
 // {"paragraphs":[ opens with the first paragraph (or at the end, for none); ]} closes.
+template <class OutType>
 class JsonWriter {
  public:
-  void BeginParagraph(std::u16string& out, std::u16string_view style, bool) {
-    out += opened_ ? u"," : u"{\"paragraphs\":[";
+  using Out = OutType;
+
+  void BeginParagraph(Out& out, std::u16string_view style, bool) {
+    if (opened_) {
+      out.push_back(',');
+    } else {
+      Append(out, "{\"paragraphs\":[");
+    }
     opened_ = true;
-    out += u"{\"style\":";
+    Append(out, "{\"style\":");
     AppendString(out, style);
-    out += u",\"runs\":[";
+    Append(out, ",\"runs\":[");
     firstRun_ = true;
   }
 
-  void Run(std::u16string& out, const glyphwright::Run& run) {
-    if (!firstRun_) out.push_back(u',');
+  void Run(Out& out, const glyphwright::Run& run) {
+    if (!firstRun_) out.push_back(',');
     firstRun_ = false;
-    out += u"{\"text\":";
+    Append(out, "{\"text\":");
     AppendString(out, run.text);
     const CharFormat& format = run.format;
-    AppendFlag(out, format.subscript, u"subscript");
-    AppendFlag(out, format.superscript, u"superscript");
-    AppendFlag(out, format.smallCaps, u"smallCaps");
-    AppendFlag(out, format.italic, u"italic");
-    AppendFlag(out, format.bold, u"bold");
+    AppendFlag(out, format.subscript, "subscript");
+    AppendFlag(out, format.superscript, "superscript");
+    AppendFlag(out, format.smallCaps, "smallCaps");
+    AppendFlag(out, format.italic, "italic");
+    AppendFlag(out, format.bold, "bold");
     if (!format.style.empty()) {
-      out += u",\"characterStyle\":";
+      Append(out, ",\"characterStyle\":");
       AppendString(out, format.style);
     }
-    out.push_back(u'}');
+    out.push_back('}');
   }
 
-  void EndParagraph(std::u16string& out) { out += u"]}"; }
+  void EndParagraph(Out& out) { Append(out, "]}"); }
 
-  void Finish(std::u16string& out) {
-    if (!opened_) out += u"{\"paragraphs\":[";
-    out += u"]}";
+  void Finish(Out& out) {
+    if (!opened_) Append(out, "{\"paragraphs\":[");
+    Append(out, "]}");
   }
 
  private:
@@ -108,11 +119,19 @@ class JsonWriter {
 }  // namespace
 
 std::u16string RenderJson(const Document& document) {
-  return RenderWhole<JsonWriter>(document);
+  return RenderUnits<JsonWriter>(document);
 }
 
 void RenderJson(const Document& document, const RenderSink& sink) {
-  RenderInPieces<JsonWriter>(document, sink);
+  RenderUnits<JsonWriter>(document, sink);
+}
+
+std::string RenderJsonUtf8(const Document& document) {
+  return RenderBytes<JsonWriter>(document);
+}
+
+void RenderJsonUtf8(const Document& document, const Utf8RenderSink& sink) {
+  RenderBytes<JsonWriter>(document, sink);
 }
 
 }  // namespace glyphwright

@@ -2,10 +2,13 @@
 // come, and the text goes either into one string or, a piece at a time, to a sink.
 #pragma once
 
+#include <concepts>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
+#include "document/render_append.h"
 #include "document/renderers.h"
 
 namespace glyphwright {
@@ -14,51 +17,41 @@ namespace glyphwright {
 // rendering, small enough to stay in the cache.
 inline constexpr std::size_t kRenderPieceSize = 1 << 15;
 
-// Whether a Writer reads a run's characters in place (RunInPlace) rather than from a Run.
+// A writer writes into Out: RenderBuffer<char16_t> for the code units, RenderBuffer<char> for
+// UTF-8 bytes (see render_append.h).
 template <class Writer>
-concept WritesInPlace = requires(Writer& writer, std::u16string& out,
-                                 const Document::RunCodes& codes, const CharFormat& format) {
-  writer.RunInPlace(out, codes, format);
+using OutOf = typename Writer::Out;
+// And what takes its pieces.
+template <class Writer>
+using SinkOf =
+    std::conditional_t<std::same_as<OutOf<Writer>, RenderBuffer<char>>, Utf8RenderSink, RenderSink>;
+
+// Whether a Writer walks a paragraph's runs itself, a stretch of whole runs at a time (Codes).
+template <class Writer>
+concept WritesStretches = requires(Writer& writer, OutOf<Writer>& out,
+                                   const Document::FormattedCodes& codes) {
+  writer.Codes(out, codes);
 };
 
-// Whether a Writer also writes a run a character at a time (BeginRun, then Character for each):
-// the walk then reads each character once, and finds the runs' ends as it goes.
-template <class Writer>
-concept WritesByCharacter = requires(Writer& writer, std::u16string& out, const CharFormat& format,
-                                     char16_t code) {
-  writer.BeginRun(out, format);
-  writer.Character(out, code);
-};
-
-// A Writer has BeginParagraph(out, style, ended), Run(out, run) or RunInPlace(out, codes, format)
-// (and perhaps BeginRun and Character), EndParagraph(out) and Finish(out), each appending its
-// text to out. This visitor calls them as the document walks its paragraphs, and hands out to the
-// sink whenever it has grown to a piece.
-template <class Writer>
+// A Writer has BeginParagraph(out, style, ended), Run(out, run) or Codes(out, codes),
+// EndParagraph(out) and Finish(out), each appending its text to out. This visitor calls them as the
+// document walks its paragraphs, and hands out to the sink whenever it has grown to a piece.
+template <class Writer, class Sink>
 class PieceVisitor {
  public:
-  PieceVisitor(Writer& writer, std::u16string& out, const RenderSink* sink)
+  PieceVisitor(Writer& writer, OutOf<Writer>& out, const Sink* sink)
       : writer_(writer), out_(out), sink_(sink) {}
 
   void BeginParagraph(std::u16string_view style, bool ended) {
     writer_.BeginParagraph(out_, style, ended);
   }
-  void Run(const glyphwright::Run& run) requires(!WritesInPlace<Writer>) {
+  void Run(const glyphwright::Run& run) requires(!WritesStretches<Writer>) {
     writer_.Run(out_, run);
     HandOver();
   }
-  void RunInPlace(const Document::RunCodes& codes,
-                  const CharFormat& format) requires WritesInPlace<Writer> {
-    writer_.RunInPlace(out_, codes, format);
+  void Codes(const Document::FormattedCodes& codes) requires WritesStretches<Writer> {
+    writer_.Codes(out_, codes);
     HandOver();
-  }
-  // The run before has ended here.
-  void BeginRun(const CharFormat& format) requires WritesByCharacter<Writer> {
-    HandOver();
-    writer_.BeginRun(out_, format);
-  }
-  void Character(char16_t code) requires WritesByCharacter<Writer> {
-    writer_.Character(out_, code);
   }
   void EndParagraph() {
     writer_.EndParagraph(out_);
@@ -66,7 +59,9 @@ class PieceVisitor {
   }
   void Finish() {
     writer_.Finish(out_);
-    if (sink_ != nullptr && !out_.empty()) (*sink_)(out_);
+    if (sink_ == nullptr) return;
+    Mend(out_);
+    if (!out_.empty()) (*sink_)(out_.View());
   }
 
  private:
@@ -74,20 +69,21 @@ class PieceVisitor {
     if (sink_ == nullptr || out_.size() < kRenderPieceSize) return;
     // A surrogate pair may be cut between two runs; it stays in one piece, or each half would be
     // read alone.
-    if (out_.back() >= 0xD800 && out_.back() <= 0xDBFF) return;
-    (*sink_)(out_);
+    if (EndsInHighSurrogate(out_)) return;
+    Mend(out_);
+    (*sink_)(out_.View());
     out_.clear();
   }
 
   Writer& writer_;
-  std::u16string& out_;
-  const RenderSink* sink_;
+  OutOf<Writer>& out_;
+  const Sink* sink_;
 };
 
-template <class Writer>
-void RenderParagraphs(const Document& document, Writer& writer, std::u16string& out,
-                      const RenderSink* sink) {
-  PieceVisitor<Writer> visitor(writer, out, sink);
+template <class Writer, class Sink>
+void RenderParagraphs(const Document& document, Writer& writer, OutOf<Writer>& out,
+                      const Sink* sink) {
+  PieceVisitor<Writer, Sink> visitor(writer, out, sink);
   document.VisitParagraphs(visitor);
   visitor.Finish();
 }
@@ -105,20 +101,39 @@ std::size_t RoomFor(std::size_t size) {
 }
 
 template <class Writer>
-std::u16string RenderWhole(const Document& document) {
+typename OutOf<Writer>::String RenderWhole(const Document& document) {
   Writer writer;
-  std::u16string out;
+  OutOf<Writer> out;
   out.reserve(RoomFor<Writer>(static_cast<std::size_t>(document.Size())));
-  RenderParagraphs(document, writer, out, nullptr);
-  return out;
+  RenderParagraphs(document, writer, out, static_cast<const SinkOf<Writer>*>(nullptr));
+  Mend(out);
+  return out.Take();
 }
 
-template <class Writer>
-void RenderInPieces(const Document& document, const RenderSink& sink) {
+template <class Writer, class Sink>
+void RenderInPieces(const Document& document, const Sink& sink) {
   Writer writer;
-  std::u16string out;
+  OutOf<Writer> out;
   out.reserve(2 * kRenderPieceSize);
   RenderParagraphs(document, writer, out, &sink);
+}
+
+// The same Writer for the code units and for the bytes.
+template <template <class> class Writer>
+std::u16string RenderUnits(const Document& document) {
+  return RenderWhole<Writer<RenderBuffer<char16_t>>>(document);
+}
+template <template <class> class Writer>
+std::string RenderBytes(const Document& document) {
+  return RenderWhole<Writer<RenderBuffer<char>>>(document);
+}
+template <template <class> class Writer>
+void RenderUnits(const Document& document, const RenderSink& sink) {
+  RenderInPieces<Writer<RenderBuffer<char16_t>>>(document, sink);
+}
+template <template <class> class Writer>
+void RenderBytes(const Document& document, const Utf8RenderSink& sink) {
+  RenderInPieces<Writer<RenderBuffer<char>>>(document, sink);
 }
 
 // A Writer behind one interface, so that a single walk of the document can feed several of them
@@ -126,27 +141,27 @@ void RenderInPieces(const Document& document, const RenderSink& sink) {
 class ParagraphWriter {
  public:
   virtual ~ParagraphWriter() = default;
-  virtual void BeginParagraph(std::u16string& out, std::u16string_view style, bool ended) = 0;
-  virtual void RunInPlace(std::u16string& out, const Document::RunCodes& codes,
-                          const CharFormat& format) = 0;
-  virtual void EndParagraph(std::u16string& out) = 0;
-  virtual void Finish(std::u16string& out) = 0;
+  virtual void BeginParagraph(RenderBuffer<char16_t>& out, std::u16string_view style,
+                              bool ended) = 0;
+  virtual void Codes(RenderBuffer<char16_t>& out, const Document::FormattedCodes& codes) = 0;
+  virtual void EndParagraph(RenderBuffer<char16_t>& out) = 0;
+  virtual void Finish(RenderBuffer<char16_t>& out) = 0;
   // RoomFor this writer.
   virtual std::size_t Room(std::size_t size) const = 0;
 };
 
-template <WritesInPlace Writer>
+template <WritesStretches Writer>
+requires std::same_as<OutOf<Writer>, RenderBuffer<char16_t>>
 class WriterOf final : public ParagraphWriter {
  public:
-  void BeginParagraph(std::u16string& out, std::u16string_view style, bool ended) override {
+  void BeginParagraph(RenderBuffer<char16_t>& out, std::u16string_view style, bool ended) override {
     writer_.BeginParagraph(out, style, ended);
   }
-  void RunInPlace(std::u16string& out, const Document::RunCodes& codes,
-                  const CharFormat& format) override {
-    writer_.RunInPlace(out, codes, format);
+  void Codes(RenderBuffer<char16_t>& out, const Document::FormattedCodes& codes) override {
+    writer_.Codes(out, codes);
   }
-  void EndParagraph(std::u16string& out) override { writer_.EndParagraph(out); }
-  void Finish(std::u16string& out) override { writer_.Finish(out); }
+  void EndParagraph(RenderBuffer<char16_t>& out) override { writer_.EndParagraph(out); }
+  void Finish(RenderBuffer<char16_t>& out) override { writer_.Finish(out); }
   std::size_t Room(std::size_t size) const override { return RoomFor<Writer>(size); }
 
  private:

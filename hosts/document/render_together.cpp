@@ -11,7 +11,7 @@ namespace {
 class FanOut {
  public:
   FanOut(std::array<std::unique_ptr<ParagraphWriter>, 3> writers,
-         std::array<std::u16string*, 3> outs)
+         std::array<RenderBuffer<char16_t>*, 3> outs)
       : writers_(std::move(writers)), outs_(outs) {}
 
   void BeginParagraph(std::u16string_view style, bool ended) {
@@ -19,10 +19,8 @@ class FanOut {
       writers_[i]->BeginParagraph(*outs_[i], style, ended);
     }
   }
-  void RunInPlace(const Document::RunCodes& codes, const CharFormat& format) {
-    for (std::size_t i = 0; i < writers_.size(); ++i) {
-      writers_[i]->RunInPlace(*outs_[i], codes, format);
-    }
+  void Codes(const Document::FormattedCodes& codes) {
+    for (std::size_t i = 0; i < writers_.size(); ++i) writers_[i]->Codes(*outs_[i], codes);
   }
   void EndParagraph() {
     for (std::size_t i = 0; i < writers_.size(); ++i) writers_[i]->EndParagraph(*outs_[i]);
@@ -33,7 +31,7 @@ class FanOut {
 
  private:
   std::array<std::unique_ptr<ParagraphWriter>, 3> writers_;
-  std::array<std::u16string*, 3> outs_;
+  std::array<RenderBuffer<char16_t>*, 3> outs_;
 };
 
 }  // namespace
@@ -42,12 +40,16 @@ HtmlTextUnicode RenderHtmlTextUnicode(const Document& document) {
   HtmlTextUnicode result;
   std::array<std::unique_ptr<ParagraphWriter>, 3> writers = {MakeHtmlWriter(), MakeTextWriter(),
                                                              MakeUnicodeWriter()};
-  const std::array<std::u16string*, 3> outs = {&result.html, &result.text, &result.unicode};
+  std::array<RenderBuffer<char16_t>, 3> buffers;
+  const std::array<RenderBuffer<char16_t>*, 3> outs = {&buffers[0], &buffers[1], &buffers[2]};
   const auto size = static_cast<std::size_t>(document.Size());
   for (std::size_t i = 0; i < writers.size(); ++i) outs[i]->reserve(writers[i]->Room(size));
   FanOut fanOut(std::move(writers), outs);
   document.VisitParagraphs(fanOut);
   fanOut.Finish();
+  result.html = buffers[0].Take();
+  result.text = buffers[1].Take();
+  result.unicode = buffers[2].Take();
   return result;
 }
 

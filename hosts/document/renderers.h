@@ -42,6 +42,20 @@ void RenderText(const Document& document, const RenderSink& sink);
 void RenderUnicode(const Document& document, const RenderSink& sink);
 void RenderJson(const Document& document, const RenderSink& sink);
 
+// The four renderings as UTF-8 bytes, each character encoded as it is written: the bytes are
+// those of the code units' rendering converted (a surrogate pair as its four-byte sequence, a
+// lone surrogate as U+FFFD), made without the code units. In pieces, a piece never ends inside
+// a character's sequence.
+using Utf8RenderSink = std::function<void(std::string_view piece)>;
+std::string RenderHtmlUtf8(const Document& document);
+std::string RenderTextUtf8(const Document& document);
+std::string RenderUnicodeUtf8(const Document& document);
+std::string RenderJsonUtf8(const Document& document);
+void RenderHtmlUtf8(const Document& document, const Utf8RenderSink& sink);
+void RenderTextUtf8(const Document& document, const Utf8RenderSink& sink);
+void RenderUnicodeUtf8(const Document& document, const Utf8RenderSink& sink);
+void RenderJsonUtf8(const Document& document, const Utf8RenderSink& sink);
+
 // A style name as a CSS class: "NMR Spec Table" is "nmr-spec-table".
 std::u16string StyleClass(std::u16string_view style);
 

@@ -49,6 +49,43 @@ TEST(WriteRenderingTest, ALongRenderingIsWrittenWholeAndEndedOnce) {
   }
 }
 
+// Surrogates as the command writes them: a pair whose halves lie in two runs, with elements
+// between them or not, and lone halves, next to escapes and at the end of the text.
+TEST(WriteRenderingTest, SurrogatesAreWrittenAsTheirConversionHasThem) {
+  const std::u16string texts[] = {
+      u"a\xD83D\xDE00"
+      u"b",                                   // a pair
+      u"\xD83D<\xDE00&",                      // halves apart, escapes between
+      u"x\xDBFF",                             // a lone high half at the end
+      u"\xDC00\xD800\xDFFF\r\xD83D\xDE00\t",  // lone halves, a mark, a pair, a TAB
+  };
+  for (const std::u16string& text : texts) {
+    for (const bool subscriptHighHalves : {false, true}) {
+      auto document = std::make_shared<Document>(text);
+      ScriptWriter script;
+      if (subscriptHighHalves) {
+        for (std::size_t at = 0; at < text.size(); ++at) {
+          if (text[at] >= 0xD800 && text[at] <= 0xDBFF) {
+            script.Command2(u"Subscript", static_cast<int64_t>(at), 1);
+          }
+        }
+      }
+      CommandRunner runner;
+      runner.SetExecuter(document);
+      runner.Run(script.Script());
+      for (const Form& form : kForms) {
+        SCOPED_TRACE(testing::Message()
+                     << Utf16ToUtf8(text) << ", form " << static_cast<int>(form.form));
+        std::string expected = Utf16ToUtf8(form.render(*document));
+        if (expected.back() != '\n') expected += '\n';
+        const std::string written = Written(*document, form.form);
+        EXPECT_EQ(written, expected);
+        EXPECT_EQ(FindInvalidUtf8(written), std::nullopt);
+      }
+    }
+  }
+}
+
 TEST(WriteRenderingTest, AnEmptyRenderingIsOneLineFeed) {
   EXPECT_EQ(Written(Document(), OutputForm::Text), "\n");
   EXPECT_EQ(Written(Document(), OutputForm::Html), "<p></p>\n");

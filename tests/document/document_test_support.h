@@ -1,10 +1,12 @@
-// Running scripts on the reference document through a real CommandRunner.
+// Running scripts on the reference document through a real CommandRunner, and documents made of
+// formatted pieces.
 #pragma once
 
 #include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "document/document.h"
 #include "document/renderers.h"
@@ -34,6 +36,30 @@ class ByNameOnly : public Dispatch {
  private:
   std::shared_ptr<Document> document_;
 };
+
+// Text appended to a document in one format.
+struct Piece {
+  std::u16string text;
+  CharFormat format;
+};
+
+inline CharFormat Format(std::u16string style, bool subscript = false, bool italic = false,
+                         bool smallCaps = false, bool bold = false, bool superscript = false) {
+  CharFormat format;
+  format.style = std::move(style);
+  format.subscript = subscript;
+  format.italic = italic;
+  format.smallCaps = smallCaps;
+  format.bold = bold;
+  format.superscript = superscript;
+  return format;
+}
+
+inline Document Made(const std::vector<Piece>& pieces) {
+  Document document;
+  for (const Piece& piece : pieces) document.Append(piece.text, piece.format);
+  return document;
+}
 
 // UTF-8 forms, so a failing comparison reads as text.
 inline std::string HtmlOf(const Document& document) {

@@ -15,29 +15,6 @@
 namespace glyphwright {
 namespace {
 
-struct Piece {
-  std::u16string text;
-  CharFormat format;
-};
-
-CharFormat Format(std::u16string style, bool subscript = false, bool italic = false,
-                  bool smallCaps = false, bool bold = false, bool superscript = false) {
-  CharFormat format;
-  format.style = std::move(style);
-  format.subscript = subscript;
-  format.italic = italic;
-  format.smallCaps = smallCaps;
-  format.bold = bold;
-  format.superscript = superscript;
-  return format;
-}
-
-Document Made(const std::vector<Piece>& pieces) {
-  Document document;
-  for (const Piece& piece : pieces) document.Append(piece.text, piece.format);
-  return document;
-}
-
 struct HtmlCase {
   const char* name;
   std::vector<Piece> pieces;
@@ -182,6 +159,33 @@ struct SeenByCharacter : SeenRuns {
   }
 };
 
+// The same, shown stretches of whole runs, which it cuts into runs by their format keys.
+struct SeenByStretch : SeenRuns {
+  struct Stretch {
+    std::size_t paragraph;
+    uint32_t firstKey;
+    uint32_t lastKey;
+    std::size_t size;
+  };
+  std::vector<Stretch> stretches;
+
+  void Codes(const Document::FormattedCodes& codes) {
+    if (codes.size() == 0) {
+      ADD_FAILURE() << "an empty stretch";
+      return;
+    }
+    stretches.push_back({paragraphStarts.size(), codes.FormatKey(0),
+                         codes.FormatKey(codes.size() - 1), codes.size()});
+    for (std::size_t i = 0; i < codes.size();) {
+      const uint32_t key = codes.FormatKey(i);
+      const CharFormat format = codes.Format(i);
+      std::u16string text;
+      for (; i < codes.size() && codes.FormatKey(i) == key; ++i) text.push_back(codes[i]);
+      runs.emplace_back(std::move(text), format);
+    }
+  }
+};
+
 template <class Seen>
 Seen SeenIn(const Document& document) {
   Seen seen;
@@ -217,6 +221,10 @@ TEST(RenderNeighboursTest, RunsReadInPlaceAreTheDocumentsOwn) {
     EXPECT_EQ(byCharacter.runs, seen.runs);
     EXPECT_EQ(byCharacter.paragraphStarts, seen.paragraphStarts);
     EXPECT_EQ(byCharacter.ended, seen.ended);
+    // And so they are read a stretch at a time.
+    const SeenByStretch byStretch = SeenIn<SeenByStretch>(document);
+    EXPECT_EQ(byStretch.runs, seen.runs);
+    EXPECT_EQ(byStretch.paragraphStarts, seen.paragraphStarts);
     // Every character is in its run, with its own format, in the order of the text.
     int32_t position = 0;
     std::size_t paragraph = 0;
@@ -249,6 +257,32 @@ TEST(RenderNeighboursTest, RunsReadInPlaceAreTheDocumentsOwn) {
     }
     EXPECT_EQ(copied, seen.runs);
   }
+}
+
+// A long paragraph comes in several stretches, each of whole runs: one run never spans two, and
+// a stretch is as long as the walk's stretch unless its last run goes on.
+TEST(RenderNeighboursTest, StretchesOfALongParagraphEndWhereRunsEnd) {
+  Document document;
+  const auto alternate = [&](int count) {
+    for (int i = 0; i < count; ++i) document.Append(u"x", Format(u"", i % 2 == 0));
+  };
+  alternate(5000);
+  document.Append(std::u16string(9000, u'y'), Format(u"S"));
+  alternate(5001);
+  document.Append(u"\rz", Format(u""));
+  const SeenByStretch byStretch = SeenIn<SeenByStretch>(document);
+  EXPECT_EQ(byStretch.runs, SeenIn<SeenRuns>(document).runs);
+  ASSERT_GT(byStretch.stretches.size(), 3u);
+  for (std::size_t k = 1; k < byStretch.stretches.size(); ++k) {
+    const auto& before = byStretch.stretches[k - 1];
+    const auto& after = byStretch.stretches[k];
+    if (before.paragraph == after.paragraph) {
+      EXPECT_NE(before.lastKey, after.firstKey) << k;
+    }
+  }
+  std::size_t characters = 0;
+  for (const auto& stretch : byStretch.stretches) characters += stretch.size;
+  EXPECT_EQ(characters, static_cast<std::size_t>(document.Size()) - 1);  // but the mark
 }
 
 }  // namespace
