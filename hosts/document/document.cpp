@@ -179,8 +179,16 @@ void Document::SetSuperscript(int32_t Index, int32_t Length, bool flag) {
   });
 }
 
+bool Document::IsPlainDocument() const {
+  return typeid(*this) == typeid(Document);
+}
+
+bool Document::QueryValueKeepsIntegers() const {
+  return IsPlainDocument();
+}
+
 bool Document::SetScriptState(int32_t Index, int32_t Length, ScriptState state) {
-  if (typeid(*this) != typeid(Document)) return false;
+  if (!IsPlainDocument()) return false;
   const uint8_t set = state == ScriptState::Subscript     ? kSubscript
                       : state == ScriptState::Superscript ? kSuperscript
                                                           : 0;

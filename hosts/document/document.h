@@ -51,8 +51,9 @@ class Document : public TableDispatch<Document>, public HostEditing {
   Variant QueryValue(std::u16string_view value) const;
   // QueryValue's answer as text, as the runner stores it.
   void QueryValueText(std::u16string_view value, std::u16string& answer) const override;
-  // Every value but "$CursorPosition" comes back as it went.
-  bool QueryValueKeepsIntegers() const override { return true; }
+  // Every value but "$CursorPosition" comes back as it went; a class derived from Document is
+  // asked each value instead, so that a QueryValue of its own is heard.
+  bool QueryValueKeepsIntegers() const override;
   // True sets the script state (and clears the other one), False clears it.
   void SetSubscript(int32_t Index, int32_t Length, bool flag) override;
   void SetSuperscript(int32_t Index, int32_t Length, bool flag) override;
@@ -157,6 +158,9 @@ class Document : public TableDispatch<Document>, public HostEditing {
   Range ScriptRange(int32_t Index, int32_t Length) const {
     return Clamp(static_cast<int64_t>(origin_) + Index, Length);
   }
+  // Shortcuts that leave calls out are the reference document's own: a class derived from it
+  // may hear or change any of them.
+  bool IsPlainDocument() const;
 
   StyleId InternStyle(std::u16string_view name);
   Cell MakeCell(char16_t code, const CharFormat& format);

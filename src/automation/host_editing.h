@@ -24,8 +24,9 @@ class HostEditing {
   virtual void QueryValueText(std::u16string_view value, std::u16string& answer) const = 0;
   // True when QueryValue answers every decimal integer the way the builders write one ("0",
   // "17", "-3") unchanged and does nothing else, now and for as long as the object lives: the
-  // runner may then use such a value as it stands and leave the call out. An object that answers
-  // True and derives from another must answer for its own QueryValue too.
+  // runner may then use such a value as it stands and leave the call out. A class derived from
+  // one that answers true must answer for its own QueryValue (the reference document answers
+  // false for any class derived from it).
   virtual bool QueryValueKeepsIntegers() const { return false; }
   virtual void SetSubscript(int32_t Index, int32_t Length, bool flag) = 0;
   virtual void SetSuperscript(int32_t Index, int32_t Length, bool flag) = 0;

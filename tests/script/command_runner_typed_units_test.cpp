@@ -470,6 +470,32 @@ TEST(TypedUnitsShortcut, AHostThatMayChangeValuesIsAskedForEach) {
   }
 }
 
+// A class derived from the document that gives QueryValue answers of its own, and says nothing
+// of keeping integers, is asked every value: its answers place the word.
+TEST(TypedUnitsShortcut, ADerivedDocumentIsAskedEveryValue) {
+  class PlusOne : public Document {
+   public:
+    using Document::Document;
+    void QueryValueText(std::u16string_view value, std::u16string& answer) const override {
+      ++queries;
+      int64_t number = 0;
+      ParseIntegerText(value, number);
+      answer = IntegerToText(number + 1);
+    }
+    mutable int queries = 0;
+  };
+  EXPECT_TRUE(Document().QueryValueKeepsIntegers());
+  const auto document = std::make_shared<PlusOne>(u"abcdef");
+  EXPECT_FALSE(document->QueryValueKeepsIntegers());
+  CommandRunner runner;
+  runner.SetExecuter(document);
+  runner.BeginUnits();
+  runner.RunUnit(1, 1, u"Subscript");
+  runner.RunUnit(3, 1, u"Superscript");
+  EXPECT_EQ(document->queries, 4);
+  EXPECT_EQ(RenderHtml(*document), u"<p>ab<sub>cd</sub><sup>ef</sup></p>\n");
+}
+
 // Two places left on the stack: the shortcut still applies; one place: every value is asked for,
 // so the full stack raises where the lines raise.
 TEST(TypedUnitsShortcut, TakenOnlyWithRoomForBothValues) {
