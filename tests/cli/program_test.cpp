@@ -396,6 +396,7 @@ TEST(ProgramTest, HelpAndVersion) {
       {{"--help"}, "Usage: glyphwright COMMAND"},
       {{"-h"}, "Usage: glyphwright COMMAND"},
       {{"help"}, "Usage: glyphwright COMMAND"},
+      {{"help", "help"}, "Usage: glyphwright COMMAND"},
       {{"help", "run"}, "Usage: glyphwright run"},
       {{"run", "--help"}, "Usage: glyphwright run"},
       {{"script", "--help"}, "Usage: glyphwright script"},
