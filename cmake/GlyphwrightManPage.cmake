@@ -13,7 +13,9 @@ set(man_page ${PROJECT_BINARY_DIR}/man/glyphwright.1)
 add_custom_command(OUTPUT ${man_page}.gz
   COMMAND ${CMAKE_COMMAND} -DCLI=$<TARGET_FILE:glyphwright> -DOUTPUT=${command_help}
           -P ${PROJECT_SOURCE_DIR}/cmake/write_command_help.cmake
-  COMMAND ${GLYPHWRIGHT_HELP2MAN} --no-info --section=1 "--name=${PROJECT_DESCRIPTION}"
+  # help2man's default locale C would write every character beyond ASCII (H₂SO₄ in the help) as ?.
+  COMMAND ${GLYPHWRIGHT_HELP2MAN} --no-info --section=1 --locale=C.UTF-8
+          "--name=${PROJECT_DESCRIPTION}"
           --include=${command_help} --output=${man_page} $<TARGET_FILE:glyphwright>
   COMMAND ${GLYPHWRIGHT_GZIP} -9nf ${man_page}
   DEPENDS glyphwright ${PROJECT_SOURCE_DIR}/cmake/write_command_help.cmake

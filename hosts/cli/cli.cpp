@@ -20,7 +20,8 @@ int Dispatch(std::span<const std::string> args, const QueryRegistry& queries, St
   } else if (command == "--version") {
     streams.out << "glyphwright " GLYPHWRIGHT_VERSION "\n";
   } else if (command == "help") {
-    if (rest.empty()) {
+    // "help" is a command of the general help's list, and that list is its help.
+    if (rest.empty() || rest[0] == "help") {
       streams.out << GeneralHelp();
     } else if (const std::string help = CommandHelp(rest[0], queries); !help.empty()) {
       streams.out << help;

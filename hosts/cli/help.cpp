@@ -11,7 +11,8 @@ constexpr std::string_view kInputNote =
 
 constexpr std::string_view kExitNote =
     "Exit status: 0 success, 1 automation error (\"glyphwright: error N: Description.\"),\n"
-    "2 bad usage or bad input, 4 (check only) something wrong was found.\n";
+    "2 bad usage or bad input, 3 (nmr-table only) the peak list could not be read,\n"
+    "4 (check only) something wrong was found.\n";
 
 constexpr std::string_view kFormsNote =
     "  --to html|text|unicode|json\n"

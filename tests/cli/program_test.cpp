@@ -396,6 +396,7 @@ TEST(ProgramTest, HelpAndVersion) {
       {{"--help"}, "Usage: glyphwright COMMAND"},
       {{"-h"}, "Usage: glyphwright COMMAND"},
       {{"help"}, "Usage: glyphwright COMMAND"},
+      {{"help", "help"}, "Usage: glyphwright COMMAND"},
       {{"help", "run"}, "Usage: glyphwright run"},
       {{"run", "--help"}, "Usage: glyphwright run"},
       {{"script", "--help"}, "Usage: glyphwright script"},
@@ -411,6 +412,20 @@ TEST(ProgramTest, HelpAndVersion) {
   const Outcome version = Glyphwright({"--version"});
   EXPECT_EQ(version.status, 0);
   EXPECT_EQ(version.out, "glyphwright 1.4.0\n");
+}
+
+// A caller scripting the command reads its statuses from the help (and the manual page made from
+// it): every status the program can end with is named there.
+TEST(ProgramTest, GeneralHelpNamesEveryExitStatus) {
+  const std::string help = Glyphwright({"--help"}).out;
+  const std::size_t note = help.find("Exit status: ");
+  ASSERT_NE(note, std::string::npos) << help;
+  const std::string statuses = help.substr(note);
+  const std::string meanings[] = {"0 success", "1 automation error", "2 bad usage or bad input",
+                                  "3 (nmr-table only)", "4 (check only)"};
+  for (const std::string& meaning : meanings) {
+    EXPECT_NE(statuses.find(meaning), std::string::npos) << meaning << " in\n" << statuses;
+  }
 }
 
 }  // namespace
