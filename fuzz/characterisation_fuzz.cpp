@@ -58,5 +58,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Check(!finding.message.empty() && finding.message.back() == u'.',
           "a message ends with a full stop", U8(finding.message));
   }
+  if (HasUtf8Form(text)) {
+    std::string lines;
+    for (const Finding& finding : findings) {
+      lines += std::to_string(finding.offset) + ": " + U8(finding.message) + "\n";
+    }
+    const CliResult result = RunCli({"check"}, U8(text));
+    Check(result.status == (findings.empty() ? 0 : 4) && result.out == lines && result.err.empty(),
+          "the command prints the findings and exits 4 exactly when there are some",
+          "status " + std::to_string(result.status) + "\nout: " + result.out +
+              "\nexpected: " + lines);
+  }
   return 0;
 }
