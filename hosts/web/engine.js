@@ -106,12 +106,11 @@ function makeApi(module) {
   }
 
   // A long part crosses as UTF-8 bytes where it can: the browser reads bytes several times
-  // faster than UTF-16, ASCII (a script, a formula's HTML) fastest of all. The clipboard's HTML,
-  // made at its first call, is asked for as bytes at once: they are made first, from the HTML's.
+  // faster than UTF-16, ASCII (a script, a formula's HTML) fastest of all. A script is kept as
+  // bytes alone: its units are never made for the page.
   function part(result, which) {
-    if (which === PART_CLIPBOARD || module._gw_result_part_length(result, which) > 1024) {
-      var encoded = bytes(result, which);
-      if (encoded) return textOf(encoded);
+    if (utf8 && module._gw_result_part_utf8_length(result, which) > 1024) {
+      return textOf(bytes(result, which));
     }
     return textOf(units(result, which));
   }
@@ -216,37 +215,44 @@ function instantiate(wasmModule) {
   }).then(makeApi);
 }
 
-// The clipboard's HTML as a string; null when it would be longer than a string may be (or the
-// module has no room for it): Copy then puts the plain text alone rather than fail a result
-// that is already shown.
+// The clipboard's HTML as the page takes it (reader.encoded); null when the module has no room
+// for it: Copy then puts the plain text alone rather than fail a result that is already shown.
 function clipboardOrNull(reader) {
   try {
-    return reader.text('clipboard');
+    return reader.encoded('clipboard');
   } catch (error) {
     return null;
   }
 }
 
-// One job on the document for a page without a worker: every part it shows and copies, the
-// HTML as the page shows it (reader.encoded), the others as strings.
+// One job on the document for a page without a worker: every part it shows and copies, as
+// the page takes them (reader.encoded).
 function pageResult(document, query, settings) {
   var reader = document.run(query, settings);
   try {
-    return {html: reader.encoded('html'), text: reader.text('text'),
-            unicode: reader.text('unicode'), clipboard: clipboardOrNull(reader)};
+    return {html: reader.encoded('html'), text: reader.encoded('text'),
+            unicode: reader.encoded('unicode'), clipboard: clipboardOrNull(reader)};
   } finally {
     reader.free();
   }
+}
+
+// The parts' buffers, to move them to the page instead of copying them there.
+function buffersOf(parts) {
+  return Object.keys(parts).filter(function (name) { return parts[name]; }).map(function (name) {
+    return parts[name].buffer;
+  });
 }
 
 // The worker's side: the first message brings the compiled module; each later one is a job
 // {id, query, text, settings}, run on the worker's document (text null: on the document as the
 // last job left it; a string: on a new document holding it, line breaks as paragraph marks).
 // The answer comes in three messages: {id, result: {html}} or {id, error}, as soon as the job
-// is done, the HTML's buffer moved to the page rather than copied; then, while the page shows
-// it, {id, parts: {text, unicode}} and {id, parts: {clipboard}}, the parts Copy puts, as
-// strings (a message copies a string's characters in one go); or {id, copyError} when those
-// could not be made. The script, the largest part, stays in the worker.
+// is done; then, while the page shows it, {id, parts: {text, unicode}} and {id, parts:
+// {clipboard}}, the parts Copy puts; or {id, copyError} when those could not be made. Each part
+// crosses as UTF-8 bytes (code units where it has a lone surrogate), its buffer moved to the
+// page rather than copied: the page decodes only what it shows or copies, and only then. The
+// script, the largest part, stays in the worker.
 function serveWorker(scope) {
   var api = null, document = null, pending = [];
   function handle(message) {
@@ -263,9 +269,10 @@ function serveWorker(scope) {
     }
     scope.postMessage({id: message.id, result: {html: html}}, [html.buffer]);
     try {
-      scope.postMessage({id: message.id,
-                         parts: {text: reader.text('text'), unicode: reader.text('unicode')}});
-      scope.postMessage({id: message.id, parts: {clipboard: clipboardOrNull(reader)}});
+      var parts = {text: reader.encoded('text'), unicode: reader.encoded('unicode')};
+      scope.postMessage({id: message.id, parts: parts}, buffersOf(parts));
+      parts = {clipboard: clipboardOrNull(reader)};
+      scope.postMessage({id: message.id, parts: parts}, buffersOf(parts));
     } catch (error) {
       scope.postMessage({id: message.id,
                          copyError: error.description || error.message || 'Out of memory'});

@@ -203,14 +203,18 @@ function showSettings(form, settings) {
 // all of it.
 var SLICE = 16 * 1024;
 
-// A result as the worker sends it: its HTML as UTF-8 bytes or code units, the parts Copy puts
-// as strings (the clipboard's HTML null when it could not be made).
+// A result as the worker sends it: each part as UTF-8 bytes or code units (the clipboard's HTML
+// null when it could not be made). A part becomes a string only when it is copied, and is kept
+// as one from then on: until then the page does no work for it, however long the result.
 function Result(parts) {
   this.parts = parts;
 }
 Result.prototype.part = function (name) {
   var part = this.parts[name];
-  return part instanceof Uint8Array || part instanceof Uint16Array ? engine.textOf(part) : part;
+  if (part instanceof Uint8Array || part instanceof Uint16Array) {
+    part = this.parts[name] = engine.textOf(part);
+  }
+  return part;
 };
 
 var LF = 10;
@@ -384,8 +388,15 @@ function startPage() {
 
   copyButton.addEventListener('click', function () {
     if (shown) {
-      var payload = {'text/html': shown.part('clipboard'), 'text/plain': shown.part('text')};
-      if (payload['text/html'] === null) delete payload['text/html'];
+      var payload = {'text/plain': shown.part('text')};
+      // The styled HTML may be longer than a string may be: the plain text then goes alone.
+      var html = null;
+      try {
+        html = shown.part('clipboard');
+      } catch (error) {
+        shown.parts.clipboard = null;
+      }
+      if (html !== null) payload['text/html'] = html;
       copy(payload, 'Result');
     }
   });

@@ -9,8 +9,9 @@
 namespace glyphwright::web {
 
 // The text's code units as UTF-8 when every surrogate in it is one of a pair; false otherwise,
-// out then empty.
-bool Utf8Bytes(std::u16string_view text, std::string& out);
+// out then empty. With mostlyAscii, false too (and at once) when the bytes grow a quarter longer
+// than the units they stand for: a text mostly beyond ASCII is read quicker as code units.
+bool Utf8Bytes(std::u16string_view text, std::string& out, bool mostlyAscii = false);
 
 // The code units again of bytes that Utf8Bytes wrote (or of any ASCII). A sequence cut short at
 // the end, or a byte no sequence starts with, is read as U+FFFD: it never reads past the bytes.

@@ -134,7 +134,8 @@ const std::u16string* Units(gw_result& result, int32_t part) {
   return &made.units;
 }
 
-// The part's UTF-8 bytes; null when it has a lone surrogate or there is no memory for them.
+// The part's UTF-8 bytes; null when it has a lone surrogate, when most of it is beyond ASCII (its
+// code units are read quicker) or when there is no memory for them.
 const std::string* Bytes(gw_result& result, int32_t part) {
   using State = gw_result::Part::Bytes;
   gw_result::Part& made = result.parts[part];
@@ -142,7 +143,7 @@ const std::string* Bytes(gw_result& result, int32_t part) {
     if (part == GW_CLIPBOARD) MakeClipboard(result);
     if (made.bytesState == State::NotMade) {
       made.bytesState =
-          glyphwright::web::Utf8Bytes(made.units, made.bytes) ? State::Made : State::NotUtf8;
+          glyphwright::web::Utf8Bytes(made.units, made.bytes, true) ? State::Made : State::NotUtf8;
     }
   } catch (const std::bad_alloc&) {
     return nullptr;  // tried again at the next call, when there may be room

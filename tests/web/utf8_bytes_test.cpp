@@ -50,6 +50,40 @@ INSTANTIATE_TEST_SUITE_P(
         Utf8Case{u"\u00E9\xD800\u00E9", false, ""}, Utf8Case{u"\xDE00\xD83D", false, ""},
         Utf8Case{u"\xD83D\xD83D\xDE00", false, ""}));
 
+struct MostlyAsciiCase {
+  std::u16string text;
+  bool made;
+};
+
+class MostlyAsciiTest : public testing::TestWithParam<MostlyAsciiCase> {};
+
+TEST_P(MostlyAsciiTest, GiveUpOnATextMostlyBeyondAscii) {
+  std::string out = "left over";
+  const bool made = Utf8Bytes(GetParam().text, out, true);
+  EXPECT_EQ(made, GetParam().made);
+  std::string whole;
+  ASSERT_TRUE(Utf8Bytes(GetParam().text, whole));
+  EXPECT_EQ(out, made ? whole : "");
+}
+
+std::u16string Repeated(std::u16string_view piece, int times) {
+  std::u16string text;
+  for (int i = 0; i < times; ++i) text += piece;
+  return text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, MostlyAsciiTest,
+    testing::Values(
+        // Short texts are all made: the decoder's call costs more than the bytes.
+        MostlyAsciiCase{u"H\u2082SO\u2084", true}, MostlyAsciiCase{Repeated(u"\u03B4", 30), true},
+        MostlyAsciiCase{Repeated(u"<p>H<sub>2</sub>O \u03B4</p>\n", 1000), true},
+        MostlyAsciiCase{Repeated(u"\u03B4 abc", 1000), true},
+        MostlyAsciiCase{Repeated(u"H\u2082SO\u2084", 1000), false},
+        MostlyAsciiCase{Repeated(u"\u03B4", 1000), false},
+        MostlyAsciiCase{Repeated(u"abcdefghijklmnopqrstuvwxyz", 100) + Repeated(u"\u2082", 1000),
+                        false}));
+
 struct BrokenCase {
   std::string bytes;
   std::u16string units;

@@ -236,6 +236,8 @@ INSTANTIATE_TEST_SUITE_P(
                   "<html><head><meta charset=\"utf-8\"></head><body>\n<!--StartFragment-->"
                   "<p>H<sub style=\"vertical-align:sub\">2</sub>O</p>\n<!--EndFragment-->\n"
                   "</body></html>"},
+        // A long part mostly beyond ASCII is read as code units, which are quicker.
+        BytesCase{u"formula", std::u16string(2000, u'\u03B4'), GW_UNICODE, "(none)"},
         // A failed job's clipboard is empty, not an empty document.
         BytesCase{u"nmr-list", u"abc", GW_CLIPBOARD, ""}));
 
