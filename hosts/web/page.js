@@ -200,8 +200,9 @@ function showSettings(form, settings) {
 // A large result is shown a slice at a time, cut only between blocks (a paragraph or a whole
 // table): the first slice at once, the next whenever the reader scrolls near the end of what is
 // shown. The page then lays out only what is read, however long the result; Copy still takes
-// all of it.
-var SLICE = 16 * 1024;
+// all of it. A slice is a few screens of the result: the browser lays each out in one go, and a
+// longer one would hold the page up that much longer.
+var SLICE = 4 * 1024;
 
 // A result as the worker sends it: each part as UTF-8 bytes or code units (the clipboard's HTML
 // null when it could not be made). A part becomes a string only when it is copied, and is kept
