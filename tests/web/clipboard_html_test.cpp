@@ -51,6 +51,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "<p class=\"x\"><span class=\"chemical-italic\"><i style=\"font-style:italic\">"
                   "R</i></span></p>"},
         StyleCase{"<table><body><br><su", "<table><body><br><su"},
+        StyleCase{"<ins><bdi><th><subscript><sub", "<ins><bdi><th><subscript><sub"},
         StyleCase{"&lt;sub&gt; <", "&lt;sub&gt; <"}));
 
 TEST(ClipboardHtml, CopiesEveryOtherCodeUnitAsItIs) {
