@@ -181,11 +181,33 @@ function makeApi(module) {
     var handle = module._gw_document_new();
     if (!handle) throw GlyphwrightError(7, 'Out of memory');
     return {
-      setText: function (text) {
+      // The text with each line break (CR LF, LF or CR) as a paragraph mark: the breaks are
+      // turned into CRs in the one pass that copies the text into the module.
+      setLines: function (text) {
         checkText(text);
-        var number = withText([text], function (p) {
-          return module._gw_document_set_text(handle, p[0], text.length);
-        });
+        var pointer = module._malloc(text.length * 2 + 2);
+        if (!pointer) throw GlyphwrightError(7, 'Out of memory');
+        var number;
+        try {
+          var heap = module.HEAPU16, at = pointer >> 1, length = 0, before = 0;
+          for (var i = 0; i < text.length; i++) {
+            var unit = text.charCodeAt(i);
+            if (unit === 10) {
+              if (before === 13) {
+                before = unit;
+                continue;
+              }
+              unit = 13;
+              before = 10;
+            } else {
+              before = unit;
+            }
+            heap[at + length++] = unit;
+          }
+          number = module._gw_document_set_text(handle, pointer, length);
+        } finally {
+          module._free(pointer);
+        }
         if (number !== 0) throw GlyphwrightError(number, 'Out of memory');
       },
       // The job's result, to be read and then freed (open); or its error thrown.
@@ -258,7 +280,7 @@ function serveWorker(scope) {
   function handle(message) {
     var reader = null, html = null;
     try {
-      if (message.text !== null) document.setText(message.text.replace(/\r\n?|\n/g, '\r'));
+      if (message.text !== null) document.setLines(message.text);
       reader = document.run(message.query, message.settings);
       html = reader.encoded('html');
     } catch (error) {

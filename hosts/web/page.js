@@ -141,7 +141,7 @@ function startOnPage() {
     var answer = {};
     try {
       if (!pageDocument) pageDocument = api.newDocument();
-      if (job.text !== null) pageDocument.setText(job.text.replace(/\r\n?|\n/g, '\r'));
+      if (job.text !== null) pageDocument.setLines(job.text);
       answer.result = engine.pageResult(pageDocument, job.query, job.settings);
     } catch (error) {
       answer.error = {number: error.number || 1, description: error.description || error.message};
