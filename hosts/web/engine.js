@@ -106,10 +106,12 @@ function makeApi(module) {
   }
 
   // A long part crosses as UTF-8 bytes where it can: the browser reads bytes several times
-  // faster than UTF-16, ASCII (a script, a formula's HTML) fastest of all. A script is kept as
-  // bytes alone: its units are never made for the page.
+  // faster than UTF-16, ASCII (a script, a formula's HTML) fastest of all. A short one is read
+  // as code units, its bytes never made. A script is kept as bytes: its length is asked of them,
+  // lest a long one be widened to units only to be counted.
   function part(result, which) {
-    if (utf8 && module._gw_result_part_utf8_length(result, which) > 1024) {
+    if (utf8 && (which === PART_SCRIPT || module._gw_result_part_length(result, which) > 1024) &&
+        module._gw_result_part_utf8_length(result, which) > 1024) {
       return textOf(bytes(result, which));
     }
     return textOf(units(result, which));
