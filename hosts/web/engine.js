@@ -4,7 +4,7 @@
 
 // The parts of a result, as the module numbers them.
 var PART_HTML = 0, PART_TEXT = 1, PART_UNICODE = 2, PART_SCRIPT = 3, PART_DESCRIPTION = 4,
-    PART_SOURCE = 5;
+    PART_SOURCE = 5, PART_CLIPBOARD = 6;
 
 // An error as the library raises it: its number and its one-sentence description.
 function GlyphwrightError(number, description, source) {
@@ -35,16 +35,19 @@ function packSettings(settings) {
   return packed;
 }
 
-// A string of UTF-16 code units. The browser's decoder is many times faster than building the
-// string in script, but it writes U+FFFD for a lone surrogate: units holding U+FFFD are taken
-// one by one instead, so that even a lone surrogate arrives as it was. A decoder would also drop
-// a U+FEFF that opens the text as a byte order mark; these keep it, as it is the text's own.
+// A string of UTF-16 code units (a Uint16Array), or of UTF-8 bytes (a Uint8Array), as a part
+// crosses from the module. The browser's decoder is many times faster than building the string
+// in script, but it writes U+FFFD for a lone surrogate: units holding U+FFFD are taken one by
+// one instead, so that even a lone surrogate arrives as it was (bytes never hold one). A decoder
+// would also drop a U+FEFF that opens the text as a byte order mark; these keep it, as it is the
+// text's own.
 var utf16 = typeof TextDecoder === 'function' ? new TextDecoder('utf-16le', {ignoreBOM: true})
                                               : null;
-// ASCII bytes read as UTF-8 are the same characters, and the decoder's quickest case.
-var ascii = typeof TextDecoder === 'function' ? new TextDecoder('utf-8') : null;
+var utf8 = typeof TextDecoder === 'function' ? new TextDecoder('utf-8', {ignoreBOM: true})
+                                             : null;
 function textOf(units) {
   if (units.length === 0) return '';
+  if (units instanceof Uint8Array) return utf8.decode(units);
   // A short text is quicker built directly than through a call of the decoder.
   if (units.length <= 1024) return String.fromCharCode.apply(null, units);
   if (utf16) {
@@ -85,50 +88,77 @@ function makeApi(module) {
   function units(result, which) {
     var length = module._gw_result_part_length(result, which);
     var pointer = module._gw_result_part(result, which);
-    // Null when the module had no room to widen the part to UTF-16.
-    if (!pointer && length > 0) throw GlyphwrightError(7, 'Out of memory');
+    // No units when the module had no room to make them.
+    if (length < 0 || (!pointer && length > 0)) throw GlyphwrightError(7, 'Out of memory');
     var start = pointer >> 1;
     return module.HEAPU16.subarray(start, start + length);
   }
 
-  // A long part crosses as bytes when it is all ASCII, as scripts are: the browser reads bytes
-  // several times faster than UTF-16.
+  // The part's UTF-8 bytes in the module's memory; null when it has a lone surrogate, which
+  // UTF-8 cannot carry (or there was no room for them).
+  function bytes(result, which) {
+    if (!utf8) return null;
+    var length = module._gw_result_part_utf8_length(result, which);
+    if (length < 0) return null;
+    // Read after the bytes are made: making them may have grown the module's memory.
+    var start = module._gw_result_part_utf8(result, which);
+    return module.HEAPU8.subarray(start, start + length);
+  }
+
+  // A long part crosses as UTF-8 bytes where it can: the browser reads bytes several times
+  // faster than UTF-16, ASCII (a script, a formula's HTML) fastest of all. A short one is read
+  // as code units, its bytes never made. A script is kept as bytes: its length is asked of them,
+  // lest a long one be widened to units only to be counted.
   function part(result, which) {
-    if (ascii && module._gw_result_part_length(result, which) > 1024) {
-      var length = module._gw_result_part_ascii_length(result, which);
-      if (length >= 0) {
-        // Read after the bytes are made: making them may have grown the module's memory.
-        var start = module._gw_result_part_ascii(result, which);
-        return ascii.decode(module.HEAPU8.subarray(start, start + length));
-      }
+    if (utf8 && (which === PART_SCRIPT || module._gw_result_part_length(result, which) > 1024) &&
+        module._gw_result_part_utf8_length(result, which) > 1024) {
+      return textOf(bytes(result, which));
     }
     return textOf(units(result, which));
   }
 
-  var ALL_PARTS = {html: PART_HTML, text: PART_TEXT, unicode: PART_UNICODE, script: PART_SCRIPT};
+  var ALL_PARTS = {html: PART_HTML, text: PART_TEXT, unicode: PART_UNICODE, script: PART_SCRIPT,
+                   clipboard: PART_CLIPBOARD};
 
-  // The result's parts (all of them, or those named) as strings, or as arrays of UTF-16 code
-  // units with copyUnits, and then those named in alsoText as strings too, in `texts`; or its
-  // error thrown. The result is freed either way.
-  function take(result, names, copyUnits, alsoText) {
-    try {
-      var number = module._gw_result_error(result);
-      if (number !== 0) {
+  // A job's result, to be read part by part and then freed; or its error thrown, the result
+  // freed.
+  function open(result) {
+    var number = module._gw_result_error(result);
+    if (number !== 0) {
+      try {
         throw GlyphwrightError(number, part(result, PART_DESCRIPTION) || 'Out of memory',
                                part(result, PART_SOURCE));
+      } finally {
+        if (result) module._gw_result_free(result);
       }
+    }
+    return {
+      // The part as a string.
+      text: function (name) { return part(result, ALL_PARTS[name]); },
+      // The part copied out of the module, to be moved to the page: UTF-8 bytes, or code units
+      // where it has a lone surrogate.
+      encoded: function (name) {
+        var encoded = bytes(result, ALL_PARTS[name]);
+        return encoded ? encoded.slice() : units(result, ALL_PARTS[name]).slice();
+      },
+      free: function () {
+        module._gw_result_free(result);
+        result = 0;
+      },
+    };
+  }
+
+  // The result's four parts as strings, or its error thrown. The result is freed either way.
+  function take(result) {
+    var reader = open(result);
+    try {
       var answer = {};
-      (names || Object.keys(ALL_PARTS)).forEach(function (name) {
-        answer[name] = copyUnits ? units(result, ALL_PARTS[name]).slice()
-                                 : part(result, ALL_PARTS[name]);
+      ['html', 'text', 'unicode', 'script'].forEach(function (name) {
+        answer[name] = reader.text(name);
       });
-      if (alsoText) {
-        answer.texts = {};
-        alsoText.forEach(function (name) { answer.texts[name] = part(result, ALL_PARTS[name]); });
-      }
       return answer;
     } finally {
-      if (result) module._gw_result_free(result);
+      reader.free();
     }
   }
 
@@ -153,21 +183,41 @@ function makeApi(module) {
     var handle = module._gw_document_new();
     if (!handle) throw GlyphwrightError(7, 'Out of memory');
     return {
-      setText: function (text) {
+      // The text with each line break (CR LF, LF or CR) as a paragraph mark: the breaks are
+      // turned into CRs in the one pass that copies the text into the module.
+      setLines: function (text) {
         checkText(text);
-        var number = withText([text], function (p) {
-          return module._gw_document_set_text(handle, p[0], text.length);
-        });
+        var pointer = module._malloc(text.length * 2 + 2);
+        if (!pointer) throw GlyphwrightError(7, 'Out of memory');
+        var number;
+        try {
+          var heap = module.HEAPU16, at = pointer >> 1, length = 0, before = 0;
+          for (var i = 0; i < text.length; i++) {
+            var unit = text.charCodeAt(i);
+            if (unit === 10) {
+              if (before === 13) {
+                before = unit;
+                continue;
+              }
+              unit = 13;
+              before = 10;
+            } else {
+              before = unit;
+            }
+            heap[at + length++] = unit;
+          }
+          number = module._gw_document_set_text(handle, pointer, length);
+        } finally {
+          module._free(pointer);
+        }
         if (number !== 0) throw GlyphwrightError(number, 'Out of memory');
       },
-      // names: the parts wanted (['html', 'text'], say), all four when left out; copyUnits:
-      // each as a Uint16Array of code units rather than a string; alsoText: parts wanted as
-      // strings as well, in the answer's `texts`.
-      run: function (query, settings, names, copyUnits, alsoText) {
+      // The job's result, to be read and then freed (open); or its error thrown.
+      run: function (query, settings) {
         var packed = [checkText(query), packSettings(settings)];
         return withText(packed, function (p) {
-          return take(module._gw_document_format(handle, p[0], packed[0].length, p[1],
-                                                 packed[1].length), names, copyUnits, alsoText);
+          return open(module._gw_document_format(handle, p[0], packed[0].length, p[1],
+                                                 packed[1].length));
         });
       },
       free: function () { module._gw_document_free(handle); },
@@ -189,81 +239,70 @@ function instantiate(wasmModule) {
   }).then(makeApi);
 }
 
-// The worker's side: the first message brings the compiled module; each later one is a job
-// {id, query, text, settings}, run on the worker's document (text null: on the document as the
-// last job left it; a string: on a new document holding it, line breaks as paragraph marks).
-// The parts the page shows and copies: the script, the largest, stays in the worker.
-var PAGE_PARTS = ['html', 'text', 'unicode'];
-
-// HTML for the clipboard: a whole document, so that word processors read it as one, with the
-// formatting written both as tags and as inline styles (some editors keep only the one or the
-// other; every one keeps a table). One pass over the HTML for all the tags: a megabyte's HTML
-// is many megabytes long.
-var CLIPBOARD_TAGS = /<(?:sub|sup|i|b)>|<table class="nmr-spec-table">/g;
-var CLIPBOARD_STYLED = {
-  '<sub>': '<sub style="vertical-align:sub">',
-  '<sup>': '<sup style="vertical-align:super">',
-  '<i>': '<i style="font-style:italic">',
-  '<b>': '<b style="font-weight:bold">',
-  '<table class="nmr-spec-table">':
-      '<table class="nmr-spec-table" style="border-collapse:collapse">',
-};
-function clipboardHtml(html) {
-  var body = html.replace(CLIPBOARD_TAGS, function (tag) { return CLIPBOARD_STYLED[tag]; });
-  return '<html><head><meta charset="utf-8"></head><body>\n<!--StartFragment-->' + body +
-         '<!--EndFragment-->\n</body></html>';
-}
-
-// Null when the styled HTML would be longer than a string may be: Copy then puts the plain text
-// alone rather than fail a result that is already shown.
-function clipboardHtmlOrNull(html) {
+// The clipboard's HTML as the page takes it (reader.encoded); null when the module has no room
+// for it: Copy then puts the plain text alone rather than fail a result that is already shown.
+function clipboardOrNull(reader) {
   try {
-    return clipboardHtml(html);
+    return reader.encoded('clipboard');
   } catch (error) {
     return null;
   }
 }
 
-// One job on the document for the page: {result: its parts as code units, html: its HTML as a
-// string, straight from the module, which hands a long ASCII text over fastest}.
-function pageParts(document, query, settings) {
-  var result = document.run(query, settings, PAGE_PARTS, true, ['html']);
-  var html = result.texts.html;
-  delete result.texts;
-  return {result: result, html: html};
-}
-
-// The job's parts and the HTML as Copy puts it on the clipboard ("clipboard", a string). A
-// string crosses to the page as it is: a message copies a string's characters in one go, where
-// writing them as UTF-8 and reading them back took several times as long.
+// One job on the document for a page without a worker: every part it shows and copies, as
+// the page takes them (reader.encoded).
 function pageResult(document, query, settings) {
-  var made = pageParts(document, query, settings);
-  made.result.clipboard = clipboardHtmlOrNull(made.html);
-  return made.result;
+  var reader = document.run(query, settings);
+  try {
+    return {html: reader.encoded('html'), text: reader.encoded('text'),
+            unicode: reader.encoded('unicode'), clipboard: clipboardOrNull(reader)};
+  } finally {
+    reader.free();
+  }
 }
 
+// The parts' buffers, to move them to the page instead of copying them there.
+function buffersOf(parts) {
+  return Object.keys(parts).filter(function (name) { return parts[name]; }).map(function (name) {
+    return parts[name].buffer;
+  });
+}
+
+// The worker's side: the first message brings the compiled module; each later one is a job
+// {id, query, text, settings}, run on the worker's document (text null: on the document as the
+// last job left it; a string: on a new document holding it, line breaks as paragraph marks).
+// The answer comes in three messages: {id, result: {html}} or {id, error}, as soon as the job
+// is done; then, while the page shows it, {id, parts: {text, unicode}} and {id, parts:
+// {clipboard}}, the parts Copy puts; or {id, copyError} when those could not be made. Each part
+// crosses as UTF-8 bytes (code units where it has a lone surrogate), its buffer moved to the
+// page rather than copied: the page decodes only what it shows or copies, and only then. The
+// script, the largest part, stays in the worker.
 function serveWorker(scope) {
   var api = null, document = null, pending = [];
   function handle(message) {
-    var answer = {id: message.id}, html = null;
+    var reader = null, html = null;
     try {
-      if (message.text !== null) document.setText(message.text.replace(/\r\n?|\n/g, '\r'));
-      var made = pageParts(document, message.query, message.settings);
-      answer.result = made.result;
-      html = made.html;
+      if (message.text !== null) document.setLines(message.text);
+      reader = document.run(message.query, message.settings);
+      html = reader.encoded('html');
     } catch (error) {
-      answer.error = {number: error.number || 1, description: error.description || 'Internal Error.'};
+      if (reader) reader.free();
+      scope.postMessage({id: message.id, error: {number: error.number || 1,
+                                                 description: error.description || 'Internal Error.'}});
+      return;
     }
-    // The code units' buffers move to the page instead of being copied there.
-    var moved = [];
-    if (answer.result) {
-      Object.keys(answer.result).forEach(function (name) {
-        if (answer.result[name].buffer) moved.push(answer.result[name].buffer);
-      });
+    scope.postMessage({id: message.id, result: {html: html}}, [html.buffer]);
+    try {
+      var parts = {text: reader.encoded('text'), unicode: reader.encoded('unicode')};
+      scope.postMessage({id: message.id, parts: parts}, buffersOf(parts));
+      parts = {clipboard: clipboardOrNull(reader)};
+      scope.postMessage({id: message.id, parts: parts}, buffersOf(parts));
+    } catch (error) {
+      scope.postMessage({id: message.id,
+                         copyError: error.description || error.message || 'Out of memory'});
+    } finally {
+      reader.free();
     }
-    scope.postMessage(answer, moved);
-    // The clipboard's HTML follows in a message of its own, made while the page shows the rest.
-    if (html !== null) scope.postMessage({id: message.id, clipboard: clipboardHtmlOrNull(html)});
   }
   scope.onmessage = function (event) {
     if (event.data.wasmModule) {
@@ -281,4 +320,4 @@ function serveWorker(scope) {
 }
 
 return {instantiate: instantiate, serveWorker: serveWorker, GlyphwrightError: GlyphwrightError,
-        pageResult: pageResult, clipboardHtmlOrNull: clipboardHtmlOrNull, textOf: textOf};
+        pageResult: pageResult, textOf: textOf};

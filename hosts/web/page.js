@@ -56,44 +56,69 @@ window.glyphwright = {
 
 // ---- Jobs off the page's thread ------------------------------------------------------------
 
+// The parts Copy puts, which follow the shown HTML.
+var COPY_PARTS = ['text', 'unicode', 'clipboard'];
+
 // A worker made from this script's own engine source, so that it needs no file of its own (a
-// page from file:// may start none). Without workers, jobs run here on the page.
+// page from file:// may start none). Without workers, jobs run here on the page. A job's
+// answer goes to `shown` ({result: {html}} or {error}) as soon as the job is done; the parts
+// Copy puts go to `copyable` later (all the result's parts, or null and the reason they could
+// not be made).
 function startWorker(module) {
   var callbacks = {}, nextId = 1, worker = null;
-  var awaiting = {};  // id: a result whose clipboard's HTML is still to come
+  var awaiting = {};  // id: {result, copyable} of a result whose Copy parts are still to come
   var source = '(' + glyphwrightEngine.toString() + ')().serveWorker(self);';
+  function arrived(id, parts, failure) {
+    var waiting = awaiting[id];
+    if (!waiting) return;
+    if (failure !== undefined) {
+      delete awaiting[id];
+      waiting.copyable(null, failure);
+      return;
+    }
+    Object.keys(parts).forEach(function (name) { waiting.result[name] = parts[name]; });
+    if (COPY_PARTS.every(function (name) { return name in waiting.result; })) {
+      delete awaiting[id];
+      waiting.copyable(waiting.result);
+    }
+  }
   function start() {
     worker = new Worker(URL.createObjectURL(new Blob([source], {type: 'text/javascript'})));
     worker.postMessage({wasmModule: module});
     worker.onmessage = function (event) {
       var answer = event.data;
-      if (answer.clipboard !== undefined) {
-        var result = awaiting[answer.id];
-        delete awaiting[answer.id];
-        if (result) result.clipboard = answer.clipboard;
+      if (answer.parts || answer.copyError !== undefined) {
+        arrived(answer.id, answer.parts, answer.copyError);
         return;
       }
       var callback = callbacks[answer.id];
       delete callbacks[answer.id];
-      if (answer.result) awaiting[answer.id] = answer.result;
-      if (callback) callback(answer);
+      if (!callback) return;
+      if (answer.result) awaiting[answer.id] = {result: answer.result, copyable: callback.copyable};
+      callback.shown(answer);
     };
     // A module that stopped (out of memory, say) keeps nothing: the waiting jobs fail with the
     // reason, and the next job gets a fresh worker (and a fresh document).
     worker.onerror = function (event) {
       event.preventDefault();
       var waiting = callbacks, unfinished = awaiting;
+      var reason = 'The formatter stopped: ' + (event.message || 'no reason given') + '.';
       callbacks = {};
       awaiting = {};
       worker.terminate();
       worker = null;
-      // A result already shown is made whole here.
+      // A result already shown whose plain text came is copied as that alone.
       Object.keys(unfinished).forEach(function (id) {
-        unfinished[id].clipboard = engine.clipboardHtmlOrNull(engine.textOf(unfinished[id].html));
+        var result = unfinished[id].result;
+        if ('text' in result && 'unicode' in result) {
+          result.clipboard = null;
+          unfinished[id].copyable(result);
+        } else {
+          unfinished[id].copyable(null, reason);
+        }
       });
       Object.keys(waiting).forEach(function (id) {
-        waiting[id]({error: {number: 1, description: 'The formatter stopped: ' +
-                                                     (event.message || 'no reason given') + '.'}});
+        waiting[id].shown({error: {number: 1, description: reason}});
       });
     };
   }
@@ -102,26 +127,29 @@ function startWorker(module) {
   } catch (error) {
     return null;
   }
-  return function run(job, callback) {
+  return function run(job, shown, copyable) {
     if (!worker) start();
     job.id = nextId++;
-    callbacks[job.id] = callback;
+    callbacks[job.id] = {shown: shown, copyable: copyable};
     worker.postMessage(job);
   };
 }
 
 function startOnPage() {
   var pageDocument = null;
-  return function run(job, callback) {
+  return function run(job, shown, copyable) {
     var answer = {};
     try {
       if (!pageDocument) pageDocument = api.newDocument();
-      if (job.text !== null) pageDocument.setText(job.text.replace(/\r\n?|\n/g, '\r'));
+      if (job.text !== null) pageDocument.setLines(job.text);
       answer.result = engine.pageResult(pageDocument, job.query, job.settings);
     } catch (error) {
       answer.error = {number: error.number || 1, description: error.description || error.message};
     }
-    setTimeout(function () { callback(answer); }, 0);
+    setTimeout(function () {
+      shown(answer);
+      if (answer.result) copyable(answer.result);
+    }, 0);
   };
 }
 
@@ -172,71 +200,22 @@ function showSettings(form, settings) {
 // A large result is shown a slice at a time, cut only between blocks (a paragraph or a whole
 // table): the first slice at once, the next whenever the reader scrolls near the end of what is
 // shown. The page then lays out only what is read, however long the result; Copy still takes
-// all of it.
-var SLICE = 16 * 1024;
+// all of it. A slice is a few screens of the result: the browser lays each out in one go, and a
+// longer one would hold the page up that much longer.
+var SLICE = 4 * 1024;
 
-// A result as the worker sends it, code units or UTF-8 bytes (the clipboard's HTML comes as a
-// string); a part becomes a string when it is needed whole (to be copied), or bit by bit between
-// the page's other tasks beforehand, so that even a long result never holds the page up for long.
-var DECODE_CHUNK = 256 * 1024;
-
-function Result(units) {
-  this.units = units;
-  this.texts = {};
-  this.pending = {};  // name: {decoder, chunks, at} of a part being decoded bit by bit
+// A result as the worker sends it: each part as UTF-8 bytes or code units (the clipboard's HTML
+// null when it could not be made). A part becomes a string only when it is copied, and is kept
+// as one from then on: until then the page does no work for it, however long the result.
+function Result(parts) {
+  this.parts = parts;
 }
-// One more chunk of the part; true when the part is whole.
-Result.prototype.step = function (name) {
-  if (name in this.texts) return true;
-  var units = this.units[name], job = this.pending[name];
-  if (units === undefined) return false;  // still on its way from the worker
-  if (typeof units === 'string' || units === null) {
-    this.texts[name] = units;
-    return true;
-  }
-  if (!job) {
-    if (typeof TextDecoder !== 'function') {
-      this.texts[name] = engine.textOf(units);
-      return true;
-    }
-    // A part comes as code units, or as UTF-8 bytes (when it has no lone surrogate). A U+FEFF
-    // that opens the part is the part's own, not a byte order mark.
-    job = this.pending[name] = {
-      decoder: new TextDecoder(units instanceof Uint8Array ? 'utf-8' : 'utf-16le',
-                               {ignoreBOM: true}),
-      chunks: [], at: 0};
-  }
-  var end = Math.min(units.length, job.at + DECODE_CHUNK);
-  // Streamed, a pair of surrogates or a character's bytes cut between two chunks is decoded
-  // whole.
-  job.chunks.push(job.decoder.decode(units.subarray(job.at, end), {stream: end < units.length}));
-  job.at = end;
-  if (end < units.length) return false;
-  var text = job.chunks.join('');
-  // In code units, U+FFFD may stand for a lone surrogate: such a part is taken unit by unit.
-  var exact = units instanceof Uint8Array || text.indexOf('\uFFFD') < 0;
-  this.texts[name] = exact ? text : engine.textOf(units);
-  delete this.pending[name];
-  return true;
-};
 Result.prototype.part = function (name) {
-  // Copy waits for the clipboard's HTML; should it be asked for before that, it is made here.
-  if (name === 'clipboard' && this.units.clipboard === undefined) {
-    this.units.clipboard = engine.clipboardHtmlOrNull(this.part('html'));
+  var part = this.parts[name];
+  if (part instanceof Uint8Array || part instanceof Uint16Array) {
+    part = this.parts[name] = engine.textOf(part);
   }
-  while (!this.step(name)) {
-    // the rest of it at once: the reader is waiting for it
-  }
-  return this.texts[name];
-};
-// Decodes the parts a chunk a task, in order, while the page has nothing else to do; then done.
-Result.prototype.prepare = function (names, done) {
-  var result = this;
-  (function next() {
-    while (names.length && result.step(names[0])) names.shift();
-    if (names.length) setTimeout(next, 0);
-    else done();
-  })();
+  return part;
 };
 
 var LF = 10;
@@ -247,8 +226,9 @@ function startsBlock(units, at) {
   return String.fromCharCode.apply(null, units.subarray(at + 1, at + 6)) === 'table';
 }
 
-// Where the slice that starts at `from` ends: the first block that starts SLICE code units on,
-// or the end of the HTML.
+// Where the slice that starts at `from` ends: the first block that starts SLICE units (bytes or
+// code units) on, or the end of the HTML. A block starts after a line feed, so a slice of
+// UTF-8 bytes never cuts a character.
 function sliceEnd(units, from) {
   if (units.length - from <= SLICE) return units.length;
   for (var at = units.indexOf(LF, from + SLICE); at >= 0; at = units.indexOf(LF, at + 1)) {
@@ -371,7 +351,8 @@ function startPage() {
     var keep = documentText !== null && text === documentText;
     busy = true;
     setState('busy', 'Formatting…');
-    run({query: alias, text: keep ? null : text, settings: readSettings(form)}, function (answer) {
+    var mine = null;
+    function shownAnswer(answer) {
       busy = false;
       if (answer.error) {
         documentText = null;
@@ -381,18 +362,21 @@ function startPage() {
       }
       setError(null);
       documentText = text;
-      shown = new Result(answer.result);
-      var whole = showHtml(output, shown.units.html);
-      // What Copy puts on the clipboard, made ready beforehand: a click may take only so long
-      // before the browser no longer counts the copy as the reader's.
-      // Copy is offered once it is: at once for a short result.
+      shown = mine = new Result(answer.result);
+      var whole = showHtml(output, answer.result.html);
+      // Copy is offered once what it puts has come, a moment after the result is shown: a
+      // click may take only so long before the browser no longer counts the copy as the
+      // reader's, so nothing is left to make then.
       copyButton.disabled = copyUnicodeButton.disabled = true;
-      var prepared = shown;
-      shown.prepare(['text', 'clipboard', 'unicode'], function () {
-        if (shown === prepared) copyButton.disabled = copyUnicodeButton.disabled = false;
-      });
       setState('done', whole ? 'Formatted.' : 'Formatted; scroll the result for the rest.');
-    });
+    }
+    function copyable(parts, failure) {
+      if (shown !== mine) return;
+      if (parts) copyButton.disabled = copyUnicodeButton.disabled = false;
+      else status.textContent = 'Formatted, but it cannot be copied: ' + failure.replace(/\.?$/, '.');
+    }
+    run({query: alias, text: keep ? null : text, settings: readSettings(form)}, shownAnswer,
+        copyable);
   }
 
   function copy(payload, what) {
@@ -405,8 +389,15 @@ function startPage() {
 
   copyButton.addEventListener('click', function () {
     if (shown) {
-      var payload = {'text/html': shown.part('clipboard'), 'text/plain': shown.part('text')};
-      if (payload['text/html'] === null) delete payload['text/html'];
+      var payload = {'text/plain': shown.part('text')};
+      // The styled HTML may be longer than a string may be: the plain text then goes alone.
+      var html = null;
+      try {
+        html = shown.part('clipboard');
+      } catch (error) {
+        shown.parts.clipboard = null;
+      }
+      if (html !== null) payload['text/html'] = html;
       copy(payload, 'Result');
     }
   });

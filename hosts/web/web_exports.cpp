@@ -7,17 +7,22 @@
 
 #include "automation/automation_error.h"
 #include "document/document.h"
-#include "web/ascii_bytes.h"
+#include "web/clipboard_html.h"
+#include "web/utf8_bytes.h"
 #include "web/web_format.h"
 
 struct gw_result {
-  enum class Ascii : int8_t { NotMade, Made, NotAscii };
+  // A part in the form it was made in, and the other form once asked for.
+  struct Part {
+    enum class Bytes : int8_t { NotMade, Made, NotUtf8 };
+    std::u16string units;
+    std::string bytes;
+    bool hasUnits = true;  // false: made as bytes alone, widened at the first call for units
+    Bytes bytesState = Bytes::NotMade;
+  };
   int32_t error = 0;
-  // A script that came as ASCII bytes is widened only when its UTF-16 units are asked for.
-  mutable std::u16string parts[6];
-  std::string ascii[6];
-  Ascii asciiState[6] = {};
-  mutable bool toWiden[6] = {};
+  bool clipboardMade = false;
+  Part parts[GW_CLIPBOARD + 1];
 };
 
 struct gw_document {
@@ -55,8 +60,8 @@ std::vector<Setting> ReadSettings(std::u16string_view packed) {
 void Fail(gw_result& result, const AutomationError& error) {
   result = gw_result{};
   result.error = error.Number();
-  result.parts[GW_DESCRIPTION] = error.Description();
-  result.parts[GW_SOURCE] = error.Source();
+  result.parts[GW_DESCRIPTION].units = error.Description();
+  result.parts[GW_SOURCE].units = error.Source();
 }
 
 // Runs body and turns every failure into an error number, so nothing unwinds into the script.
@@ -78,16 +83,72 @@ int32_t Guard(Body body, gw_result* result = nullptr) {
 }
 
 void Store(gw_result& result, glyphwright::web::FormatResult formatted) {
-  result.parts[GW_HTML] = std::move(formatted.html);
-  result.parts[GW_TEXT] = std::move(formatted.text);
-  result.parts[GW_UNICODE] = std::move(formatted.unicode);
+  result.parts[GW_HTML].units = std::move(formatted.html);
+  result.parts[GW_TEXT].units = std::move(formatted.text);
+  result.parts[GW_UNICODE].units = std::move(formatted.unicode);
+  gw_result::Part& script = result.parts[GW_SCRIPT];
   if (formatted.script.isAscii) {
-    result.ascii[GW_SCRIPT] = std::move(formatted.script.ascii);
-    result.asciiState[GW_SCRIPT] = gw_result::Ascii::Made;
-    result.toWiden[GW_SCRIPT] = true;
+    script.bytes = std::move(formatted.script.ascii);
+    script.bytesState = gw_result::Part::Bytes::Made;
+    script.hasUnits = false;
   } else {
-    result.parts[GW_SCRIPT] = std::move(formatted.script.wide);
+    script.units = std::move(formatted.script.wide);
   }
+}
+
+bool IsPart(int32_t part) {
+  return part >= GW_HTML && part <= GW_CLIPBOARD;
+}
+
+const std::string* Bytes(gw_result& result, int32_t part);
+
+// The clipboard's HTML, made from the HTML in the HTML's quicker form: bytes when it has no lone
+// surrogate. A failed job has none.
+void MakeClipboard(gw_result& result) {
+  if (result.clipboardMade) return;
+  gw_result::Part& clipboard = result.parts[GW_CLIPBOARD];
+  if (result.error == 0) {
+    if (const std::string* html = Bytes(result, GW_HTML)) {
+      clipboard.bytes = glyphwright::web::ClipboardHtml(*html);
+      clipboard.bytesState = gw_result::Part::Bytes::Made;
+      clipboard.hasUnits = false;
+    } else {
+      clipboard.units = glyphwright::web::ClipboardHtml(result.parts[GW_HTML].units);
+    }
+  }
+  result.clipboardMade = true;
+}
+
+// The part's code units; null when there is no memory for them.
+const std::u16string* Units(gw_result& result, int32_t part) {
+  gw_result::Part& made = result.parts[part];
+  try {
+    if (part == GW_CLIPBOARD) MakeClipboard(result);
+    if (!made.hasUnits) {
+      made.units = glyphwright::web::Utf16Units(made.bytes);
+      made.hasUnits = true;
+    }
+  } catch (const std::bad_alloc&) {
+    return nullptr;
+  }
+  return &made.units;
+}
+
+// The part's UTF-8 bytes; null when it has a lone surrogate, when most of it is beyond ASCII (its
+// code units are read quicker) or when there is no memory for them.
+const std::string* Bytes(gw_result& result, int32_t part) {
+  using State = gw_result::Part::Bytes;
+  gw_result::Part& made = result.parts[part];
+  try {
+    if (part == GW_CLIPBOARD) MakeClipboard(result);
+    if (made.bytesState == State::NotMade) {
+      made.bytesState =
+          glyphwright::web::Utf8Bytes(made.units, made.bytes, true) ? State::Made : State::NotUtf8;
+    }
+  } catch (const std::bad_alloc&) {
+    return nullptr;  // tried again at the next call, when there may be room
+  }
+  return made.bytesState == State::Made ? &made.bytes : nullptr;
 }
 
 }  // namespace
@@ -140,7 +201,7 @@ void gw_document_free(gw_document* document) {
 gw_result* gw_queries() {
   auto* result = new (std::nothrow) gw_result;
   if (result == nullptr) return nullptr;
-  Guard([&] { result->parts[GW_TEXT] = glyphwright::web::QueryList(); }, result);
+  Guard([&] { result->parts[GW_TEXT].units = glyphwright::web::QueryList(); }, result);
   return result;
 }
 
@@ -148,44 +209,28 @@ int32_t gw_result_error(const gw_result* result) {
   return result == nullptr ? 7 : result->error;
 }
 
-const char16_t* gw_result_part(const gw_result* result, int32_t part) {
-  if (result == nullptr || part < GW_HTML || part > GW_SOURCE) return u"";
-  if (result->toWiden[part]) {
-    const std::string& bytes = result->ascii[part];
-    try {
-      result->parts[part].assign(bytes.begin(), bytes.end());
-    } catch (const std::bad_alloc&) {
-      return nullptr;  // the page reads no units from a null pointer: it is out of memory
-    }
-    result->toWiden[part] = false;
-  }
-  return result->parts[part].c_str();
+const char16_t* gw_result_part(gw_result* result, int32_t part) {
+  if (result == nullptr || !IsPart(part)) return u"";
+  const std::u16string* units = Units(*result, part);
+  return units == nullptr ? nullptr : units->c_str();
 }
 
-int32_t gw_result_part_length(const gw_result* result, int32_t part) {
-  if (result == nullptr || part < GW_HTML || part > GW_SOURCE) return 0;
-  return static_cast<int32_t>(result->toWiden[part] ? result->ascii[part].size()
-                                                    : result->parts[part].size());
+int32_t gw_result_part_length(gw_result* result, int32_t part) {
+  if (result == nullptr || !IsPart(part)) return 0;
+  const std::u16string* units = Units(*result, part);
+  return units == nullptr ? -1 : static_cast<int32_t>(units->size());
 }
 
-int32_t gw_result_part_ascii_length(gw_result* result, int32_t part) {
-  if (result == nullptr || part < GW_HTML || part > GW_SOURCE) return 0;
-  gw_result::Ascii& state = result->asciiState[part];
-  if (state == gw_result::Ascii::NotMade) {
-    try {
-      state = glyphwright::web::AsciiBytes(result->parts[part], result->ascii[part])
-                  ? gw_result::Ascii::Made
-                  : gw_result::Ascii::NotAscii;
-    } catch (const std::bad_alloc&) {
-      state = gw_result::Ascii::NotAscii;
-    }
-  }
-  return state == gw_result::Ascii::Made ? static_cast<int32_t>(result->ascii[part].size()) : -1;
+int32_t gw_result_part_utf8_length(gw_result* result, int32_t part) {
+  if (result == nullptr || !IsPart(part)) return 0;
+  const std::string* bytes = Bytes(*result, part);
+  return bytes == nullptr ? -1 : static_cast<int32_t>(bytes->size());
 }
 
-const char* gw_result_part_ascii(const gw_result* result, int32_t part) {
-  if (result == nullptr || part < GW_HTML || part > GW_SOURCE) return "";
-  return result->ascii[part].c_str();
+const char* gw_result_part_utf8(const gw_result* result, int32_t part) {
+  if (result == nullptr || !IsPart(part)) return "";
+  const gw_result::Part& made = result->parts[part];
+  return made.bytesState == gw_result::Part::Bytes::Made ? made.bytes.c_str() : "";
 }
 
 void gw_result_free(gw_result* result) {

@@ -18,6 +18,9 @@ enum gw_part : int32_t {
   GW_SCRIPT = 3,
   GW_DESCRIPTION = 4,  // the error's description; empty when there was none
   GW_SOURCE = 5,       // the error's source
+  // The HTML as Copy puts it on the clipboard (a whole document, its tags styled as well), made
+  // at its first call; empty when the job failed.
+  GW_CLIPBOARD = 6,
 };
 
 // Runs one job on a new document holding the text. `settings` holds NAME NUL VALUE NUL pairs
@@ -40,15 +43,17 @@ gw_result* gw_queries();
 
 // 0, or the number of the error the call raised (7 for a null result).
 int32_t gw_result_error(const gw_result* result);
-// A part's code units and their count; an unknown part is empty. The units are null when there
-// is no memory for them (a script kept as bytes is widened at its first call).
-const char16_t* gw_result_part(const gw_result* result, int32_t part);
-int32_t gw_result_part_length(const gw_result* result, int32_t part);
-// The same part as bytes when it is all ASCII, which a browser reads several times faster than
-// code units: its byte count, the bytes made at the first call; -1 when some code unit is not
-// ASCII (read the code units then), or when there is no memory for the bytes.
-int32_t gw_result_part_ascii_length(gw_result* result, int32_t part);
-// Those bytes, once gw_result_part_ascii_length has counted them; else empty.
-const char* gw_result_part_ascii(const gw_result* result, int32_t part);
+// A part's code units and their count; an unknown part is empty. A part kept as bytes (a script,
+// the clipboard's HTML) is widened at the first call of either. When there is no memory for them
+// the units are null and the count is -1.
+const char16_t* gw_result_part(gw_result* result, int32_t part);
+int32_t gw_result_part_length(gw_result* result, int32_t part);
+// The same part as UTF-8, which a browser reads several times faster than code units: its byte
+// count, the bytes made at the first call; -1 (read the code units then) when the part has a
+// lone surrogate, which UTF-8 cannot carry, when most of it is beyond ASCII (its bytes would run
+// longer than its units by a quarter, and are read no quicker), or when there is no memory.
+int32_t gw_result_part_utf8_length(gw_result* result, int32_t part);
+// Those bytes, once gw_result_part_utf8_length has counted them; else empty.
+const char* gw_result_part_utf8(const gw_result* result, int32_t part);
 void gw_result_free(gw_result* result);
 }

@@ -15,8 +15,8 @@ glyphwright_warnings(glyphwright_wasm)
 set_target_properties(glyphwright_wasm PROPERTIES OUTPUT_NAME glyphwright-core SUFFIX .js)
 set(glyphwright_exports
   _gw_format _gw_document_new _gw_document_set_text _gw_document_format _gw_document_free
-  _gw_queries _gw_result_error _gw_result_part _gw_result_part_length _gw_result_part_ascii
-  _gw_result_part_ascii_length _gw_result_free
+  _gw_queries _gw_result_error _gw_result_part _gw_result_part_length _gw_result_part_utf8
+  _gw_result_part_utf8_length _gw_result_free
   _malloc _free)
 list(JOIN glyphwright_exports "," glyphwright_exports)
 target_link_options(glyphwright_wasm PRIVATE

@@ -1,6 +1,7 @@
 #include "web/web_exports.h"
 
 #include "cli/query_registry.h"
+#include "web/utf8_bytes.h"
 
 #include <gtest/gtest.h>
 
@@ -191,18 +192,54 @@ TEST(Result, NullReadsAsOutOfMemoryWithEmptyParts) {
   EXPECT_EQ(std::u16string(gw_result_part(nullptr, GW_HTML)), u"");
 }
 
-TEST(Result, AnAsciiPartReadsTheSameAsBytes) {
-  Result result = Format(u"formula", u"H2SO4 and C6H12O6");
-  for (const gw_part part : {GW_HTML, GW_TEXT, GW_SCRIPT}) {
-    const int32_t length = gw_result_part_ascii_length(result.get(), part);
-    ASSERT_EQ(length, gw_result_part_length(result.get(), part)) << part;
-    // Asked again, the same bytes, made once.
-    EXPECT_EQ(gw_result_part_ascii_length(result.get(), part), length);
-    const std::string bytes(gw_result_part_ascii(result.get(), part),
-                            static_cast<std::size_t>(length));
-    EXPECT_EQ(std::u16string(bytes.begin(), bytes.end()), Part(result, part)) << part;
+std::string Bytes(const Result& result, int32_t part) {
+  const int32_t length = gw_result_part_utf8_length(result.get(), part);
+  if (length < 0) return "(none)";
+  return std::string(gw_result_part_utf8(result.get(), part), static_cast<std::size_t>(length));
+}
+
+struct BytesCase {
+  std::u16string query;
+  std::u16string text;
+  gw_part part;
+  std::string bytes;
+};
+
+class PartBytesTest : public testing::TestWithParam<BytesCase> {};
+
+TEST_P(PartBytesTest, AreThePartsUnitsAsUtf8) {
+  const BytesCase& c = GetParam();
+  const Result result = Format(c.query, c.text);
+  EXPECT_EQ(Bytes(result, c.part), c.bytes);
+  // Asked again, the same bytes; and the part's code units are as they were.
+  EXPECT_EQ(Bytes(result, c.part), c.bytes);
+  const std::u16string units = Part(result, c.part);
+  if (c.bytes != "(none)") {
+    EXPECT_EQ(glyphwright::web::Utf16Units(c.bytes), units);
   }
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Parts, PartBytesTest,
+    testing::Values(
+        BytesCase{u"formula", u"H2SO4", GW_HTML, "<p>H<sub>2</sub>SO<sub>4</sub></p>\n"},
+        BytesCase{u"formula", u"H2SO4", GW_TEXT, "H2SO4"},
+        BytesCase{u"formula", u"H2SO4", GW_UNICODE, "H\xE2\x82\x82SO\xE2\x82\x84"},
+        BytesCase{u"formula", u"H2SO4", GW_SCRIPT, "=1\n=1\nSubscript\n=4\n=1\nSubscript\n"},
+        BytesCase{u"formula", u"\uFEFF\U0001F600 H2O", GW_TEXT, "\xEF\xBB\xBF\xF0\x9F\x98\x80 H2O"},
+        // A lone surrogate has no UTF-8: the part is read as code units.
+        BytesCase{u"formula", u"H2SO4 \xD800", GW_TEXT, "(none)"},
+        BytesCase{u"formula", u"H2SO4 \xD800", GW_HTML, "(none)"},
+        BytesCase{u"formula", u"H2SO4 \xD800", GW_UNICODE, "(none)"},
+        BytesCase{u"formula", u"H2SO4 \xD800", GW_CLIPBOARD, "(none)"},
+        BytesCase{u"formula", u"H2O", GW_CLIPBOARD,
+                  "<html><head><meta charset=\"utf-8\"></head><body>\n<!--StartFragment-->"
+                  "<p>H<sub style=\"vertical-align:sub\">2</sub>O</p>\n<!--EndFragment-->\n"
+                  "</body></html>"},
+        // A long part mostly beyond ASCII is read as code units, which are quicker.
+        BytesCase{u"formula", std::u16string(2000, u'\u03B4'), GW_UNICODE, "(none)"},
+        // A failed job's clipboard is empty, not an empty document.
+        BytesCase{u"nmr-list", u"abc", GW_CLIPBOARD, ""}));
 
 // The script is kept as bytes: its units, asked for before them, are the same script.
 TEST(Result, AScriptKeptAsBytesReadsAsCodeUnitsToo) {
@@ -210,32 +247,39 @@ TEST(Result, AScriptKeptAsBytesReadsAsCodeUnitsToo) {
   const std::u16string script = u"=1\n=1\nSubscript\n=4\n=1\nSubscript\n";
   EXPECT_EQ(gw_result_part_length(result.get(), GW_SCRIPT), static_cast<int32_t>(script.size()));
   EXPECT_EQ(Part(result, GW_SCRIPT), script);
-  ASSERT_EQ(gw_result_part_ascii_length(result.get(), GW_SCRIPT),
-            static_cast<int32_t>(script.size()));
-  EXPECT_EQ(std::string(gw_result_part_ascii(result.get(), GW_SCRIPT)),
-            std::string(script.begin(), script.end()));
+  EXPECT_EQ(Bytes(result, GW_SCRIPT), std::string(script.begin(), script.end()));
 }
 
-TEST(Result, APartBeyondAsciiIsReadAsCodeUnitsOnly) {
-  Result result = Format(u"formula", u"H2SO4 \xD800");
-  EXPECT_EQ(gw_result_part_ascii_length(result.get(), GW_UNICODE), -1);
-  EXPECT_EQ(gw_result_part_ascii_length(result.get(), GW_TEXT), -1);
-  EXPECT_EQ(std::string(gw_result_part_ascii(result.get(), GW_TEXT)), "");
-  EXPECT_EQ(Part(result, GW_TEXT), u"H2SO4 \xD800");
-  EXPECT_EQ(Part(result, GW_UNICODE), u"H\u2082SO\u2084 \xD800");
+// The clipboard's HTML asked as code units first (as for a part with a lone surrogate) is the
+// same document as its bytes, and keeps every unit of the text.
+TEST(Result, TheClipboardReadsTheSameInEitherForm) {
+  for (const std::u16string text : {u"H2O and \u00E9", u"H2O \xDC00"}) {
+    const Result units = Format(u"formula", text);
+    const Result bytes = Format(u"formula", text);
+    const std::u16string clipboard = Part(units, GW_CLIPBOARD);
+    EXPECT_NE(clipboard.find(u"H<sub style=\"vertical-align:sub\">2</sub>O"), clipboard.npos);
+    EXPECT_NE(clipboard.find(text.substr(4)), clipboard.npos);
+    const std::string utf8 = Bytes(bytes, GW_CLIPBOARD);
+    if (utf8 != "(none)") {
+      EXPECT_EQ(glyphwright::web::Utf16Units(utf8), clipboard);
+    }
+    EXPECT_EQ(Part(bytes, GW_CLIPBOARD), clipboard);
+  }
 }
 
 TEST(Result, NoBytesForNoResultOrAnUnknownPart) {
-  EXPECT_EQ(gw_result_part_ascii_length(nullptr, GW_HTML), 0);
-  EXPECT_EQ(std::string(gw_result_part_ascii(nullptr, GW_HTML)), "");
+  EXPECT_EQ(gw_result_part_utf8_length(nullptr, GW_HTML), 0);
+  EXPECT_EQ(std::string(gw_result_part_utf8(nullptr, GW_HTML)), "");
   Result result = Format(u"formula", u"H2SO4");
-  EXPECT_EQ(gw_result_part_ascii_length(result.get(), 6), 0);
-  EXPECT_EQ(std::string(gw_result_part_ascii(result.get(), -1)), "");
+  EXPECT_EQ(gw_result_part_utf8_length(result.get(), 7), 0);
+  EXPECT_EQ(std::string(gw_result_part_utf8(result.get(), -1)), "");
+  // Bytes not counted yet are not handed out.
+  EXPECT_EQ(std::string(gw_result_part_utf8(result.get(), GW_HTML)), "");
 }
 
 TEST(Result, AnUnknownPartIsEmpty) {
   const Result result = Format(u"formula", u"H2SO4");
-  EXPECT_EQ(gw_result_part_length(result.get(), 6), 0);
+  EXPECT_EQ(gw_result_part_length(result.get(), 7), 0);
   EXPECT_EQ(gw_result_part_length(result.get(), -1), 0);
   EXPECT_EQ(std::u16string(gw_result_part(result.get(), 99)), u"");
 }
