@@ -15,13 +15,19 @@ int Dispatch(std::span<const std::string> args, const QueryRegistry& queries, St
   if (args.empty()) throw UsageError("no command given");
   const std::string& command = args[0];
   const std::span<const std::string> rest = args.subspan(1);
+  // A word after these is a mistyped command line, as it is after every other command's
+  // arguments: better said than passed over.
+  if ((command == "-h" || command == "--help" || command == "--version") && !rest.empty()) {
+    throw UsageError("too many arguments");
+  }
   if (command == "-h" || command == "--help") {
     streams.out << GeneralHelp();
   } else if (command == "--version") {
     streams.out << "glyphwright " GLYPHWRIGHT_VERSION "\n";
   } else if (command == "help") {
+    if (rest.size() > 1) throw UsageError("too many arguments");
     // "help" is a command of the general help's list, and that list is its help.
-    if (rest.empty() || rest[0] == "help") {
+    if (rest.empty() || rest[0] == "help" || rest[0] == "--help" || rest[0] == "-h") {
       streams.out << GeneralHelp();
     } else if (const std::string help = CommandHelp(rest[0], queries); !help.empty()) {
       streams.out << help;

@@ -303,6 +303,9 @@ TEST(ProgramTest, BadUsageExitsWithTwo) {
        "Try 'glyphwright format --help'.\n"},
       {{"script"}, "glyphwright: script needs a QUERY\nTry 'glyphwright script --help'.\n"},
       {{"queries", "x"}, "glyphwright: too many arguments\nTry 'glyphwright queries --help'.\n"},
+      {{"--version", "x"}, "glyphwright: too many arguments\nTry 'glyphwright --help'.\n"},
+      {{"--help", "x"}, "glyphwright: too many arguments\nTry 'glyphwright --help'.\n"},
+      {{"help", "run", "x"}, "glyphwright: too many arguments\nTry 'glyphwright --help'.\n"},
   };
   for (const auto& [args, message] : cases) {
     const Outcome outcome = Glyphwright(args);
@@ -397,6 +400,7 @@ TEST(ProgramTest, HelpAndVersion) {
       {{"-h"}, "Usage: glyphwright COMMAND"},
       {{"help"}, "Usage: glyphwright COMMAND"},
       {{"help", "help"}, "Usage: glyphwright COMMAND"},
+      {{"help", "--help"}, "Usage: glyphwright COMMAND"},
       {{"help", "run"}, "Usage: glyphwright run"},
       {{"run", "--help"}, "Usage: glyphwright run"},
       {{"script", "--help"}, "Usage: glyphwright script"},
