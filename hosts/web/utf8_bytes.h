@@ -13,8 +13,4 @@ namespace glyphwright::web {
 // than the units they stand for: a text mostly beyond ASCII is read quicker as code units.
 bool Utf8Bytes(std::u16string_view text, std::string& out, bool mostlyAscii = false);
 
-// The code units again of bytes that Utf8Bytes wrote (or of any ASCII). A sequence cut short at
-// the end, or a byte no sequence starts with, is read as U+FFFD: it never reads past the bytes.
-std::u16string Utf16Units(std::string_view bytes);
-
 }  // namespace glyphwright::web

@@ -7,6 +7,7 @@
 
 #include "automation/automation_error.h"
 #include "document/document.h"
+#include "text/utf8.h"
 #include "web/clipboard_html.h"
 #include "web/utf8_bytes.h"
 #include "web/web_format.h"
@@ -125,7 +126,9 @@ const std::u16string* Units(gw_result& result, int32_t part) {
   try {
     if (part == GW_CLIPBOARD) MakeClipboard(result);
     if (!made.hasUnits) {
-      made.units = glyphwright::web::Utf16Units(made.bytes);
+      // The bytes are this module's own UTF-8, always well formed.
+      made.units.clear();
+      glyphwright::AppendUtf8AsUtf16(made.units, made.bytes);
       made.hasUnits = true;
     }
   } catch (const std::bad_alloc&) {

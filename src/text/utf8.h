@@ -28,8 +28,9 @@ void AppendUtf8(std::string& bytes, std::u16string_view text);
 
 // No code unit takes more than three bytes (a surrogate pair takes four for its two).
 inline constexpr std::size_t kMaxUtf8PerUnit = 3;
-// The same, written at out, which has room for kMaxUtf8PerUnit bytes a code unit; the number of
-// bytes written. For a caller that keeps its own buffer and so fills no room it does not use.
+// The same, written at out, which has room for the bytes (kMaxUtf8PerUnit a code unit will
+// always do); the number of bytes written. For a caller that keeps its own buffer and so fills
+// no room it does not use.
 std::size_t EncodeUtf8(std::u16string_view text, char* out);
 
 }  // namespace glyphwright

@@ -1,7 +1,7 @@
 #include "web/web_exports.h"
 
 #include "cli/query_registry.h"
-#include "web/utf8_bytes.h"
+#include "text/utf8.h"
 
 #include <gtest/gtest.h>
 
@@ -215,7 +215,7 @@ TEST_P(PartBytesTest, AreThePartsUnitsAsUtf8) {
   EXPECT_EQ(Bytes(result, c.part), c.bytes);
   const std::u16string units = Part(result, c.part);
   if (c.bytes != "(none)") {
-    EXPECT_EQ(glyphwright::web::Utf16Units(c.bytes), units);
+    EXPECT_EQ(glyphwright::Utf8ToUtf16(c.bytes), units);
   }
 }
 
@@ -261,7 +261,7 @@ TEST(Result, TheClipboardReadsTheSameInEitherForm) {
     EXPECT_NE(clipboard.find(text.substr(4)), clipboard.npos);
     const std::string utf8 = Bytes(bytes, GW_CLIPBOARD);
     if (utf8 != "(none)") {
-      EXPECT_EQ(glyphwright::web::Utf16Units(utf8), clipboard);
+      EXPECT_EQ(glyphwright::Utf8ToUtf16(utf8), clipboard);
     }
     EXPECT_EQ(Part(bytes, GW_CLIPBOARD), clipboard);
   }
